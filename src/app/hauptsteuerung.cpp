@@ -1,0 +1,248 @@
+#include "app/hauptsteuerung.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "basis/cp1252.h"
+#include "basis/dateien.h"
+#include "basis/eafehler.h"
+
+namespace velmora {
+
+std::string SicherungskopieName(const std::string& pfad) {
+  return (pfad.size() >= 3 ? pfad.substr(0, pfad.size() - 3) : std::string()) + "BAK";
+}
+
+std::string OhneVerzeichnis(const std::string& pfad) { return NameAus(Pfad(pfad).filename()); }
+
+Hauptsteuerung::Hauptsteuerung(HauptAnsicht& ansicht, Meldungen& meldungen, DateiDialoge& dialoge)
+    : ansicht_(ansicht), meldungen_(meldungen), dialoge_(dialoge) {}
+
+template <class Befehl>
+bool Hauptsteuerung::MitFehlerbox(Befehl&& befehl) {
+  try {
+    befehl();
+    return true;
+  } catch (const EAFehler& f) {
+    meldungen_.Fehler(EAFehlerText(f.Nummer()));
+    return false;
+  }
+}
+
+void Hauptsteuerung::Start() {
+  // 1. The program directory is the directory the program was started in.
+  std::error_code ec;
+  std::filesystem::path verzeichnis = std::filesystem::current_path(ec);
+  programmverzeichnis_ = NameAus(verzeichnis);
+  if (!ec) std::filesystem::current_path(verzeichnis, ec);
+  if (ec) {
+    meldungen_.Information(T("Problem beim Zugriff auf das Programmverzeichnis:\r") + programmverzeichnis_ +
+                           "\r" + T("Eventuell können bestimmte Hilfs-Dateien nicht gefunden werden!"));
+  }
+  // 2. School identity: panel 3 shows its short name (empty until one is entered).
+  ansicht_.ZeigeKurzname("");
+  // 3. Program settings and print settings keep their defaults here.
+  // 4. The clipboard holds a blank record; no template has been read yet.
+  NeuerDatensatzAusVorlage(vorlagen_, zustand_.Zwischenablage);
+  // 5. School subject list.
+  MitFehlerbox([&] { schulFaecher_ = LadeSchulFaecherListe(); });
+  // 6. Template "LEER.KFV" and a class built from it.
+  MitFehlerbox([&] { VorlagenStart(vorlagen_, *zustand_.Klasse, meldungen_); });
+  // 7. The class has never been saved.
+  zustand_.Dateiname = kVorlageDateiname;
+  SchuelerListeFuellen();
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+  // 8. The subject boxes offer the school's subjects.
+  ansicht_.SetzeSchulFaecher(schulFaecher_);
+  // 9. The two report-text boxes start empty; the record keeps its texts until stored.
+  ansicht_.LeereZeugnistextfelder();
+}
+
+bool Hauptsteuerung::Beenden() {
+  if (!meldungen_.Frage(T("Wollen Sie das Programm jetzt wirklich beenden?"))) return false;
+  // What is typed into the editor belongs to the class that is saved and backed up.
+  DatensatzUebernehmen(zustand_.AktuellerSchueler);
+  if (zustand_.Dateiname.empty()) {
+    if (!MitFehlerbox([&] { NeueKlasseAusVorlage(vorlagen_, *zustand_.Klasse, meldungen_); })) return false;
+  }
+  if (zustand_.DatenGeaendert &&
+      meldungen_.Warnfrage(T("Die Daten wurden geändert!\r\rSollen die Änderungen gespeichert werden?"))) {
+    bool gespeichert = zustand_.Dateiname == kVorlageDateiname ? SpeichernUnter() : Speichern();
+    if (!gespeichert) return false;
+  }
+  return MitFehlerbox([&] { SchreibeDatensatz(kSicherungsDatei, zustand_.Klasse->Bild()); });
+}
+
+DateiDialogWunsch Hauptsteuerung::KlassenDialog() const {
+  return DateiDialogWunsch{kKlassenFilter, programmverzeichnis_, "VLM", ""};
+}
+
+void Hauptsteuerung::Neu() {
+  ansicht_.ZeigeVorlagenAuswahl();
+  MitFehlerbox([&] { NeueKlasseAusVorlage(vorlagen_, *zustand_.Klasse, meldungen_); });
+  zustand_.Dateiname = kVorlageDateiname;
+  zustand_.AktuellerSchueler = 0;
+  SchuelerListeFuellen();
+  ansicht_.WaehleListenZeile(0);
+  DatensatzAnzeigen(0);
+  // The check string of a new class is adjusted by the data-password rules; without
+  // them it stays as it is.
+}
+
+void Hauptsteuerung::Oeffnen() {
+  std::optional<std::string> datei = dialoge_.Oeffnen(KlassenDialog());
+  if (datei) {
+    MitFehlerbox([&] {
+      Bytes bild = LiesDatensatz(*datei, TKlassenDatei::Groesse, /*schreibbar=*/true);
+      SchreibeDatensatz(SicherungskopieName(*datei), bild);
+      // Password step: the image read is taken into memory as it is.
+      *zustand_.Klasse = TKlassenDatei::AusBild(bild);
+      zustand_.Dateiname = *datei;
+      ansicht_.ZeigeDateiname(OhneVerzeichnis(*datei));
+      zustand_.DatenGeaendert = false;
+    });
+  }
+  SchuelerListeFuellen();
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+}
+
+void Hauptsteuerung::SchreibeKlasse(const std::string& datei, Schreibart art, SpeicherWeg /*weg*/) {
+  // Password step: the class is written as it is in memory.
+  SchreibeDatensatz(datei, zustand_.Klasse->Bild(), art);
+}
+
+void Hauptsteuerung::NachDemSpeichern(const std::string& datei) {
+  ansicht_.ZeigeSpeicherFortschritt();
+  zustand_.Dateiname = datei;
+  ansicht_.ZeigeDateiname(OhneVerzeichnis(datei));
+  zustand_.DatenGeaendert = false;
+}
+
+bool Hauptsteuerung::Speichern() {
+  DatensatzUebernehmen(zustand_.AktuellerSchueler);
+  bool erfolg = true;
+  if (zustand_.Dateiname.empty()) {
+    meldungen_.Fehler(T("Es existiert noch keine Datei!"));
+  } else if (zustand_.Dateiname == kVorlageDateiname) {
+    erfolg = SpeichereUnterNeuemNamen(SpeicherWeg::Vorlagenklasse);
+  } else {
+    erfolg = MitFehlerbox([&] {
+      SchreibeKlasse(zustand_.Dateiname, Schreibart::Ersetzen, SpeicherWeg::UnterAktuellemNamen);
+      NachDemSpeichern(zustand_.Dateiname);
+    });
+  }
+  SchuelerListeFuellen();
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+  return erfolg;
+}
+
+bool Hauptsteuerung::SpeichernUnter() {
+  DatensatzUebernehmen(zustand_.AktuellerSchueler);
+  bool erfolg = SpeichereUnterNeuemNamen(SpeicherWeg::UnterNeuemNamen);
+  SchuelerListeFuellen();
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+  return erfolg;
+}
+
+// Returns false only when a file error stopped the save; a cancelled dialog or a No to
+// the overwrite question is no failure.
+bool Hauptsteuerung::SpeichereUnterNeuemNamen(SpeicherWeg weg) {
+  std::optional<std::string> datei = dialoge_.Speichern(KlassenDialog());
+  if (!datei) return true;
+  Schreibart art = Schreibart::Ersetzen;
+  if (DateiExistiert(*datei)) {
+    if (!meldungen_.Frage(T("Soll die vorhandene Datei überschrieben werden?"))) return true;
+    art = Schreibart::Ueberschreiben;
+  }
+  return MitFehlerbox([&] {
+    SchreibeKlasse(*datei, art, weg);
+    NachDemSpeichern(*datei);
+  });
+}
+
+void Hauptsteuerung::SchuelerListeFuellen() {
+  std::vector<std::string> zeilen;
+  zeilen.reserve(KlassenZustand::Schuelerzahl);
+  for (const auto& s : zustand_.Klasse->Schueler) zeilen.push_back(ListenZeile(s));
+  ansicht_.ZeigeListe(zeilen, zustand_.AktuellerSchueler);
+}
+
+void Hauptsteuerung::DatensatzAnzeigen(int index) {
+  ansicht_.ZeigeEditor(velmora::DatensatzAnzeigen(zustand_.Klasse->Schueler[static_cast<std::size_t>(index)]));
+  ansicht_.ZeigeAenderung(zustand_.DatenGeaendert);
+}
+
+void Hauptsteuerung::DatensatzUebernehmen(int index) {
+  UebernahmeErgebnis e =
+      velmora::DatensatzUebernehmen(ansicht_.LiesEditor(), zustand_.Klasse->Schueler[static_cast<std::size_t>(index)]);
+  if (e.geaendert) zustand_.DatenGeaendert = true;
+  if (e.nummerUngueltig) {
+    meldungen_.Zeige(MeldungsArt::Fehler, T("Als Schüler-Nummern dürfen nur\rganze Zahlen eingegeben werden!"),
+                     Knoepfe::Ok, "Eingabefehler");
+    ansicht_.FokusAufNummer();
+  }
+}
+
+void Hauptsteuerung::ListeKlick(int zeile) {
+  if (zeile < 0 || zeile >= KlassenZustand::Schuelerzahl) return;
+  zustand_.VorigerSchueler = zustand_.AktuellerSchueler;
+  zustand_.AktuellerSchueler = zeile;
+  DatensatzUebernehmen(zustand_.VorigerSchueler);
+  SchuelerListeFuellen();
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+  zustand_.VorigerSchueler = zustand_.AktuellerSchueler;
+}
+
+void Hauptsteuerung::TabWechsel() {
+  DatensatzUebernehmen(zustand_.AktuellerSchueler);
+  SchuelerListeFuellen();
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+}
+
+void Hauptsteuerung::AktuelleDatenUebernehmen() {
+  DatensatzUebernehmen(zustand_.AktuellerSchueler);
+  SchuelerListeFuellen();
+}
+
+void Hauptsteuerung::Navigiere(int neu) {
+  DatensatzUebernehmen(zustand_.AktuellerSchueler);
+  zustand_.AktuellerSchueler = std::clamp(neu, 0, KlassenZustand::Schuelerzahl - 1);
+  ansicht_.WaehleListenZeile(zustand_.AktuellerSchueler);
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+}
+
+void Hauptsteuerung::ZumErsten() { Navigiere(0); }
+void Hauptsteuerung::ZumVorigen() { Navigiere(zustand_.AktuellerSchueler - 1); }
+void Hauptsteuerung::ZumNaechsten() { Navigiere(zustand_.AktuellerSchueler + 1); }
+void Hauptsteuerung::ZumLetzten() { Navigiere(KlassenZustand::Schuelerzahl - 1); }
+
+void Hauptsteuerung::Kopieren() { zustand_.Zwischenablage = zustand_.Aktuell(); }
+
+void Hauptsteuerung::Ausschneiden() {
+  auto& schueler = zustand_.Klasse->Schueler;
+  zustand_.Zwischenablage = zustand_.Aktuell();
+  for (int i = zustand_.AktuellerSchueler; i < KlassenZustand::Schuelerzahl - 1; ++i) {
+    schueler[static_cast<std::size_t>(i)] = schueler[static_cast<std::size_t>(i + 1)];
+  }
+  NeuerDatensatzAusVorlage(vorlagen_, schueler.back());
+  SchuelerListeFuellen();
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+}
+
+void Hauptsteuerung::Einfuegen() {
+  if (meldungen_.Frage(T("Das \"Einfügen\" ist mit dem \"Löschen\" des letzten Schülerdatensatz verbunden!!!\r\r"
+                         "Soll der Datensatz jetzt eingefügt werden?"))) {
+    auto& schueler = zustand_.Klasse->Schueler;
+    for (int i = KlassenZustand::Schuelerzahl - 1; i > zustand_.AktuellerSchueler; --i) {
+      schueler[static_cast<std::size_t>(i)] = schueler[static_cast<std::size_t>(i - 1)];
+    }
+    zustand_.Aktuell() = zustand_.Zwischenablage;
+  }
+  SchuelerListeFuellen();
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+}
+
+void Hauptsteuerung::NichtVerfuegbar() { meldungen_.Hinweis(NichtVerfuegbarText()); }
+
+}  // namespace velmora

@@ -1,0 +1,116 @@
+#pragma once
+// The decisions of the main window: start and end of the program, the student list and
+// the editor, the class-file commands and cut, copy and paste. The window implements
+// HauptAnsicht and forwards its menu commands, buttons and list clicks here.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/editor.h"
+#include "basis/dateidialoge.h"
+#include "basis/meldungen.h"
+#include "classdata/schuelerdatensatz.h"
+#include "subjects/klassenfachvorlage.h"
+#include "subjects/schulfaecher.h"
+
+namespace velmora {
+
+inline constexpr const char* kVorlageDateiname = "VORLAGE.VLM";
+inline constexpr const char* kSicherungsDatei = "Sicherung.DAT";
+inline constexpr const char* kKlassenFilter = "Velmora (*.VLM)|*.VLM";
+
+// What the logic needs of the main window.
+class HauptAnsicht {
+ public:
+  virtual ~HauptAnsicht() = default;
+  virtual EditorInhalt LiesEditor() = 0;
+  virtual void ZeigeEditor(const EditorInhalt& inhalt) = 0;
+  virtual void ZeigeListe(const std::vector<std::string>& zeilen, int auswahl) = 0;
+  virtual void WaehleListenZeile(int zeile) = 0;
+  virtual void ZeigeAenderung(bool geaendert) = 0;   // the red change indicator
+  virtual void ZeigeDateiname(const std::string& name) = 0;  // status panel 2
+  virtual void ZeigeKurzname(const std::string& name) = 0;   // status panel 3
+  virtual void SetzeSchulFaecher(const TSchulFaecherListe& liste) = 0;  // the 18 combo boxes
+  virtual void LeereZeugnistextfelder() = 0;
+  virtual void FokusAufNummer() = 0;
+  virtual void ZeigeSpeicherFortschritt() = 0;  // the modal save progress window
+  virtual void ZeigeVorlagenAuswahl() = 0;      // the template selection window
+};
+
+// The class in memory with its class-wide state.
+struct KlassenZustand {
+  static constexpr int Schuelerzahl = 35;
+  std::unique_ptr<TKlassenDatei> Klasse = std::make_unique<TKlassenDatei>();
+  int AktuellerSchueler = 0;
+  int VorigerSchueler = 0;
+  std::string Dateiname;
+  bool DatenGeaendert = false;
+  TSchuelerDatensatz Zwischenablage;
+
+  TSchuelerDatensatz& Aktuell() { return Klasse->Schueler[static_cast<std::size_t>(AktuellerSchueler)]; }
+};
+
+class Hauptsteuerung {
+ public:
+  Hauptsteuerung(HauptAnsicht& ansicht, Meldungen& meldungen, DateiDialoge& dialoge);
+
+  // Start sequence, run once when the main window is first shown.
+  void Start();
+  // End sequence; true when the program may close.
+  bool Beenden();
+
+  // Class-file commands.
+  void Neu();
+  void Oeffnen();
+  bool Speichern();
+  bool SpeichernUnter();
+
+  // Student list and editor.
+  void SchuelerListeFuellen();
+  void DatensatzAnzeigen(int index);
+  void DatensatzUebernehmen(int index);
+  void ListeKlick(int zeile);
+  void TabWechsel();
+  void AktuelleDatenUebernehmen();
+  void ZumErsten();
+  void ZumVorigen();
+  void ZumNaechsten();
+  void ZumLetzten();
+  void Ausschneiden();
+  void Kopieren();
+  void Einfuegen();
+
+  void NichtVerfuegbar();
+
+  KlassenZustand& Zustand() { return zustand_; }
+  VorlagenZustand& Vorlagen() { return vorlagen_; }
+  const TSchulFaecherListe& SchulFaecher() const { return schulFaecher_; }
+  const std::string& Programmverzeichnis() const { return programmverzeichnis_; }
+
+ private:
+  enum class SpeicherWeg { UnterNeuemNamen, Vorlagenklasse, UnterAktuellemNamen };
+
+  bool SpeichereUnterNeuemNamen(SpeicherWeg weg);
+  void SchreibeKlasse(const std::string& datei, Schreibart art, SpeicherWeg weg);
+  void NachDemSpeichern(const std::string& datei);
+  void Navigiere(int neu);
+  DateiDialogWunsch KlassenDialog() const;
+  // Runs a command and shows a file error in the "Fehler" box; false after an error.
+  template <class Befehl>
+  bool MitFehlerbox(Befehl&& befehl);
+
+  HauptAnsicht& ansicht_;
+  Meldungen& meldungen_;
+  DateiDialoge& dialoge_;
+  KlassenZustand zustand_;
+  VorlagenZustand vorlagen_;
+  TSchulFaecherListe schulFaecher_;
+  std::string programmverzeichnis_;
+};
+
+// The backup name of a class file: the path without its last three characters + "BAK".
+std::string SicherungskopieName(const std::string& pfad);
+// The file name without its directory.
+std::string OhneVerzeichnis(const std::string& pfad);
+
+}  // namespace velmora

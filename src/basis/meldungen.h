@@ -1,0 +1,42 @@
+#pragma once
+// Port for the modal message boxes and questions of the program. All texts are
+// code page 1252; "\r" inside a text is a line break.
+#include <string>
+
+namespace velmora {
+
+enum class MeldungsArt {
+  Fehler,        // caption "Fehler", stop icon
+  Warnung,       // caption "Warnung"
+  Information,   // caption "Information"
+  Bestaetigung,  // caption "Bestätigung", question icon
+  Schlicht       // caption = application title, no icon
+};
+
+enum class Knoepfe { Ok, JaNein, OkAbbrechen };
+
+enum class Antwort { Ok, Abbrechen, Ja, Nein };
+
+class Meldungen {
+ public:
+  virtual ~Meldungen() = default;
+  // Shows a modal box and returns the button pressed. A non-empty `titel` replaces the
+  // caption of the box type (used for "Eingabefehler").
+  virtual Antwort Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
+                        const std::string& titel = {}) = 0;
+
+  void Fehler(const std::string& text) { Zeige(MeldungsArt::Fehler, text, Knoepfe::Ok); }
+  void Information(const std::string& text) { Zeige(MeldungsArt::Information, text, Knoepfe::Ok); }
+  void Hinweis(const std::string& text) { Zeige(MeldungsArt::Schlicht, text, Knoepfe::Ok); }
+  bool Frage(const std::string& text) {
+    return Zeige(MeldungsArt::Bestaetigung, text, Knoepfe::JaNein) == Antwort::Ja;
+  }
+  bool Warnfrage(const std::string& text) {
+    return Zeige(MeldungsArt::Warnung, text, Knoepfe::JaNein) == Antwort::Ja;
+  }
+};
+
+// The message of commands that are offered but do nothing yet.
+std::string NichtVerfuegbarText();
+
+}  // namespace velmora

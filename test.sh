@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets everything up, builds Velmora with its tests and runs every test.
+set -euo pipefail
+wurzel="$(cd "$(dirname "$0")" && pwd)"
+source "$wurzel/scripts/einrichten.sh"
+velmora_pakete_installieren
+velmora_bauen "$wurzel" -DVELMORA_TESTS=ON
+cd "$wurzel/build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2
