@@ -1,5 +1,7 @@
 #include "subjects/schulfaecher.h"
 
+#include <algorithm>
+
 #include "basis/cp1252.h"
 #include "basis/dateien.h"
 
@@ -10,9 +12,12 @@ TSchulFaecherListe StandardSchulFaecher() {
           "Mathematik", "Englisch",               "Philosophie", "Religion"};
 }
 
-TSchulFaecherListe LadeSchulFaecherListe() {
+namespace {
+
+TSchulFaecherListe LiesOderErzeuge(std::size_t standardAnzahl) {
   if (!DateiExistiert(kSchulFaecherDatei)) {
     TSchulFaecherListe liste = StandardSchulFaecher();
+    liste.resize(standardAnzahl);
     SchreibeTextZeilen(kSchulFaecherDatei, liste);
     return liste;
   }
@@ -22,5 +27,19 @@ TSchulFaecherListe LadeSchulFaecherListe() {
   }
   return liste;
 }
+
+}  // namespace
+
+TSchulFaecherListe LadeSchulFaecherListe() { return LiesOderErzeuge(9); }
+
+TSchulFaecherListe SchulFachFormLaden() { return LiesOderErzeuge(7); }
+
+bool FachUebernehmen(TSchulFaecherListe& liste, const std::string& text) {
+  if (text.empty() || std::find(liste.begin(), liste.end(), text) != liste.end()) return false;
+  liste.push_back(text);
+  return true;
+}
+
+void SchulFaecherSpeichern(const TSchulFaecherListe& liste) { SchreibeTextZeilen(kSchulFaecherDatei, liste); }
 
 }  // namespace velmora

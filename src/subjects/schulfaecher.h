@@ -17,4 +17,12 @@ TSchulFaecherListe StandardSchulFaecher();
 // returns the nine defaults and creates the file with them. Errors throw EAFehler.
 TSchulFaecherListe LadeSchulFaecherListe();
 
+// The window "Fächerliste der Schule": on show the file's entries, or the first seven
+// defaults written as a new file when it is missing.
+TSchulFaecherListe SchulFachFormLaden();
+// "Fach übernehmen": appends a non-empty text that is not in the list yet.
+bool FachUebernehmen(TSchulFaecherListe& liste, const std::string& text);
+// "Beenden": the list replaces the file's content.
+void SchulFaecherSpeichern(const TSchulFaecherListe& liste);
+
 }  // namespace velmora

@@ -1,0 +1,387 @@
+#include "app/editorseiten.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "qtadapter/qttext.h"
+
+namespace velmora {
+
+// ---- BegrenzterText ----
+
+namespace {
+
+int Byteslaenge(const QString& text) { return static_cast<int>(text.size() + text.count(QLatin1Char('\n'))); }
+
+}  // namespace
+
+BegrenzterText::BegrenzterText(int grenze, QWidget* eltern) : QPlainTextEdit(eltern), grenze_(grenze) {
+  connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    if (fuellend_) return;
+    geaendert_ = true;
+    Begrenze();
+  });
+}
+
+void BegrenzterText::Fuelle(const QString& text) {
+  fuellend_ = true;
+  setPlainText(text);
+  fuellend_ = false;
+  geaendert_ = false;
+}
+
+void BegrenzterText::Begrenze() {
+  QString text = toPlainText();
+  if (Byteslaenge(text) <= grenze_) return;
+  int position = textCursor().position();
+  while (Byteslaenge(text) > grenze_) {
+    // Remove what was typed last: the characters just before the cursor.
+    int weg = std::max(0, std::min(position, static_cast<int>(text.size())) - 1);
+    text.remove(weg, 1);
+    position = weg;
+  }
+  fuellend_ = true;
+  setPlainText(text);
+  QTextCursor c = textCursor();
+  c.setPosition(std::min(position, static_cast<int>(text.size())));
+  setTextCursor(c);
+  fuellend_ = false;
+}
+
+// ---- helpers ----
+
+namespace {
+
+EditorText LiesFeld(const QLineEdit* feld) {
+  const bool maskiert = !feld->inputMask().isEmpty();
+  return EditorText{K(maskiert ? feld->displayText() : feld->text()), feld->isModified()};
+}
+
+void Fuelle(QLineEdit* feld, const EditorText& e) {
+  feld->setText(Q(e.text));
+  feld->setModified(false);
+}
+
+EditorText LiesText(const BegrenzterText* feld) { return EditorText{KMehrzeilig(feld->toPlainText()), feld->Geaendert()}; }
+
+void WaehleRadio(QButtonGroup* gruppe, int id) {
+  if (QAbstractButton* knopf = gruppe->button(id)) {
+    knopf->setChecked(true);
+    return;
+  }
+  gruppe->setExclusive(false);
+  for (QAbstractButton* b : gruppe->buttons()) b->setChecked(false);
+  gruppe->setExclusive(true);
+}
+
+QGroupBox* RadioGruppe(const QString& titel, const QStringList& eintraege, int ersteId, QButtonGroup*& gruppe,
+                       QWidget* eltern, int spalten = 1) {
+  auto* box = new QGroupBox(titel, eltern);
+  auto* gitter = new QGridLayout(box);
+  gruppe = new QButtonGroup(box);
+  int zeilen = static_cast<int>((eintraege.size() + spalten - 1) / spalten);
+  for (int i = 0; i < eintraege.size(); ++i) {
+    auto* knopf = new QRadioButton(eintraege[i], box);
+    gruppe->addButton(knopf, ersteId + i);
+    gitter->addWidget(knopf, i % zeilen, i / zeilen);
+  }
+  return box;
+}
+
+QLineEdit* Datumsfeld(QWidget* eltern) {
+  auto* feld = new QLineEdit(eltern);
+  // Day and month may start with a blank, the year has four digits; blanks mark empty positions.
+  feld->setInputMask(QStringLiteral("09.09.9999; "));
+  feld->setMaximumWidth(110);
+  return feld;
+}
+
+QLineEdit* Feld(QWidget* eltern, int breite = 0) {
+  auto* feld = new QLineEdit(eltern);
+  if (breite > 0) feld->setMaximumWidth(breite);
+  return feld;
+}
+
+}  // namespace
+
+// ---- TEditorSeiten ----
+
+TEditorSeiten::TEditorSeiten(QWidget* eltern) : QTabWidget(eltern) {
+  addTab(BaueSeitePersonendaten(), U("Personendaten"));
+  addTab(BaueSeiteBewertungen(), U("Bewertungen"));
+  addTab(BaueSeiteZeugnistexte(), U("Zeugnistexte"));
+  addTab(BaueSeiteZeugnisdaten(), U("Zeugnisdaten"));
+  addTab(BaueSeiteBemerkungen(), U("Bemerkungen"));
+  setCurrentIndex(Bewertungen);
+}
+
+QWidget* TEditorSeiten::BaueSeitePersonendaten() {
+  auto* seite = new QWidget(this);
+  auto* form = new QFormLayout(seite);
+  auto* nummerZeile = new QHBoxLayout;
+  nummer_ = Feld(seite, 120);
+  nummer_->setObjectName(QStringLiteral("Nummer"));
+  status_ = new QLabel(seite);
+  nummerZeile->addWidget(nummer_);
+  nummerZeile->addSpacing(30);
+  nummerZeile->addWidget(new QLabel(U("Status"), seite));
+  nummerZeile->addWidget(status_);
+  nummerZeile->addStretch();
+  form->addRow(U("Nummer"), nummerZeile);
+  form->addRow(RadioGruppe(U("Anrede"), {U("keine"), U("Herr"), U("Frau"), U("Fräulein")}, 0, anrede_, seite, 4));
+  name_ = Feld(seite);
+  name_->setObjectName(QStringLiteral("Name"));
+  vornamen_ = Feld(seite);
+  geburtsdatum_ = Datumsfeld(seite);
+  geburtsdatum_->setObjectName(QStringLiteral("Geburtsdatum"));
+  geburtsort_ = Feld(seite);
+  wohnort_ = Feld(seite);
+  form->addRow(U("Name"), name_);
+  form->addRow(U("Vorname(n)"), vornamen_);
+  form->addRow(U("Geburtsdatum"), geburtsdatum_);
+  form->addRow(U("Geburtsort"), geburtsort_);
+  form->addRow(U("Wohnort"), wohnort_);
+  return seite;
+}
+
+QWidget* TEditorSeiten::BaueSeiteBewertungen() {
+  auto* rahmen = new QScrollArea(this);
+  auto* seite = new QWidget(rahmen);
+  auto* gitter = new QGridLayout(seite);
+  gitter->setVerticalSpacing(2);
+  gitter->addWidget(new QLabel(U("Fach/Kurs/Lernbereich"), seite), 0, 0);
+  gitter->addWidget(new QLabel(U("Bewertung"), seite), 0, 1);
+  gitter->addWidget(new QLabel(U("Fächerzusatz/Lernfeld"), seite), 0, 2);
+  gitter->addWidget(new QLabel(U("Zusatz"), seite), 0, 3);
+  for (int r = 0; r < 18; ++r) {
+    auto& fach = fach_[static_cast<std::size_t>(r)];
+    fach = new QComboBox(seite);
+    fach->setEditable(true);
+    fach->setInsertPolicy(QComboBox::NoInsert);
+    fach->setMinimumWidth(220);
+    auto& bew = bewertung_[static_cast<std::size_t>(r)];
+    bew = Feld(seite, 50);
+    auto& fz = fachZusatz_[static_cast<std::size_t>(r)];
+    fz = Feld(seite);
+    fz->setReadOnly(true);
+    auto& zus = zusatz_[static_cast<std::size_t>(r)];
+    zus = Feld(seite, 50);
+    gitter->addWidget(fach, r + 1, 0);
+    gitter->addWidget(bew, r + 1, 1);
+    gitter->addWidget(fz, r + 1, 2);
+    gitter->addWidget(zus, r + 1, 3);
+  }
+  gitter->setColumnStretch(2, 1);
+  gitter->setRowStretch(19, 1);
+  rahmen->setWidget(seite);
+  rahmen->setWidgetResizable(true);
+  return rahmen;
+}
+
+QWidget* TEditorSeiten::BaueSeiteZeugnistexte() {
+  auto* seite = new QWidget(this);
+  auto* spalte = new QVBoxLayout(seite);
+  spalte->addWidget(new QLabel(U("Hinweise zum Arbeits- und Sozialverhalten"), seite));
+  hinweise_ = new BegrenzterText(1000, seite);
+  spalte->addWidget(hinweise_, 3);
+  auto* stunden = new QHBoxLayout;
+  versaeumt_ = Feld(seite, 70);
+  entschuldigt_ = Feld(seite, 70);
+  stunden->addWidget(new QLabel(U("Versäumte Stunden"), seite));
+  stunden->addWidget(versaeumt_);
+  stunden->addSpacing(20);
+  stunden->addWidget(new QLabel(U("davon entschuldigt"), seite));
+  stunden->addWidget(entschuldigt_);
+  stunden->addStretch();
+  spalte->addLayout(stunden);
+  spalte->addWidget(new QLabel(U("Bemerkungen"), seite));
+  bemerkungen_ = new BegrenzterText(400, seite);
+  spalte->addWidget(bemerkungen_, 2);
+  return seite;
+}
+
+QWidget* TEditorSeiten::BaueSeiteZeugnisdaten() {
+  auto* seite = new QWidget(this);
+  auto* gitter = new QGridLayout(seite);
+  auto zuweisen = [&](int i) {
+    auto* knopf = new QPushButton(U("allen zuweisen"), seite);
+    allenZuweisen[static_cast<std::size_t>(i)] = knopf;
+    return knopf;
+  };
+  int z = 0;
+  gitter->addWidget(RadioGruppe(U("Berufsschulart"),
+                                {U("Berufsschule"), U("Berufsfachschule"), U("Fachoberschule"), U("Reserve1"),
+                                 U("Reserve2"), U("Reserve3")},
+                                0, schulart_, seite, 3),
+                    z, 0, 1, 4);
+  gitter->addWidget(zuweisen(0), z++, 4, Qt::AlignBottom);
+
+  fachrichtung_ = Feld(seite);
+  schwerpunkt_ = Feld(seite);
+  berufsbezeichnung_ = Feld(seite);
+  gitter->addWidget(new QLabel(U("Fachrichtung / Bildungsgang"), seite), z, 0);
+  gitter->addWidget(fachrichtung_, z++, 1, 1, 3);
+  gitter->addWidget(new QLabel(U("Schwerpunkt"), seite), z, 0);
+  gitter->addWidget(schwerpunkt_, z++, 1, 1, 3);
+  gitter->addWidget(new QLabel(U("Berufsbezeichnung"), seite), z, 0);
+  gitter->addWidget(berufsbezeichnung_, z, 1, 1, 3);
+  gitter->addWidget(zuweisen(1), z++, 4);
+
+  gitter->addWidget(RadioGruppe(U("Zeugnisart"),
+                                {U("Halbjahreszeugnis"), U("Jahreszeugnis"), U("Übergangszeugnis"),
+                                 U("Abgangszeugnis"), U("Abschlusszeugnis")},
+                                1, zeugnisart_, seite, 3),
+                    z, 0, 1, 4);
+  gitter->addWidget(zuweisen(2), z++, 4, Qt::AlignBottom);
+
+  auto* bestimmte = new QGroupBox(U("für bestimmte Zeugnisse:"), seite);
+  auto* bz = new QHBoxLayout(bestimmte);
+  einschulung_ = Datumsfeld(bestimmte);
+  ausschulung_ = Datumsfeld(bestimmte);
+  durchschnitt_ = Feld(bestimmte, 50);
+  durchschnitt_->setInputMask(QStringLiteral("0,0; "));
+  bz->addWidget(new QLabel(U("Einschulungsdatum"), bestimmte));
+  bz->addWidget(einschulung_);
+  bz->addWidget(new QLabel(U("Ausschulungsdatum"), bestimmte));
+  bz->addWidget(ausschulung_);
+  bz->addWidget(new QLabel(U("Durchschnittsnote"), bestimmte));
+  bz->addWidget(durchschnitt_);
+  bz->addStretch();
+  gitter->addWidget(bestimmte, z, 0, 1, 4);
+  gitter->addWidget(zuweisen(3), z++, 4, Qt::AlignBottom);
+
+  klasse_ = Feld(seite, 160);
+  jahrVon_ = Feld(seite, 60);
+  jahrBis_ = Feld(seite, 60);
+  zeugnisort_ = Feld(seite);
+  zeugnisdatum_ = Datumsfeld(seite);
+  auto* jahr = new QHBoxLayout;
+  jahr->addWidget(klasse_);
+  jahr->addSpacing(20);
+  jahr->addWidget(new QLabel(U("Schuljahr"), seite));
+  jahr->addWidget(jahrVon_);
+  jahr->addWidget(new QLabel(U("/"), seite));
+  jahr->addWidget(jahrBis_);
+  jahr->addStretch();
+  gitter->addWidget(new QLabel(U("Klasse"), seite), z, 0);
+  gitter->addLayout(jahr, z++, 1, 1, 3);
+  auto* ort = new QHBoxLayout;
+  ort->addWidget(zeugnisort_);
+  ort->addWidget(new QLabel(U("-datum"), seite));
+  ort->addWidget(zeugnisdatum_);
+  gitter->addWidget(new QLabel(U("Zeugnisort"), seite), z, 0);
+  gitter->addLayout(ort, z, 1, 1, 3);
+  gitter->addWidget(zuweisen(4), z++, 4);
+  gitter->setRowStretch(z, 1);
+  gitter->setColumnStretch(1, 1);
+  return seite;
+}
+
+QWidget* TEditorSeiten::BaueSeiteBemerkungen() {
+  auto* seite = new QWidget(this);
+  auto* spalte = new QVBoxLayout(seite);
+  spalte->addWidget(new QLabel(U("interne Bemerkungen:"), seite));
+  intern_ = new BegrenzterText(1000, seite);
+  spalte->addWidget(intern_);
+  return seite;
+}
+
+EditorInhalt TEditorSeiten::Lies() const {
+  EditorInhalt e;
+  e.Nummer = LiesFeld(nummer_);
+  e.StatusText = K(status_->text());
+  e.Anrede = anrede_->checkedId();
+  e.Name = LiesFeld(name_);
+  e.Vornamen = LiesFeld(vornamen_);
+  e.Geburtsdatum = LiesFeld(geburtsdatum_);
+  e.Geburtsort = LiesFeld(geburtsort_);
+  e.Wohnort = LiesFeld(wohnort_);
+  for (std::size_t r = 0; r < 18; ++r) {
+    e.Fach[r] = K(fach_[r]->currentText());
+    e.Bewertung[r] = LiesFeld(bewertung_[r]);
+    e.FachZusatz[r] = K(fachZusatz_[r]->text());
+    e.Zusatz[r] = LiesFeld(zusatz_[r]);
+  }
+  e.Hinweise = LiesText(hinweise_);
+  e.VersaeumteStunden = LiesFeld(versaeumt_);
+  e.Entschuldigt = LiesFeld(entschuldigt_);
+  e.Bemerkungen = LiesText(bemerkungen_);
+  e.Schulart = schulart_->checkedId();
+  e.Fachrichtung = LiesFeld(fachrichtung_);
+  e.Schwerpunkt = LiesFeld(schwerpunkt_);
+  e.Berufsbezeichnung = LiesFeld(berufsbezeichnung_);
+  e.Zeugnisart = std::max(0, zeugnisart_->checkedId());
+  e.Einschulungsdatum = LiesFeld(einschulung_);
+  e.Ausschulungsdatum = LiesFeld(ausschulung_);
+  e.Durchschnittsnote = LiesFeld(durchschnitt_);
+  e.Klasse = LiesFeld(klasse_);
+  e.SchuljahrVon = LiesFeld(jahrVon_);
+  e.SchuljahrBis = LiesFeld(jahrBis_);
+  e.Zeugnisort = LiesFeld(zeugnisort_);
+  e.Zeugnisdatum = LiesFeld(zeugnisdatum_);
+  e.InterneBemerkungen = LiesText(intern_);
+  return e;
+}
+
+void TEditorSeiten::Zeige(const EditorInhalt& e) {
+  Fuelle(nummer_, e.Nummer);
+  status_->setText(Q(e.StatusText));
+  WaehleRadio(anrede_, e.Anrede);
+  Fuelle(name_, e.Name);
+  Fuelle(vornamen_, e.Vornamen);
+  Fuelle(geburtsdatum_, e.Geburtsdatum);
+  Fuelle(geburtsort_, e.Geburtsort);
+  Fuelle(wohnort_, e.Wohnort);
+  for (std::size_t r = 0; r < 18; ++r) {
+    fach_[r]->setEditText(Q(e.Fach[r]));
+    Fuelle(bewertung_[r], e.Bewertung[r]);
+    fachZusatz_[r]->setText(Q(e.FachZusatz[r]));
+    Fuelle(zusatz_[r], e.Zusatz[r]);
+  }
+  hinweise_->Fuelle(QMehrzeilig(e.Hinweise.text));
+  Fuelle(versaeumt_, e.VersaeumteStunden);
+  Fuelle(entschuldigt_, e.Entschuldigt);
+  bemerkungen_->Fuelle(QMehrzeilig(e.Bemerkungen.text));
+  WaehleRadio(schulart_, e.Schulart);
+  Fuelle(fachrichtung_, e.Fachrichtung);
+  Fuelle(schwerpunkt_, e.Schwerpunkt);
+  Fuelle(berufsbezeichnung_, e.Berufsbezeichnung);
+  WaehleRadio(zeugnisart_, e.Zeugnisart);  // 0 selects no button
+  Fuelle(einschulung_, e.Einschulungsdatum);
+  Fuelle(ausschulung_, e.Ausschulungsdatum);
+  Fuelle(durchschnitt_, e.Durchschnittsnote);
+  Fuelle(klasse_, e.Klasse);
+  Fuelle(jahrVon_, e.SchuljahrVon);
+  Fuelle(jahrBis_, e.SchuljahrBis);
+  Fuelle(zeugnisort_, e.Zeugnisort);
+  Fuelle(zeugnisdatum_, e.Zeugnisdatum);
+  intern_->Fuelle(QMehrzeilig(e.InterneBemerkungen.text));
+}
+
+void TEditorSeiten::SetzeFaecher(const QStringList& faecher) {
+  QStringList sortiert = faecher;
+  sortiert.sort(Qt::CaseInsensitive);
+  for (QComboBox* fach : fach_) {
+    const QString text = fach->currentText();
+    fach->clear();
+    fach->addItems(sortiert);
+    fach->setEditText(text);
+  }
+}
+
+void TEditorSeiten::LeereZeugnistexte() {
+  hinweise_->Fuelle(QString());
+  bemerkungen_->Fuelle(QString());
+}
+
+}  // namespace velmora

@@ -1,0 +1,18 @@
+// Program entry: the application, the ports and the main window.
+#include <QApplication>
+
+#include "app/MAIN.h"
+#include "qtadapter/qtdateidialoge.h"
+#include "qtadapter/qtmeldungen.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(velmora::AnwendungsTitel());
+  velmora::QtMeldungen meldungen;
+  velmora::QtDateiDialoge dialoge;
+  velmora::TMainForm fenster(meldungen, dialoge);
+  meldungen.SetzeEltern(&fenster);
+  dialoge.SetzeEltern(&fenster);
+  fenster.show();
+  return app.exec();
+}

@@ -1,0 +1,45 @@
+#include "qtadapter/qtdateidialoge.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QStringList>
+
+#include "qtadapter/qttext.h"
+
+namespace velmora {
+
+QString QtFilter(const std::string& filter) {
+  QStringList teile = Q(filter).split(QLatin1Char('|'));
+  QStringList filterListe;
+  for (int i = 0; i + 1 < teile.size(); i += 2) {
+    QString beschreibung = teile[i];
+    QString muster = teile[i + 1];
+    muster.replace(QLatin1Char(';'), QLatin1Char(' '));
+    // Qt reads the patterns from the last parentheses of an entry.
+    if (!beschreibung.endsWith(QLatin1Char('(') + muster + QLatin1Char(')'))) {
+      beschreibung += QStringLiteral(" (") + muster + QLatin1Char(')');
+    }
+    filterListe << beschreibung;
+  }
+  return filterListe.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> QtDateiDialoge::Zeige(const DateiDialogWunsch& wunsch, bool speichern) {
+  QFileDialog dialog(eltern_);
+  dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // The program asks its own overwrite question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  dialog.setNameFilter(QtFilter(wunsch.filter));
+  dialog.setDirectory(wunsch.startverzeichnis.empty() ? QDir::currentPath() : Q(wunsch.startverzeichnis));
+  dialog.setDefaultSuffix(Q(wunsch.standardendung));
+  if (!wunsch.dateiname.empty()) dialog.selectFile(Q(wunsch.dateiname));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return K(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}
+
+std::optional<std::string> QtDateiDialoge::Oeffnen(const DateiDialogWunsch& wunsch) { return Zeige(wunsch, false); }
+
+std::optional<std::string> QtDateiDialoge::Speichern(const DateiDialogWunsch& wunsch) { return Zeige(wunsch, true); }
+
+}  // namespace velmora

@@ -1,0 +1,24 @@
+#include "qtadapter/qttext.h"
+
+#include "basis/cp1252.h"
+
+namespace velmora {
+
+QString Q(const std::string& cp1252) { return QString::fromStdString(Cp1252NachUtf8(cp1252)); }
+
+std::string K(const QString& text) { return Utf8NachCp1252(text.toStdString()); }
+
+QString QMehrzeilig(const std::string& cp1252) {
+  QString t = Q(cp1252);
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return t;
+}
+
+std::string KMehrzeilig(const QString& text) {
+  QString t = text;
+  t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return K(t);
+}
+
+}  // namespace velmora

@@ -1,0 +1,268 @@
+// The real main window, offscreen, with scripted message boxes and file dialogs.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/MAIN.h"
+#include "app/editorseiten.h"
+#include "basis/cp1252.h"
+#include "kern/hilfen.h"
+#include "qtadapter/qttext.h"
+
+namespace velmora::test {
+namespace {
+
+class HauptfensterTest : public ArbeitsverzeichnisTest {
+ protected:
+  void SetUp() override {
+    ArbeitsverzeichnisTest::SetUp();
+    fenster_ = std::make_unique<TMainForm>(meldungen_, dialoge_);
+    fenster_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster_.get()));
+  }
+  void TearDown() override {
+    fenster_.reset();
+    ArbeitsverzeichnisTest::TearDown();
+  }
+
+  KlassenZustand& Zustand() { return fenster_->Steuerung().Zustand(); }
+  QLineEdit* Feld(const QString& name) { return fenster_->findChild<QLineEdit*>(name); }
+  // Types into an edit as the user does: the widget marks itself changed.
+  static void Tippe(QLineEdit* feld, const QString& text) {
+    feld->setFocus();
+    feld->selectAll();
+    for (QChar c : text) {
+      QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(feld, &druck);
+    }
+  }
+  // Closes the window as the close box does; true when it closed.
+  bool Schliessen() {
+    fenster_->close();
+    return !fenster_->isVisible();
+  }
+
+  FakeMeldungen meldungen_;
+  FakeDateiDialoge dialoge_;
+  std::unique_ptr<TMainForm> fenster_;
+};
+
+TEST_F(HauptfensterTest, StartZeigtLeereKlasseAufDerSeiteBewertungen) {
+  EXPECT_EQ(fenster_->windowTitle(), QStringLiteral("Velmora          V.1.1. "));
+  EXPECT_EQ(fenster_->Liste().count(), 35);
+  EXPECT_EQ(fenster_->Liste().item(0)->text(), QStringLiteral("   - frei -"));
+  EXPECT_EQ(fenster_->Liste().currentRow(), 0);
+  EXPECT_EQ(fenster_->Editor().currentIndex(), TEditorSeiten::Bewertungen);
+  EXPECT_EQ(fenster_->Editor().tabText(0), U("Personendaten"));
+  EXPECT_EQ(fenster_->Statusfeld(1).text(), U("aktuelle Datei"));
+  EXPECT_EQ(fenster_->Statusfeld(0).width(), 450);
+  EXPECT_EQ(fenster_->Statusfeld(1).width(), 150);
+  EXPECT_EQ(fenster_->Statusfeld(2).width(), 100);
+  EXPECT_FALSE(fenster_->Aenderungsanzeige().isVisible());
+  EXPECT_TRUE(DateiExistiert("LEER.KFV"));
+  EXPECT_TRUE(DateiExistiert("SFAECHER.SFL"));
+  EXPECT_TRUE(meldungen_.protokoll.empty());
+
+  // Every subject box offers the nine default subjects sorted and shows the empty row.
+  auto boxen = fenster_->Editor().findChildren<QComboBox*>();
+  ASSERT_EQ(boxen.size(), 18);
+  for (QComboBox* box : boxen) {
+    EXPECT_EQ(box->currentText(), QStringLiteral("   - - -"));
+    ASSERT_EQ(box->count(), 9);
+    EXPECT_EQ(box->itemText(0), QStringLiteral("   - - -"));
+    EXPECT_EQ(box->itemText(1), QStringLiteral("## wird nicht gedruckt"));
+    EXPECT_EQ(box->itemText(2), QStringLiteral("Deutsch"));
+    EXPECT_EQ(box->itemText(8), QStringLiteral("Sport"));
+  }
+}
+
+TEST_F(HauptfensterTest, MenueHatAlleEintraegeMitIhrenBeschriftungen) {
+  const std::vector<std::pair<const char*, std::vector<const char*>>> erwartet = {
+      {"&Datei", {"&Neu...", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "D&rucken",
+                  "Drucker &einrichten...", "&Beenden"}},
+      {"D&rucken", {"Zeugnisse", "Datenblätter", "Empfangsbekenntnisse"}},
+      {"&Bearbeiten", {"&Rückgängig", "Schüler-Datensatz &Ausschneiden", "Schüler-Datensatz &Kopieren",
+                       "Schüler-Datensatz &Einfügen", "Neue Fächerliste zuordnen und Bew. löschen"}},
+      {"&Prüfen", {"&Daten für`s Zeugnis"}},
+      {"&Tools", {"Sortieren nach Namen", "Sortieren nach Nummern", "&Import der Personendaten",
+                  "Import von Bewertungen", "&Export der Personendaten", "&Druckerdaten anzeigen"}},
+      {"&Einstellungen", {"&Programmeinstellungen", "&Druckeinstellungen", "Fächerliste der &Klasse",
+                          "Fächerliste der &Schule"}},
+      {"&Hilfe", {"Kurzbeschreibung", "&Inhalt", "&Themenbezogene Hilfe...", "&Hilfe verwenden", "I&nfo..."}},
+  };
+  for (const auto& [menue, eintraege] : erwartet) {
+    for (const char* eintrag : eintraege) {
+      bool gefunden = false;
+      for (QMenu* m : fenster_->findChildren<QMenu*>()) {
+        if (m->title() != U(menue)) continue;
+        for (QAction* a : m->actions()) gefunden = gefunden || a->text() == U(eintrag);
+      }
+      EXPECT_TRUE(gefunden) << menue << " / " << eintrag;
+    }
+  }
+  // The printing menu of the menu bar itself.
+  for (const char* eintrag : {"Schüler-&Datenblatt", "Klassen-&Namensliste", "Sammelformular Klassen-Zeugnistexte",
+                              "Klassen-Zeugnistexte (Hinweise ...)", "ausgefüllte Klassen-Zeugnistexte (Hinw. ...)",
+                              "Klassen-&Zensurenübersicht", "&Testblatt", "&Zeugnis", "&Empfangsbekenntnis"}) {
+    EXPECT_NE(fenster_->Aktion(U("D&rucken"), U(eintrag)), nullptr) << eintrag;
+  }
+  QToolBar* leiste = fenster_->findChild<QToolBar*>();
+  ASSERT_NE(leiste, nullptr);
+  QStringList tipps;
+  for (QAction* a : leiste->actions()) {
+    if (!a->toolTip().isEmpty() && !a->icon().isNull()) tipps << a->toolTip();
+  }
+  EXPECT_EQ(tipps, (QStringList{U("Neu"), U("Öffnen"), U("Speichern"), U("Druckereinstellungen"),
+                                U("Ausschneiden des aktuellen Schülerdatensatzes"),
+                                U("Kopieren des aktuellen Schülerdatensatzes"), U("Einfügen des Schülerdatensatzes"),
+                                U("Zeugnis drucken"), U("Inhalt der Hilfe"), U("Info"), U("Beenden")}));
+}
+
+TEST_F(HauptfensterTest, NichtVerfuegbareEintraegeZeigenIhreMeldung) {
+  for (auto [menue, eintrag] : {std::pair{"&Tools", "Sortieren nach Namen"}, std::pair{"&Tools", "Sortieren nach Nummern"},
+                                std::pair{"&Tools", "&Export der Personendaten"}, std::pair{"&Bearbeiten", "&Rückgängig"},
+                                std::pair{"D&rucken", "&Empfangsbekenntnis"}}) {
+    meldungen_.protokoll.clear();
+    QAction* a = fenster_->Aktion(U(menue), U(eintrag));
+    ASSERT_NE(a, nullptr) << eintrag;
+    a->trigger();
+    ASSERT_EQ(meldungen_.protokoll.size(), 1u) << eintrag;
+    EXPECT_EQ(meldungen_.protokoll[0].art, MeldungsArt::Schlicht);
+    EXPECT_EQ(meldungen_.protokoll[0].text, T("Die gewünschte Funktion ist in dieser Version noch nicht verfügbar!"));
+  }
+}
+
+TEST_F(HauptfensterTest, EingabeWirdBeimSchuelerwechselGespeichertUndAngezeigt) {
+  fenster_->Editor().setCurrentIndex(TEditorSeiten::Personendaten);
+  QLineEdit* name = Feld(QStringLiteral("Name"));
+  ASSERT_NE(name, nullptr);
+  Tippe(name, U("Müller"));
+  fenster_->Liste().setCurrentRow(3);
+
+  EXPECT_EQ(Zustand().Klasse->Schueler[0].Lies(TSchuelerDatensatz::Name), T("Müller"));
+  EXPECT_EQ(fenster_->Liste().item(0)->text(), U("Müller, "));
+  EXPECT_EQ(Zustand().AktuellerSchueler, 3);
+  EXPECT_TRUE(Zustand().DatenGeaendert);
+  QApplication::processEvents();
+  EXPECT_TRUE(fenster_->Aenderungsanzeige().isVisible());
+  EXPECT_EQ(name->text(), QStringLiteral("   - frei -"));
+  EXPECT_FALSE(name->isModified());
+}
+
+TEST_F(HauptfensterTest, UngueltigeNummerMeldetEingabefehlerUndBehaeltDenZahlanfang) {
+  fenster_->Editor().setCurrentIndex(TEditorSeiten::Personendaten);
+  QLineEdit* nummer = fenster_->Editor().NummerFeld();
+  Tippe(nummer, QStringLiteral("12a"));
+  meldungen_.protokoll.clear();
+  fenster_->Liste().setCurrentRow(1);
+
+  ASSERT_EQ(meldungen_.protokoll.size(), 1u);
+  EXPECT_EQ(meldungen_.protokoll[0].titel, "Eingabefehler");
+  EXPECT_EQ(meldungen_.protokoll[0].art, MeldungsArt::Fehler);
+  EXPECT_EQ(meldungen_.protokoll[0].text, T("Als Schüler-Nummern dürfen nur\rganze Zahlen eingegeben werden!"));
+  EXPECT_EQ(Zustand().Klasse->Schueler[0].Nummer(), 12);
+  EXPECT_EQ(Zustand().AktuellerSchueler, 1);
+  EXPECT_EQ(fenster_->Editor().currentIndex(), TEditorSeiten::Personendaten);
+}
+
+TEST_F(HauptfensterTest, DatumsfelderSpeichernZehnZeichenMitPunkten) {
+  fenster_->Editor().setCurrentIndex(TEditorSeiten::Personendaten);
+  QLineEdit* geburt = Feld(QStringLiteral("Geburtsdatum"));
+  ASSERT_NE(geburt, nullptr);
+  EXPECT_EQ(geburt->displayText(), QStringLiteral("00.00.0000"));
+  Tippe(geburt, QStringLiteral(" 3041999"));
+  EXPECT_EQ(geburt->displayText(), QStringLiteral(" 3.04.1999"));
+  fenster_->Steuerung().AktuelleDatenUebernehmen();
+  EXPECT_EQ(Zustand().Klasse->Schueler[0].Lies(TSchuelerDatensatz::Geburtsdatum), " 3.04.1999");
+}
+
+TEST_F(HauptfensterTest, ReiterwechselUndNavigation) {
+  fenster_->Editor().setCurrentIndex(TEditorSeiten::Zeugnisdaten);
+  fenster_->Knopf(U("> |"))->click();
+  EXPECT_EQ(Zustand().AktuellerSchueler, 34);
+  EXPECT_EQ(fenster_->Liste().currentRow(), 34);
+  fenster_->Knopf(U(">"))->click();
+  EXPECT_EQ(Zustand().AktuellerSchueler, 34);
+  fenster_->Knopf(U("<"))->click();
+  EXPECT_EQ(Zustand().AktuellerSchueler, 33);
+  fenster_->Knopf(U("| <"))->click();
+  EXPECT_EQ(Zustand().AktuellerSchueler, 0);
+  fenster_->Knopf(U("<"))->click();
+  EXPECT_EQ(Zustand().AktuellerSchueler, 0);
+  EXPECT_FALSE(Zustand().DatenGeaendert);
+}
+
+TEST_F(HauptfensterTest, RadiogruppeAnredeZaehltAlsAenderung) {
+  fenster_->Editor().setCurrentIndex(TEditorSeiten::Personendaten);
+  for (QRadioButton* r : fenster_->Editor().findChildren<QRadioButton*>()) {
+    if (r->text() == U("Frau")) r->click();
+  }
+  fenster_->Knopf(U("aktuelle Daten übernehmen"))->click();
+  EXPECT_EQ(Zustand().Klasse->Schueler[0].Anrede(), 2);
+  EXPECT_TRUE(Zustand().DatenGeaendert);
+}
+
+TEST_F(HauptfensterTest, EndeMitNeinBleibtOffen) {
+  meldungen_.antworten = {Antwort::Nein};
+  EXPECT_FALSE(Schliessen());
+  ASSERT_EQ(meldungen_.protokoll.size(), 1u);
+  EXPECT_EQ(meldungen_.protokoll[0].text, T("Wollen Sie das Programm jetzt wirklich beenden?"));
+  EXPECT_FALSE(DateiExistiert("Sicherung.DAT"));
+}
+
+TEST_F(HauptfensterTest, EndeOhneAenderungFragtEinmalUndSichert) {
+  meldungen_.antworten = {Antwort::Ja};
+  EXPECT_TRUE(Schliessen());
+  EXPECT_EQ(meldungen_.protokoll.size(), 1u);
+  ASSERT_TRUE(DateiExistiert("Sicherung.DAT"));
+  EXPECT_EQ(LiesDatei("Sicherung.DAT"), Zustand().Klasse->Bild());
+}
+
+TEST_F(HauptfensterTest, EndeMitAenderungUndAbgebrochenemSpeichernSichertTrotzdem) {
+  fenster_->Editor().setCurrentIndex(TEditorSeiten::Personendaten);
+  Tippe(fenster_->Editor().NummerFeld(), QStringLiteral("7"));
+  meldungen_.antworten = {Antwort::Ja, Antwort::Ja};
+  EXPECT_TRUE(Schliessen());
+  ASSERT_EQ(meldungen_.protokoll.size(), 2u);
+  EXPECT_EQ(meldungen_.protokoll[1].art, MeldungsArt::Warnung);
+  EXPECT_EQ(meldungen_.protokoll[1].text, T("Die Daten wurden geändert!\r\rSollen die Änderungen gespeichert werden?"));
+  EXPECT_EQ(dialoge_.speichernAufrufe.size(), 1u);
+  EXPECT_EQ(dialoge_.speichernAufrufe[0].filter, "Velmora (*.VLM)|*.VLM");
+  ASSERT_TRUE(DateiExistiert("Sicherung.DAT"));
+  EXPECT_EQ(TKlassenDatei::AusBild(LiesDatei("Sicherung.DAT")).Schueler[0].Nummer(), 7);
+}
+
+TEST_F(HauptfensterTest, LangerHinweisGehtInDasErsteStatusfeld) {
+  QAction* a = fenster_->Aktion(U("&Tools"), U("&Import der Personendaten"));
+  ASSERT_NE(a, nullptr);
+  a->hover();
+  EXPECT_EQ(fenster_->Statusfeld(0).text(), U("Import von Personendaten aus TXT-Datei"));
+  QAction* neu = fenster_->Aktion(U("Werkzeugleiste"), U("Neu"));
+  ASSERT_NE(neu, nullptr);
+  neu->hover();
+  EXPECT_EQ(fenster_->Statusfeld(0).text(), QString());
+  EXPECT_EQ(neu->toolTip(), U("Neu"));
+}
+
+}  // namespace
+}  // namespace velmora::test
+
+int main(int argc, char** argv) {
+  // The windows run offscreen, also when the test list is read at build time.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
