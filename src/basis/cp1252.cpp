@@ -90,7 +90,9 @@ std::string Utf8NachCp1252(std::string_view text) {
       i += j;  // skip the broken sequence up to the byte that broke it
       continue;
     }
-    aus.push_back(ZeichenAus(c));
+    // Overlong forms are no characters of their own.
+    constexpr char32_t kKleinster[4] = {0, 0x80, 0x800, 0x10000};
+    aus.push_back(c < kKleinster[folge] ? '?' : ZeichenAus(c));
     i += static_cast<std::size_t>(folge) + 1;
   }
   return aus;

@@ -1,0 +1,79 @@
+#include "kern/hilfen.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace velmora::test {
+
+void ArbeitsverzeichnisTest::SetUp() {
+  vorher_ = std::filesystem::current_path();
+  std::string muster = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+  ASSERT_NE(mkdtemp(muster.data()), nullptr);
+  verzeichnis_ = muster;
+  std::filesystem::current_path(verzeichnis_);
+}
+
+void ArbeitsverzeichnisTest::TearDown() {
+  std::filesystem::current_path(vorher_);
+  std::error_code ec;
+  std::filesystem::remove_all(verzeichnis_, ec);
+}
+
+Bytes LiesDatei(const std::filesystem::path& pfad) {
+  std::ifstream f(pfad, std::ios::binary);
+  EXPECT_TRUE(f.good()) << "cannot read " << pfad;
+  return Bytes(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+void SchreibeDatei(const std::filesystem::path& pfad, const Bytes& inhalt) {
+  std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
+  f.write(reinterpret_cast<const char*>(inhalt.data()), static_cast<std::streamsize>(inhalt.size()));
+  ASSERT_TRUE(f.good()) << "cannot write " << pfad;
+}
+
+::testing::AssertionResult GleicheBytes(const Bytes& ist, const Bytes& soll) {
+  std::size_t i = 0;
+  while (i < ist.size() && i < soll.size() && ist[i] == soll[i]) ++i;
+  if (i == ist.size() && i == soll.size()) return ::testing::AssertionSuccess();
+  auto r = ::testing::AssertionFailure() << "sizes " << ist.size() << " / " << soll.size()
+                                         << ", first difference at offset " << i;
+  if (i < ist.size() && i < soll.size()) r << ": " << int(ist[i]) << " instead of " << int(soll[i]);
+  return r;
+}
+
+Antwort FakeMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
+                             const std::string& titel) {
+  protokoll.push_back({art, text, knoepfe, titel});
+  if (antworten.empty()) return knoepfe == Knoepfe::JaNein ? Antwort::Ja : Antwort::Ok;
+  Antwort a = antworten.front();
+  antworten.pop_front();
+  return a;
+}
+
+namespace {
+std::optional<std::string> Naechste(std::deque<std::optional<std::string>>& skript) {
+  if (skript.empty()) return std::nullopt;
+  auto a = skript.front();
+  skript.pop_front();
+  return a;
+}
+}  // namespace
+
+std::optional<std::string> FakeDateiDialoge::Oeffnen(const DateiDialogWunsch& w) {
+  oeffnenAufrufe.push_back(w);
+  return Naechste(oeffnenAntworten);
+}
+
+std::optional<std::string> FakeDateiDialoge::Speichern(const DateiDialogWunsch& w) {
+  speichernAufrufe.push_back(w);
+  return Naechste(speichernAntworten);
+}
+
+void FakeAnsicht::ZeigeListe(const std::vector<std::string>& zeilen, int ausgewaehlt) {
+  liste = zeilen;
+  auswahl = ausgewaehlt;
+  ++listeGefuellt;
+}
+
+}  // namespace velmora::test
