@@ -21,7 +21,7 @@
 namespace velmora {
 
 TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* eltern)
-    : QMainWindow(eltern), steuerung_(*this, meldungen, dialoge) {
+    : QMainWindow(eltern), steuerung_(*this, meldungen, dialoge, *this, *this) {
   setWindowTitle(QStringLiteral("Velmora") + QString(10, QLatin1Char(' ')) + QStringLiteral("V.1.1. "));
   BaueMenue();
   BaueWerkzeugleiste();

@@ -19,7 +19,7 @@ class Tfortschrittdlg;
 class TProgInfoForm;
 class THilfeFenster;
 
-class TMainForm : public QMainWindow, public HauptAnsicht {
+class TMainForm : public QMainWindow, public HauptAnsicht, public DatenPasswortDialoge, public KonfigPasswortDialoge {
   Q_OBJECT
  public:
   TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* eltern = nullptr);
@@ -50,6 +50,12 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void FokusAufNummer() override;
   void ZeigeSpeicherFortschritt() override;
   void ZeigeVorlagenAuswahl() override;
+
+  // DatenPasswortDialoge, KonfigPasswortDialoge
+  bool ZeigePasswortAbfrage() override { return false; }
+  bool ZeigePasswortFestlegung() override { return true; }
+  bool ZeigePasswortDlg() override { return false; }
+  bool ZeigePwAendern() override { return false; }
 
   // The long hint of a menu entry or control goes to status panel 1.
   void ZeigeLangenHinweis(const QString& hinweis);

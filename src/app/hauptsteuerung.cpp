@@ -16,8 +16,13 @@ std::string SicherungskopieName(const std::string& pfad) {
 
 std::string OhneVerzeichnis(const std::string& pfad) { return NameAus(Pfad(pfad).filename()); }
 
-Hauptsteuerung::Hauptsteuerung(HauptAnsicht& ansicht, Meldungen& meldungen, DateiDialoge& dialoge)
-    : ansicht_(ansicht), meldungen_(meldungen), dialoge_(dialoge) {}
+Hauptsteuerung::Hauptsteuerung(HauptAnsicht& ansicht, Meldungen& meldungen, DateiDialoge& dialoge,
+                               DatenPasswortDialoge& datenPasswort, KonfigPasswortDialoge& konfigPasswort)
+    : ansicht_(ansicht),
+      meldungen_(meldungen),
+      dialoge_(dialoge),
+      datenPasswort_(datenPasswort),
+      konfigPasswort_(konfigPasswort) {}
 
 template <class Befehl>
 bool Hauptsteuerung::MitFehlerbox(Befehl&& befehl) {
@@ -42,11 +47,12 @@ void Hauptsteuerung::Start() {
   }
   // 2. School identity: panel 3 shows its short name (empty until one is entered).
   ansicht_.ZeigeKurzname("");
-  // 3. Program settings and print settings keep their defaults here.
+  // 3. Program settings, then the print settings.
+  MitFehlerbox([&] { einstellungen_.Laden(); });
   // 4. The clipboard holds a blank record; no template has been read yet.
   NeuerDatensatzAusVorlage(vorlagen_, zustand_.Zwischenablage);
   // 5. School subject list.
-  MitFehlerbox([&] { schulFaecher_ = LadeSchulFaecherListe(); });
+  schulFaecherGeladen_ = MitFehlerbox([&] { schulFaecher_ = LadeSchulFaecherListe(); });
   // 6. Template "LEER.KFV" and a class built from it.
   MitFehlerbox([&] { VorlagenStart(vorlagen_, *zustand_.Klasse, meldungen_); });
   // 7. The class has never been saved.
@@ -86,8 +92,8 @@ void Hauptsteuerung::Neu() {
   SchuelerListeFuellen();
   ansicht_.WaehleListenZeile(0);
   DatensatzAnzeigen(0);
-  // The check string of a new class is adjusted by the data-password rules; without
-  // them it stays as it is.
+  datenschutz_.FuerNeueKlasse(*zustand_.Klasse, einstellungen_.Satz().Verschluesseln());
+  falschEntschluesselt_ = false;
 }
 
 void Hauptsteuerung::Oeffnen() {
@@ -96,8 +102,8 @@ void Hauptsteuerung::Oeffnen() {
     MitFehlerbox([&] {
       Bytes bild = LiesDatensatz(*datei, TKlassenDatei::Groesse, /*schreibbar=*/true);
       SchreibeDatensatz(SicherungskopieName(*datei), bild);
-      // Password step: the image read is taken into memory as it is.
-      *zustand_.Klasse = TKlassenDatei::AusBild(bild);
+      falschEntschluesselt_ = datenschutz_.NachDemOeffnen(bild, *zustand_.Klasse, einstellungen_.Satz().Verschluesseln(),
+                                                          datenPasswort_, meldungen_);
       zustand_.Dateiname = *datei;
       ansicht_.ZeigeDateiname(OhneVerzeichnis(*datei));
       zustand_.DatenGeaendert = false;
@@ -107,9 +113,23 @@ void Hauptsteuerung::Oeffnen() {
   DatensatzAnzeigen(zustand_.AktuellerSchueler);
 }
 
-void Hauptsteuerung::SchreibeKlasse(const std::string& datei, Schreibart art, SpeicherWeg /*weg*/) {
-  // Password step: the class is written as it is in memory.
-  SchreibeDatensatz(datei, zustand_.Klasse->Bild(), art);
+void Hauptsteuerung::SchreibeKlasse(const std::string& datei, Schreibart art, SpeicherWeg weg) {
+  // A new data password is asked for on save-as, otherwise only while the class has none.
+  const bool festlegen = weg == SpeicherWeg::UnterNeuemNamen || zustand_.Klasse->PasswortKennung[0] == 0;
+  Bytes bild = datenschutz_.ZumSpeichern(*zustand_.Klasse, einstellungen_.Satz().Verschluesseln(), festlegen,
+                                         datenPasswort_);
+  SchreibeDatensatz(datei, bild, art);
+  falschEntschluesselt_ = false;
+}
+
+// A class deciphered with a wrong password holds garbage; written over its file it would
+// destroy the only readable copy. It is saved only on an explicit second confirmation.
+bool Hauptsteuerung::FalschEntschluesseltSpeichernErlaubt() {
+  if (!falschEntschluesselt_) return true;
+  return meldungen_.Warnfrage(
+      T("Diese Klasse wurde mit einem falschen Passwort geöffnet und ist nicht richtig entschlüsselt!\r\r"
+        "Sollen die falsch entschlüsselten Daten trotzdem gespeichert werden?\r"
+        "Die gewählte Datei wird dabei überschrieben."));
 }
 
 void Hauptsteuerung::NachDemSpeichern(const std::string& datei) {
@@ -122,7 +142,9 @@ void Hauptsteuerung::NachDemSpeichern(const std::string& datei) {
 bool Hauptsteuerung::Speichern() {
   DatensatzUebernehmen(zustand_.AktuellerSchueler);
   bool erfolg = true;
-  if (zustand_.Dateiname.empty()) {
+  if (!FalschEntschluesseltSpeichernErlaubt()) {
+    // nothing is written
+  } else if (zustand_.Dateiname.empty()) {
     meldungen_.Fehler(T("Es existiert noch keine Datei!"));
   } else if (zustand_.Dateiname == kVorlageDateiname) {
     erfolg = SpeichereUnterNeuemNamen(SpeicherWeg::Vorlagenklasse);
@@ -139,7 +161,7 @@ bool Hauptsteuerung::Speichern() {
 
 bool Hauptsteuerung::SpeichernUnter() {
   DatensatzUebernehmen(zustand_.AktuellerSchueler);
-  bool erfolg = SpeichereUnterNeuemNamen(SpeicherWeg::UnterNeuemNamen);
+  bool erfolg = !FalschEntschluesseltSpeichernErlaubt() || SpeichereUnterNeuemNamen(SpeicherWeg::UnterNeuemNamen);
   SchuelerListeFuellen();
   DatensatzAnzeigen(zustand_.AktuellerSchueler);
   return erfolg;
@@ -244,5 +266,20 @@ void Hauptsteuerung::Einfuegen() {
 }
 
 void Hauptsteuerung::NichtVerfuegbar() { meldungen_.Hinweis(NichtVerfuegbarText()); }
+
+bool Hauptsteuerung::FaecherlisteDerSchule() { return KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_); }
+
+bool Hauptsteuerung::FaecherlisteDerKlasse() {
+  if (!KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_)) return false;
+  if (!schulFaecherGeladen_) {
+    schulFaecherGeladen_ = MitFehlerbox([&] { schulFaecher_ = LadeSchulFaecherListe(); });
+  }
+  if (!vorlagen_.AktuelleVorlage.empty()) {
+    MitFehlerbox([&] { LadeKlassenFachVorlage(vorlagen_, vorlagen_.AktuelleVorlage, meldungen_); });
+  } else {
+    meldungen_.Fehler(T("Fehler!\r\rProblem mit KFV-Datei aufgetreten!!!"));
+  }
+  return true;
+}
 
 }  // namespace velmora

@@ -10,6 +10,8 @@
 #include "basis/dateidialoge.h"
 #include "basis/meldungen.h"
 #include "classdata/schuelerdatensatz.h"
+#include "classdata/verschluesselung.h"
+#include "settings/programmeinstellungen.h"
 #include "subjects/klassenfachvorlage.h"
 #include "subjects/schulfaecher.h"
 
@@ -52,7 +54,8 @@ struct KlassenZustand {
 
 class Hauptsteuerung {
  public:
-  Hauptsteuerung(HauptAnsicht& ansicht, Meldungen& meldungen, DateiDialoge& dialoge);
+  Hauptsteuerung(HauptAnsicht& ansicht, Meldungen& meldungen, DateiDialoge& dialoge,
+                 DatenPasswortDialoge& datenPasswort, KonfigPasswortDialoge& konfigPasswort);
 
   // Start sequence, run once when the main window is first shown.
   void Start();
@@ -82,15 +85,24 @@ class Hauptsteuerung {
 
   void NichtVerfuegbar();
 
+  // "Fächerliste der Schule" and "Fächerliste der Klasse": true when the window may open.
+  bool FaecherlisteDerSchule();
+  bool FaecherlisteDerKlasse();
+
   KlassenZustand& Zustand() { return zustand_; }
   VorlagenZustand& Vorlagen() { return vorlagen_; }
   const TSchulFaecherListe& SchulFaecher() const { return schulFaecher_; }
   const std::string& Programmverzeichnis() const { return programmverzeichnis_; }
+  ProgrammEinstellungen& Einstellungen() { return einstellungen_; }
+  Datenschutz& Schutz() { return datenschutz_; }
+  // The class in memory was deciphered with a password whose check string did not match.
+  bool FalschEntschluesselt() const { return falschEntschluesselt_; }
 
  private:
   enum class SpeicherWeg { UnterNeuemNamen, Vorlagenklasse, UnterAktuellemNamen };
 
   bool SpeichereUnterNeuemNamen(SpeicherWeg weg);
+  bool FalschEntschluesseltSpeichernErlaubt();
   void SchreibeKlasse(const std::string& datei, Schreibart art, SpeicherWeg weg);
   void NachDemSpeichern(const std::string& datei);
   void Navigiere(int neu);
@@ -102,7 +114,13 @@ class Hauptsteuerung {
   HauptAnsicht& ansicht_;
   Meldungen& meldungen_;
   DateiDialoge& dialoge_;
+  DatenPasswortDialoge& datenPasswort_;
+  KonfigPasswortDialoge& konfigPasswort_;
   KlassenZustand zustand_;
+  ProgrammEinstellungen einstellungen_;
+  Datenschutz datenschutz_;
+  bool falschEntschluesselt_ = false;
+  bool schulFaecherGeladen_ = false;
   VorlagenZustand vorlagen_;
   TSchulFaecherListe schulFaecher_;
   std::string programmverzeichnis_;

@@ -21,6 +21,7 @@ class Haupt : public test::ArbeitsverzeichnisTest {
  protected:
   void SetUp() override {
     ArbeitsverzeichnisTest::SetUp();
+    passwoerter.Verbinde(steuerung.Schutz(), steuerung.Einstellungen(), meldungen);
     steuerung.Start();
     startMeldungen = meldungen.protokoll.size();
     meldungen.protokoll.clear();
@@ -55,7 +56,8 @@ class Haupt : public test::ArbeitsverzeichnisTest {
   FakeAnsicht ansicht;
   test::FakeMeldungen meldungen;
   test::FakeDateiDialoge dialoge;
-  Hauptsteuerung steuerung{ansicht, meldungen, dialoge};
+  test::FakePasswortDialoge passwoerter;
+  Hauptsteuerung steuerung{ansicht, meldungen, dialoge, passwoerter, passwoerter};
   std::size_t startMeldungen = 0;
 };
 

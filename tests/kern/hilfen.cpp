@@ -76,4 +76,47 @@ void FakeAnsicht::ZeigeListe(const std::vector<std::string>& zeilen, int ausgewa
   ++listeGefuellt;
 }
 
+bool FakePasswortDialoge::ZeigePasswortAbfrage() {
+  ++abfragen;
+  if (abfrage.empty()) return false;
+  auto eingabe = abfrage.front();
+  abfrage.pop_front();
+  if (!eingabe) {
+    schutz_->AbfrageAbgebrochen();
+    return false;
+  }
+  schutz_->AbfrageOk(*eingabe);
+  return true;
+}
+
+bool FakePasswortDialoge::ZeigePasswortFestlegung() {
+  ++festlegungen;
+  if (festlegung.empty()) return true;
+  auto [erste, zweite] = festlegung.front();
+  festlegung.pop_front();
+  return schutz_->FestlegungOk(erste, zweite, *meldungen_);
+}
+
+bool FakePasswortDialoge::ZeigePasswortDlg() {
+  ++konfigAbfragen;
+  std::optional<std::string> eingabe;
+  if (!konfigPasswort.empty()) {
+    eingabe = konfigPasswort.front();
+    konfigPasswort.pop_front();
+  }
+  if (!eingabe) {
+    einstellungen_->PasswortDlgAbbrechen();
+    return false;
+  }
+  return einstellungen_->PasswortDlgOk(*eingabe);
+}
+
+bool FakePasswortDialoge::ZeigePwAendern() {
+  ++konfigAenderungen;
+  if (konfigAendern.empty()) return false;
+  auto [erste, zweite] = konfigAendern.front();
+  konfigAendern.pop_front();
+  return einstellungen_->PwAendernOk(erste, zweite, *meldungen_);
+}
+
 }  // namespace velmora::test

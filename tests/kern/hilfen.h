@@ -81,4 +81,30 @@ class FakeAnsicht : public HauptAnsicht {
   int fortschrittFenster = 0;
 };
 
+// The password windows, answering from scripts through the same handlers as the real
+// windows. An empty script cancels a prompt and confirms a definition without a password.
+class FakePasswortDialoge : public DatenPasswortDialoge, public KonfigPasswortDialoge {
+ public:
+  void Verbinde(Datenschutz& schutz, ProgrammEinstellungen& einstellungen, Meldungen& m) {
+    schutz_ = &schutz;
+    einstellungen_ = &einstellungen;
+    meldungen_ = &m;
+  }
+  bool ZeigePasswortAbfrage() override;
+  bool ZeigePasswortFestlegung() override;
+  bool ZeigePasswortDlg() override;
+  bool ZeigePwAendern() override;
+
+  std::deque<std::optional<std::string>> abfrage;  // nullopt: "Abbrechen"
+  std::deque<std::pair<std::string, std::string>> festlegung;
+  std::deque<std::optional<std::string>> konfigPasswort;
+  std::deque<std::pair<std::string, std::string>> konfigAendern;
+  int abfragen = 0, festlegungen = 0, konfigAbfragen = 0, konfigAenderungen = 0;
+
+ private:
+  Datenschutz* schutz_ = nullptr;
+  ProgrammEinstellungen* einstellungen_ = nullptr;
+  Meldungen* meldungen_ = nullptr;
+};
+
 }  // namespace velmora::test
