@@ -102,6 +102,7 @@ QLineEdit* Datumsfeld(QWidget* eltern) {
   auto* feld = new QLineEdit(eltern);
   // Day and month may start with a blank, the year has four digits; blanks mark empty positions.
   feld->setInputMask(QStringLiteral("09.09.9999; "));
+  feld->setMinimumWidth(95);
   feld->setMaximumWidth(110);
   return feld;
 }
@@ -249,6 +250,7 @@ QWidget* TEditorSeiten::BaueSeiteZeugnisdaten() {
   einschulung_ = Datumsfeld(bestimmte);
   ausschulung_ = Datumsfeld(bestimmte);
   durchschnitt_ = Feld(bestimmte, 50);
+  durchschnitt_->setMinimumWidth(45);
   durchschnitt_->setInputMask(QStringLiteral("0,0; "));
   bz->addWidget(new QLabel(U("Einschulungsdatum"), bestimmte));
   bz->addWidget(einschulung_);
