@@ -16,12 +16,30 @@
 #include "app/fortschritt.h"
 #include "app/hilfe.h"
 #include "app/hinweis.h"
+#include "check/fehlerfenster.h"
+#include "classdata/datpwaend.h"
+#include "classdata/datpwdlg.h"
+#include "printerinfo/druckinfo.h"
+#include "settings/einstdrk.h"
+#include "settings/einstell.h"
+#include "settings/passwort.h"
+#include "settings/pwaend.h"
+#include "settings/schulident.h"
+#include "subjects/auswklfa.h"
+#include "subjects/klasfali.h"
+#include "subjects/schufali.h"
+#include "basis/cp1252.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
 
 TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* eltern)
-    : QMainWindow(eltern), steuerung_(*this, meldungen, dialoge, *this, *this) {
+    : QMainWindow(eltern),
+      meldungen_(meldungen),
+      dialoge_(dialoge),
+      druckflaeche_(meldungen),
+      steuerung_(*this, meldungen, dialoge, passwortDialoge_, passwortDialoge_),
+      druckbefehle_(steuerung_, druckflaeche_, meldungen, uhr_) {
   setWindowTitle(QStringLiteral("Velmora") + QString(10, QLatin1Char(' ')) + QStringLiteral("V.1.1. "));
   BaueMenue();
   BaueWerkzeugleiste();
@@ -30,6 +48,21 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
   fortschritt_ = new Tfortschrittdlg(this);
   info_ = new TProgInfoForm(this);
   hilfe_ = new THilfeFenster("KURZBEDIENUNGSANLEITUNG.HLP", this);
+  // Every window is created once and shown again and again.
+  passwortDialoge_ = QtPasswortDialoge(new TDatPasswDlg(steuerung_.Schutz(), this),
+                                       new TDatPwdAendDlg(steuerung_.Schutz(), meldungen, this),
+                                       new TPasswordDlg(steuerung_.Einstellungen(), this),
+                                       new Tpwaendern(steuerung_.Einstellungen(), meldungen, this));
+  auto fortschritt = [this] { fortschritt_->Zeige(); };
+  einstellform_ = new TEinstellform(steuerung_.Einstellungen(), passwortDialoge_, meldungen, fortschritt, this);
+  schulFach_ = new TSchulFachForm(meldungen, this);
+  klasFach_ = new TKlasFachForm(steuerung_.Vorlagen(), meldungen, dialoge, this);
+  form7_ = new TForm7(steuerung_.Vorlagen(), meldungen, this);
+  einstellDrk_ = new TEinstellDrkForm(steuerung_.Druckeinstellungen(), meldungen, fortschritt, this);
+  schulIdent_ = new TSchulIdentForm(steuerung_.Schule(), meldungen, this);
+  infoDrucker_ = new Tinfodrucker(druckflaeche_, this);
+  fehlerfenster_ = new TFehlerfenster(this);
+  druckflaeche_.meldeAusgabe = [this](const QString& text) { status_[0]->setText(text); };
   resize(1150, 780);
 }
 
@@ -84,8 +117,14 @@ void TMainForm::BaueFlaeche() {
   connect(naechster, &QPushButton::clicked, this, [this] { steuerung_.ZumNaechsten(); });
   connect(letzter, &QPushButton::clicked, this, [this] { steuerung_.ZumLetzten(); });
   connect(uebernehmen, &QPushButton::clicked, this, [this] { steuerung_.AktuelleDatenUebernehmen(); });
-  // "Bewertungen löschen", "Zeugnistexte löschen", "Daten (für Zeugnis) prüfen", "Zeugnis drucken"
-  // and the buttons "allen zuweisen" are wired with their commands.
+  connect(bewLoeschen, &QPushButton::clicked, this, [this] { steuerung_.BewertungenLoeschenClick(); });
+  connect(texteLoeschen, &QPushButton::clicked, this, [this] { steuerung_.ZeugnistexteLoeschenClick(); });
+  connect(pruefen, &QPushButton::clicked, this, &TMainForm::DatenPruefen);
+  for (int i = 0; i < 5; ++i) {
+    connect(editor_->allenZuweisen[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+            [this, i] { steuerung_.AllenZuweisenClick(i); });
+  }
+  // "Zeugnis drucken" is wired with the report printing.
 }
 
 void TMainForm::BaueStatusleiste() {
@@ -143,6 +182,7 @@ void TMainForm::closeEvent(QCloseEvent* e) {
     fortschritt_->close();
     info_->close();
     hilfe_->close();
+    infoDrucker_->close();
     e->accept();
   } else {
     e->ignore();
@@ -190,9 +230,7 @@ void TMainForm::FokusAufNummer() {
 
 void TMainForm::ZeigeSpeicherFortschritt() { fortschritt_->Zeige(); }
 
-void TMainForm::ZeigeVorlagenAuswahl() {
-  // The template selection window joins here; until then the current template is used.
-}
+void TMainForm::ZeigeVorlagenAuswahl() { form7_->exec(); }
 
 // ---- commands ----
 
@@ -208,6 +246,39 @@ void TMainForm::NichtVerfuegbar() { steuerung_.NichtVerfuegbar(); }
 void TMainForm::HilfeInhalt() { hilfe_->ZeigeInhalt(); }
 void TMainForm::HilfeSuche() { hilfe_->ZeigeSuche(QString()); }
 void TMainForm::HilfeVerwenden() { hilfe_->ZeigeHilfeVerwenden(); }
+void TMainForm::Programmeinstellungen1Click() { einstellform_->exec(); }
+void TMainForm::Druckeinstellungen1Click() { einstellDrk_->exec(); }
+void TMainForm::Schuldaten1Click() { schulIdent_->exec(); }
+
+void TMainForm::FaecherlisteSchule1Click() {
+  if (steuerung_.FaecherlisteDerSchule()) schulFach_->exec();
+}
+
+void TMainForm::FaecherlisteKlasse1Click() {
+  if (steuerung_.FaecherlisteDerKlasse()) klasFach_->exec();
+}
+
+void TMainForm::Druckerdaten1Click() {
+  infoDrucker_->show();
+  infoDrucker_->raise();
+  infoDrucker_->update();
+}
+
+void TMainForm::DruckerEinrichten1Click() { druckflaeche_.DruckerEinrichten(this); }
+void TMainForm::Datenblatt1Click() { druckbefehle_.Datenblatt1Click(); }
+void TMainForm::Datenblatt2Click() {
+  if (druckflaeche_.DruckDialog(this)) druckbefehle_.DatenblattDrucken();
+}
+void TMainForm::Testblatt1Click() { druckbefehle_.Testblatt1Click(); }
+void TMainForm::NeueFaecherliste1Click() { steuerung_.NeueFaecherlisteZuordnenClick(); }
+void TMainForm::PersonenImport1Click() { steuerung_.PersonendatenImportClick(); }
+void TMainForm::BewertungsImport1Click() { steuerung_.BewertungenImportClick(); }
+
+void TMainForm::DatenPruefen() {
+  meldungen_.Hinweis(T("Diese Funktion ist in der Testphase!"));
+  fehlerfenster_->Zeige(steuerung_.Zustand().Aktuell(), steuerung_.Einstellungen().Satz().Verlag);
+}
+
 void TMainForm::Info1Click() {
   info_->show();
   info_->raise();

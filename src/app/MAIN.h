@@ -5,6 +5,10 @@
 #include <memory>
 
 #include "app/hauptsteuerung.h"
+#include "basis/uhr.h"
+#include "print/druckbefehle.h"
+#include "qtadapter/qtdruckflaeche.h"
+#include "qtadapter/qtpasswortdialoge.h"
 
 class QAction;
 class QLabel;
@@ -18,8 +22,20 @@ class TEditorSeiten;
 class Tfortschrittdlg;
 class TProgInfoForm;
 class THilfeFenster;
+class TDatPasswDlg;
+class TDatPwdAendDlg;
+class TPasswordDlg;
+class Tpwaendern;
+class TEinstellform;
+class TSchulFachForm;
+class TKlasFachForm;
+class TForm7;
+class TEinstellDrkForm;
+class TSchulIdentForm;
+class Tinfodrucker;
+class TFehlerfenster;
 
-class TMainForm : public QMainWindow, public HauptAnsicht, public DatenPasswortDialoge, public KonfigPasswortDialoge {
+class TMainForm : public QMainWindow, public HauptAnsicht {
   Q_OBJECT
  public:
   TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* eltern = nullptr);
@@ -33,6 +49,16 @@ class TMainForm : public QMainWindow, public HauptAnsicht, public DatenPasswortD
   Tfortschrittdlg& Fortschritt() { return *fortschritt_; }
   THilfeFenster& Hilfe() { return *hilfe_; }
   TProgInfoForm& Info() { return *info_; }
+  QtDruckflaeche& Druckflaeche() { return druckflaeche_; }
+  Druckbefehle& Drucken() { return druckbefehle_; }
+  TEinstellform& Einstellform() { return *einstellform_; }
+  TSchulFachForm& SchulFachForm() { return *schulFach_; }
+  TKlasFachForm& KlasFachForm() { return *klasFach_; }
+  TForm7& Vorlagenauswahl() { return *form7_; }
+  TEinstellDrkForm& DruckEinstellForm() { return *einstellDrk_; }
+  TSchulIdentForm& SchulIdentForm() { return *schulIdent_; }
+  Tinfodrucker& Druckerinfo() { return *infoDrucker_; }
+  TFehlerfenster& Fehlerfenster() { return *fehlerfenster_; }
   // The menu entry or tool-bar button with this caption (for the tests and the hints).
   QAction* Aktion(const QString& menue, const QString& eintrag) const;
   QPushButton* Knopf(const QString& beschriftung) const;
@@ -50,12 +76,6 @@ class TMainForm : public QMainWindow, public HauptAnsicht, public DatenPasswortD
   void FokusAufNummer() override;
   void ZeigeSpeicherFortschritt() override;
   void ZeigeVorlagenAuswahl() override;
-
-  // DatenPasswortDialoge, KonfigPasswortDialoge
-  bool ZeigePasswortAbfrage() override { return false; }
-  bool ZeigePasswortFestlegung() override { return true; }
-  bool ZeigePasswortDlg() override { return false; }
-  bool ZeigePwAendern() override { return false; }
 
   // The long hint of a menu entry or control goes to status panel 1.
   void ZeigeLangenHinweis(const QString& hinweis);
@@ -90,8 +110,28 @@ class TMainForm : public QMainWindow, public HauptAnsicht, public DatenPasswortD
   void HilfeSuche();
   void HilfeVerwenden();
   void Info1Click();
+  void Programmeinstellungen1Click();
+  void Druckeinstellungen1Click();
+  void FaecherlisteKlasse1Click();
+  void FaecherlisteSchule1Click();
+  void Schuldaten1Click();
+  void Druckerdaten1Click();
+  void DruckerEinrichten1Click();
+  void Datenblatt1Click();
+  void Datenblatt2Click();
+  void Testblatt1Click();
+  void NeueFaecherliste1Click();
+  void PersonenImport1Click();
+  void BewertungsImport1Click();
+  void DatenPruefen();
 
+  Meldungen& meldungen_;
+  DateiDialoge& dialoge_;
+  QtPasswortDialoge passwortDialoge_{nullptr, nullptr, nullptr, nullptr};
+  QtDruckflaeche druckflaeche_;
+  SystemUhr uhr_;
   Hauptsteuerung steuerung_;
+  Druckbefehle druckbefehle_;
   TEditorSeiten* editor_{};
   QListWidget* liste_{};
   QWidget* aenderung_{};
@@ -100,6 +140,14 @@ class TMainForm : public QMainWindow, public HauptAnsicht, public DatenPasswortD
   Tfortschrittdlg* fortschritt_{};
   TProgInfoForm* info_{};
   THilfeFenster* hilfe_{};
+  TEinstellform* einstellform_{};
+  TSchulFachForm* schulFach_{};
+  TKlasFachForm* klasFach_{};
+  TForm7* form7_{};
+  TEinstellDrkForm* einstellDrk_{};
+  TSchulIdentForm* schulIdent_{};
+  Tinfodrucker* infoDrucker_{};
+  TFehlerfenster* fehlerfenster_{};
   bool gestartet_ = false;
   bool hinweiseAktiv_ = false;
   bool listeWirdGefuellt_ = false;

@@ -67,9 +67,10 @@ void TMainForm::BaueMenue() {
   datei->addSeparator();
   QMenu* dateiDrucken = datei->addMenu(U("D&rucken"));
   OhneAktion(dateiDrucken, U("Zeugnisse"), U("Druckerauswahl und Zeugnis des Schülers drucken"));
-  OhneAktion(dateiDrucken, U("Datenblätter"), U("Druckerauswahl und Datenblatt des Schülers drucken"));
+  NeueAktion(dateiDrucken, U("Datenblätter"), U("Druckerauswahl und Datenblatt des Schülers drucken"),
+             &TMainForm::Datenblatt2Click);
   NichtVerfuegbareAktion(dateiDrucken, U("Empfangsbekenntnisse"), U("Empfangsbekenntnisse drucken"));
-  OhneAktion(datei, U("Drucker &einrichten..."), U("den Drucker einrichten"));
+  NeueAktion(datei, U("Drucker &einrichten..."), U("den Drucker einrichten"), &TMainForm::DruckerEinrichten1Click);
   datei->addSeparator();
   NeueAktion(datei, U("&Beenden"), U("das Programm beenden"), &TMainForm::Beenden1Click);
 
@@ -83,21 +84,23 @@ void TMainForm::BaueMenue() {
   NeueAktion(bearbeiten, U("Schüler-Datensatz &Einfügen"), U("den kopierten Schülerdatensatz einfügen"),
              &TMainForm::Einfuegen1Click);
   bearbeiten->addSeparator();
-  OhneAktion(bearbeiten, U("Neue Fächerliste zuordnen und Bew. löschen"),
-             U("Allen Schülern eine neue Fächervorlage zuordnen und alte Bewertungen löschen"));
+  NeueAktion(bearbeiten, U("Neue Fächerliste zuordnen und Bew. löschen"),
+             U("Allen Schülern eine neue Fächervorlage zuordnen und alte Bewertungen löschen"),
+             &TMainForm::NeueFaecherliste1Click);
 
   QMenu* pruefen = leiste->addMenu(U("&Prüfen"));
-  OhneAktion(pruefen, U("&Daten für`s Zeugnis"), U("die Zeugnisdaten des Schülers prüfen"));
+  NeueAktion(pruefen, U("&Daten für`s Zeugnis"), U("die Zeugnisdaten des Schülers prüfen"), &TMainForm::DatenPruefen);
 
   QMenu* drucken = leiste->addMenu(U("D&rucken"));
-  OhneAktion(drucken, U("Schüler-&Datenblatt"), U("Drucken eines Schülerdatenblattes"));
+  NeueAktion(drucken, U("Schüler-&Datenblatt"), U("Drucken eines Schülerdatenblattes"), &TMainForm::Datenblatt1Click);
   OhneAktion(drucken, U("Klassen-&Namensliste"), U("Namensliste der Klasse drucken"));
   OhneAktion(drucken, U("Sammelformular Klassen-Zeugnistexte"), U("Sammelformular für die Zeugnistexte der Klasse drucken"));
   OhneAktion(drucken, U("Klassen-Zeugnistexte (Hinweise ...)"), U("Zeugnistexte der Klasse drucken"));
   OhneAktion(drucken, U("ausgefüllte Klassen-Zeugnistexte (Hinw. ...)"), U("ausgefüllte Zeugnistexte der Klasse drucken"));
   OhneAktion(drucken, U("Klassen-&Zensurenübersicht"), U("Zensurenübersicht der Klasse drucken"));
   drucken->addSeparator();
-  OhneAktion(drucken, U("&Testblatt"), U("Drucken eines Testblattes mit eingestellten Schriftstilen"));
+  NeueAktion(drucken, U("&Testblatt"), U("Drucken eines Testblattes mit eingestellten Schriftstilen"),
+             &TMainForm::Testblatt1Click);
   OhneAktion(drucken, U("&Zeugnis"), U("Drucken eines Zeugnisses"));
   NichtVerfuegbareAktion(drucken, U("&Empfangsbekenntnis"), U("Empfangsbekenntnis drucken"));
 
@@ -105,20 +108,28 @@ void TMainForm::BaueMenue() {
   NichtVerfuegbareAktion(tools, U("Sortieren nach Namen"), U("die Klasse nach Namen sortieren"));
   NichtVerfuegbareAktion(tools, U("Sortieren nach Nummern"), U("die Klasse nach Nummern sortieren"));
   tools->addSeparator();
-  OhneAktion(tools, U("&Import der Personendaten"), U("Import von Personendaten aus TXT-Datei"));
-  OhneAktion(tools, U("Import von Bewertungen"), U("Import von Bewertungen aus TXT-Datei"));
+  NeueAktion(tools, U("&Import der Personendaten"), U("Import von Personendaten aus TXT-Datei"),
+             &TMainForm::PersonenImport1Click);
+  NeueAktion(tools, U("Import von Bewertungen"), U("Import von Bewertungen aus TXT-Datei"),
+             &TMainForm::BewertungsImport1Click);
   NichtVerfuegbareAktion(tools, U("&Export der Personendaten"), U("Export von Personendaten in eine TXT-Datei"));
   tools->addSeparator();
-  OhneAktion(tools, U("&Druckerdaten anzeigen"), U("Informationen zum aktuellen Drucker anzeigen"));
+  NeueAktion(tools, U("&Druckerdaten anzeigen"), U("Informationen zum aktuellen Drucker anzeigen"),
+             &TMainForm::Druckerdaten1Click);
 
   QMenu* einstellungen = leiste->addMenu(U("&Einstellungen"));
-  OhneAktion(einstellungen, U("&Programmeinstellungen"), U("allgemeingültige Einstellungen für das Programm"));
-  OhneAktion(einstellungen, U("&Druckeinstellungen"), U("Einstellungen zum Druck von Formularen und Zeugnissen"));
+  NeueAktion(einstellungen, U("&Programmeinstellungen"), U("allgemeingültige Einstellungen für das Programm"),
+             &TMainForm::Programmeinstellungen1Click);
+  NeueAktion(einstellungen, U("&Druckeinstellungen"), U("Einstellungen zum Druck von Formularen und Zeugnissen"),
+             &TMainForm::Druckeinstellungen1Click);
   einstellungen->addSeparator();
-  OhneAktion(einstellungen, U("Fächerliste der &Klasse"), U("Bearbeiten der Klassen-Fächervorlagen"));
-  OhneAktion(einstellungen, U("Fächerliste der &Schule"), U("Bearbeiten der Fächer der Schule"));
+  NeueAktion(einstellungen, U("Fächerliste der &Klasse"), U("Bearbeiten der Klassen-Fächervorlagen"),
+             &TMainForm::FaecherlisteKlasse1Click);
+  NeueAktion(einstellungen, U("Fächerliste der &Schule"), U("Bearbeiten der Fächer der Schule"),
+             &TMainForm::FaecherlisteSchule1Click);
   einstellungen->addSeparator();
-  OhneAktion(einstellungen, U("Schul&daten..."), U("Namen der Schule für Zeugnisse und Statusleiste"));
+  NeueAktion(einstellungen, U("Schul&daten..."), U("Namen der Schule für Zeugnisse und Statusleiste"),
+             &TMainForm::Schuldaten1Click);
 
   QMenu* hilfe = leiste->addMenu(U("&Hilfe"));
   NeueAktion(hilfe, U("Kurzbeschreibung"), U("Kurzbeschreibung des Programms"), &TMainForm::HilfeInhalt);
@@ -142,7 +153,7 @@ void TMainForm::BaueWerkzeugleiste() {
   knopf(QStyle::SP_FileIcon, U("Neu|"), &TMainForm::FileNew);
   knopf(QStyle::SP_DialogOpenButton, U("Öffnen|"), &TMainForm::FileOpen);
   knopf(QStyle::SP_DialogSaveButton, U("Speichern|"), &TMainForm::FileSave);
-  knopf(QStyle::SP_ComputerIcon, U("Druckereinstellungen|"), nullptr);
+  knopf(QStyle::SP_ComputerIcon, U("Druckereinstellungen|"), &TMainForm::DruckerEinrichten1Click);
   leiste->addSeparator();
   knopf(QStyle::SP_TrashIcon, U("Ausschneiden des aktuellen Schülerdatensatzes|"), &TMainForm::Ausschneiden1Click);
   knopf(QStyle::SP_FileDialogDetailedView, U("Kopieren des aktuellen Schülerdatensatzes|"),

@@ -7,6 +7,8 @@
 #include "basis/cp1252.h"
 #include "basis/dateien.h"
 #include "basis/eafehler.h"
+#include "app/import.h"
+#include "app/klassenoperationen.h"
 
 namespace velmora {
 
@@ -45,10 +47,14 @@ void Hauptsteuerung::Start() {
     meldungen_.Information(T("Problem beim Zugriff auf das Programmverzeichnis:\r") + programmverzeichnis_ +
                            "\r" + T("Eventuell können bestimmte Hilfs-Dateien nicht gefunden werden!"));
   }
-  // 2. School identity: panel 3 shows its short name (empty until one is entered).
-  ansicht_.ZeigeKurzname("");
+  // 2. School identity: panel 3 shows its short name; the printouts keep its names.
+  MitFehlerbox([&] { schule_.Laden(); });
+  zeugnisnameBeimStart_ = schule_.Satz().Zeugnisname;
+  kurznameBeimStart_ = schule_.Satz().Kurzname;
+  ansicht_.ZeigeKurzname(kurznameBeimStart_);
   // 3. Program settings, then the print settings.
   MitFehlerbox([&] { einstellungen_.Laden(); });
+  MitFehlerbox([&] { druckEinstellungen_.Laden(); });
   // 4. The clipboard holds a blank record; no template has been read yet.
   NeuerDatensatzAusVorlage(vorlagen_, zustand_.Zwischenablage);
   // 5. School subject list.
@@ -266,6 +272,44 @@ void Hauptsteuerung::Einfuegen() {
 }
 
 void Hauptsteuerung::NichtVerfuegbar() { meldungen_.Hinweis(NichtVerfuegbarText()); }
+
+void Hauptsteuerung::BewertungenLoeschenClick() {
+  BewertungenLoeschen(zustand_, meldungen_);
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+}
+
+void Hauptsteuerung::ZeugnistexteLoeschenClick() {
+  ZeugnistexteLoeschen(zustand_, meldungen_);
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+}
+
+void Hauptsteuerung::AllenZuweisenClick(int gruppe) {
+  DatensatzUebernehmen(zustand_.AktuellerSchueler);
+  AllenZuweisen(zustand_, static_cast<ZuweisGruppe>(std::clamp(gruppe, 0, 4)));
+}
+
+void Hauptsteuerung::NeueFaecherlisteZuordnenClick() {
+  ansicht_.ZeigeVorlagenAuswahl();
+  MitFehlerbox([&] { NeueFaecherlisteZuordnen(zustand_, vorlagen_, meldungen_); });
+  zustand_.AktuellerSchueler = 0;
+  SchuelerListeFuellen();
+  ansicht_.WaehleListenZeile(0);
+  DatensatzAnzeigen(0);
+}
+
+void Hauptsteuerung::PersonendatenImportClick() {
+  PersonendatenImportieren(zustand_, dialoge_, meldungen_, programmverzeichnis_);
+  SchuelerListeFuellen();
+  DatensatzAnzeigen(zustand_.AktuellerSchueler);
+}
+
+void Hauptsteuerung::BewertungenImportClick() {
+  if (BewertungenImportieren(zustand_, dialoge_, meldungen_, programmverzeichnis_) == ImportAusgang::Importiert) {
+    DatensatzAnzeigen(zustand_.AktuellerSchueler);
+  } else {
+    ansicht_.ZeigeAenderung(zustand_.DatenGeaendert);
+  }
+}
 
 bool Hauptsteuerung::FaecherlisteDerSchule() { return KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_); }
 

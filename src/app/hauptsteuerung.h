@@ -11,7 +11,9 @@
 #include "basis/meldungen.h"
 #include "classdata/schuelerdatensatz.h"
 #include "classdata/verschluesselung.h"
+#include "settings/druckeinstellungen.h"
 #include "settings/programmeinstellungen.h"
+#include "settings/schulidentitaet.h"
 #include "subjects/klassenfachvorlage.h"
 #include "subjects/schulfaecher.h"
 
@@ -85,6 +87,14 @@ class Hauptsteuerung {
 
   void NichtVerfuegbar();
 
+  // Class-wide commands and imports.
+  void BewertungenLoeschenClick();
+  void ZeugnistexteLoeschenClick();
+  void AllenZuweisenClick(int gruppe);  // 0..4, the buttons top to bottom
+  void NeueFaecherlisteZuordnenClick();
+  void PersonendatenImportClick();
+  void BewertungenImportClick();
+
   // "Fächerliste der Schule" and "Fächerliste der Klasse": true when the window may open.
   bool FaecherlisteDerSchule();
   bool FaecherlisteDerKlasse();
@@ -94,6 +104,12 @@ class Hauptsteuerung {
   const TSchulFaecherListe& SchulFaecher() const { return schulFaecher_; }
   const std::string& Programmverzeichnis() const { return programmverzeichnis_; }
   ProgrammEinstellungen& Einstellungen() { return einstellungen_; }
+  DruckEinstellungen& Druckeinstellungen() { return druckEinstellungen_; }
+  const TDruckEinstellungen& DruckSatz() const { return druckEinstellungen_.Satz(); }
+  SchulIdentitaet& Schule() { return schule_; }
+  // The school's names as they were at program start; the printouts use these.
+  const std::string& ZeugnisnameBeimStart() const { return zeugnisnameBeimStart_; }
+  const std::string& KurznameBeimStart() const { return kurznameBeimStart_; }
   Datenschutz& Schutz() { return datenschutz_; }
   // The class in memory was deciphered with a password whose check string did not match.
   bool FalschEntschluesselt() const { return falschEntschluesselt_; }
@@ -118,6 +134,10 @@ class Hauptsteuerung {
   KonfigPasswortDialoge& konfigPasswort_;
   KlassenZustand zustand_;
   ProgrammEinstellungen einstellungen_;
+  DruckEinstellungen druckEinstellungen_;
+  SchulIdentitaet schule_;
+  std::string zeugnisnameBeimStart_;
+  std::string kurznameBeimStart_;
   Datenschutz datenschutz_;
   bool falschEntschluesselt_ = false;
   bool schulFaecherGeladen_ = false;

@@ -77,7 +77,7 @@ void KlasFachRegeln::NeueFaecherlisteErstellen() {
 }
 
 void KlasFachRegeln::FaecherlisteOeffnen() {
-  std::optional<std::string> datei = d_.Oeffnen(DateiDialogWunsch{kVorlagenFilter, "", "KFV", ""});
+  std::optional<std::string> datei = d_.Oeffnen(DateiDialogWunsch{T(kVorlagenFilter), "", "KFV", ""});
   if (datei) {
     MitFehlerbox([&] {
       z_.Vorlage = TKlassenFachVorlage::AusBild(LiesDatensatz(*datei, TKlassenFachVorlage::Groesse));
@@ -92,7 +92,7 @@ void KlasFachRegeln::FaecherlisteOeffnen() {
 
 void KlasFachRegeln::FaecherlisteSpeichernUnter() {
   LiesInVorlage();
-  std::optional<std::string> datei = d_.Speichern(DateiDialogWunsch{kVorlagenFilter, "", "KFV", ""});
+  std::optional<std::string> datei = d_.Speichern(DateiDialogWunsch{T(kVorlagenFilter), "", "KFV", ""});
   if (datei) {
     bool schreiben = true;
     if (*datei == z_.AktuelleVorlage) {

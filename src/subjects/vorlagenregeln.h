@@ -12,6 +12,7 @@
 
 namespace velmora {
 
+// UTF-8 like every fixed text; the file dialogs get it converted with T().
 inline constexpr const char* kVorlagenFilter = "KlassenFächerVorlage (*.KFV)|*.KFV";
 
 // The 18 rows of the editor: subject name and subject addition.

@@ -1,0 +1,18 @@
+#include "basis/uhr.h"
+
+#include <ctime>
+
+namespace velmora {
+
+Datum SystemUhr::Heute() const {
+  std::time_t jetzt = std::time(nullptr);
+  std::tm ortszeit{};
+#ifdef _WIN32
+  localtime_s(&ortszeit, &jetzt);
+#else
+  localtime_r(&jetzt, &ortszeit);
+#endif
+  return Datum{ortszeit.tm_year + 1900, ortszeit.tm_mon + 1, ortszeit.tm_mday};
+}
+
+}  // namespace velmora

@@ -1,0 +1,55 @@
+#include "classdata/datpwdlg.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qtadapter/qtfelder.h"
+#include "qtadapter/qttext.h"
+
+namespace velmora {
+
+TDatPasswDlg::TDatPasswDlg(Datenschutz& schutz, QWidget* eltern) : QDialog(eltern), schutz_(schutz) {
+  setWindowTitle(U("Passwortabfrage"));
+  setModal(true);
+  auto* spalte = new QVBoxLayout(this);
+  auto* warnung = FetteBeschriftung(U("Die Daten in dieser Datei sind verschlüsselt! "), this);
+  warnung->setStyleSheet(QStringLiteral("color: red;"));
+  spalte->addWidget(warnung);
+  spalte->addWidget(FetteBeschriftung(U("Bitte geben Sie das Passwort ein:"), this));
+  feld_ = PasswortFeld(this);
+  spalte->addWidget(feld_);
+
+  auto* knoepfe = new QHBoxLayout;
+  ok_ = new QPushButton(U("OK"), this);
+  ok_->setDefault(true);
+  abbrechen_ = new QPushButton(U("Abbrechen"), this);
+  knoepfe->addStretch();
+  knoepfe->addWidget(ok_);
+  knoepfe->addWidget(abbrechen_);
+  spalte->addLayout(knoepfe);
+  connect(ok_, &QPushButton::clicked, this, &TDatPasswDlg::OKBtnClick);
+  connect(abbrechen_, &QPushButton::clicked, this, &TDatPasswDlg::CancelBtnClick);
+  setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
+}
+
+void TDatPasswDlg::keyPressEvent(QKeyEvent* e) {
+  if (e->matches(QKeySequence::Cancel)) {
+    abbrechen_->click();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void TDatPasswDlg::OKBtnClick() {
+  schutz_.AbfrageOk(K(feld_->text()));
+  accept();
+}
+
+void TDatPasswDlg::CancelBtnClick() {
+  schutz_.AbfrageAbgebrochen();
+  reject();
+}
+
+}  // namespace velmora

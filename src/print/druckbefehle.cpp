@@ -1,0 +1,50 @@
+#include "print/druckbefehle.h"
+
+#include "app/hauptsteuerung.h"
+#include "basis/cp1252.h"
+#include "basis/eafehler.h"
+
+namespace velmora {
+
+template <class F>
+void Druckbefehle::MitFehlerbox(F&& f) {
+  try {
+    f();
+  } catch (const EAFehler& fehler) {
+    meldungen_.Fehler(EAFehlerText(fehler.Nummer()));
+  }
+}
+
+BlattKopf Druckbefehle::Kopf() const {
+  return BlattKopf{haupt_.ZeugnisnameBeimStart(), haupt_.KurznameBeimStart(), uhr_.Heute()};
+}
+
+void Druckbefehle::Testblatt1Click() {
+  MitFehlerbox([&] {
+    TFormatSteuerTabelle werte;
+    std::string titel;
+    LadeFormatSteuerTabelle(werte, kTestblattDatei, titel, meldungen_);
+    DruckeTestblatt(flaeche_, werte, Kopf());
+  });
+}
+
+void Druckbefehle::Datenblatt1Click() {
+  const TSchuelerDatensatz& s = haupt_.Zustand().Aktuell();
+  const std::string text = T("Druck eines Datenblattes\r für: ") + s.Lies(TSchuelerDatensatz::Vornamen) + " " +
+                           s.Lies(TSchuelerDatensatz::Name) + "\r";
+  if (meldungen_.Zeige(MeldungsArt::Information, text, Knoepfe::OkAbbrechen) != Antwort::Ok) return;
+  DatenblattDrucken();
+}
+
+void Druckbefehle::DatenblattDrucken() {
+  MitFehlerbox([&] {
+    TFormatSteuerTabelle werte, rahmen;
+    std::string titel;
+    LadeFormatSteuerTabelle(werte, kDatenblattDatei, titel, meldungen_);
+    LadeFormatSteuerTabelle(rahmen, kDatenrahmenDatei, titel, meldungen_);
+    DruckeDatenblatt(flaeche_, haupt_.Zustand().Aktuell(), rahmen, werte, Kopf(),
+                     haupt_.DruckSatz().MitRahmen == 1, puffer_);
+  });
+}
+
+}  // namespace velmora

@@ -1,0 +1,38 @@
+#pragma once
+// The print commands of the main window for the internal sheets: test sheet and data sheet.
+#include "basis/meldungen.h"
+#include "basis/uhr.h"
+#include "print/blaetter.h"
+
+namespace velmora {
+
+class Hauptsteuerung;
+
+class Druckbefehle {
+ public:
+  Druckbefehle(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, const Uhr& uhr)
+      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), uhr_(uhr) {}
+
+  // "&Testblatt": loads "TSTBLATT.FST" and prints the test sheet.
+  void Testblatt1Click();
+  // "Schüler-&Datenblatt" (with the confirmation box) and, after the print dialog,
+  // "Datenblätter" (without it): the data sheet of the current student.
+  void Datenblatt1Click();
+  void DatenblattDrucken();
+
+  // The line buffer shared by the sheets, the report body and the report-text forms.
+  TZeilenpuffer& Zeilenpuffer() { return puffer_; }
+
+ private:
+  BlattKopf Kopf() const;
+  template <class F>
+  void MitFehlerbox(F&& f);
+
+  Hauptsteuerung& haupt_;
+  DruckFlaeche& flaeche_;
+  Meldungen& meldungen_;
+  const Uhr& uhr_;
+  TZeilenpuffer puffer_;
+};
+
+}  // namespace velmora

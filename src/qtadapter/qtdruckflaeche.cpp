@@ -1,0 +1,221 @@
+#include "qtadapter/qtdruckflaeche.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <cmath>
+
+#include "basis/cp1252.h"
+#include "qtadapter/qttext.h"
+
+namespace velmora {
+
+namespace {
+
+// The face names the layouts ask for, with the metric-compatible fonts that stand in for
+// them where the system does not have them.
+void SetzeErsatzschriften() {
+  static bool gesetzt = false;
+  if (gesetzt) return;
+  gesetzt = true;
+  QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
+  QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif")});
+  QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
+}
+
+std::unique_ptr<QPrinter> StandardDrucker() {
+  QPrinterInfo standard = QPrinterInfo::defaultPrinter();
+  if (standard.isNull() && !QPrinterInfo::availablePrinters().isEmpty()) {
+    standard = QPrinterInfo::availablePrinters().constFirst();
+  }
+  auto drucker = standard.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                                   : std::make_unique<QPrinter>(standard, QPrinter::HighResolution);
+  drucker->setPageSize(QPageSize(QPageSize::A4));
+  drucker->setPageOrientation(QPageLayout::Portrait);
+  if (standard.isNull()) {
+    drucker->setOutputFormat(QPrinter::PdfFormat);
+    // A PDF page has no unprintable border: its origin is the corner of the paper.
+    drucker->setFullPage(true);
+    drucker->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  }
+  return drucker;
+}
+
+}  // namespace
+
+QtDruckflaeche::QtDruckflaeche(Meldungen& meldungen, QString ausgabeordner)
+    : meldungen_(meldungen), ausgabeordner_(std::move(ausgabeordner)), drucker_(StandardDrucker()) {
+  SetzeErsatzschriften();
+}
+
+QtDruckflaeche::~QtDruckflaeche() {
+  if (maler_.isActive()) maler_.end();
+}
+
+bool QtDruckflaeche::DruckDialog(QWidget* eltern) {
+  QPrintDialog dialog(drucker_.get(), eltern);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDruckflaeche::DruckerEinrichten(QWidget* eltern) {
+  QPrintDialog dialog(drucker_.get(), eltern);
+  dialog.setWindowTitle(U("Drucker einrichten"));
+  dialog.exec();
+}
+
+QString QtDruckflaeche::NeuerPdfName() const {
+  QDir ordner(QDir::current().filePath(ausgabeordner_));
+  const QString stamm = QStringLiteral("Druck-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  QString name = ordner.filePath(stamm + QStringLiteral(".pdf"));
+  for (int n = 2; QFileInfo::exists(name); ++n) name = ordner.filePath(stamm + QStringLiteral("-%1.pdf").arg(n));
+  return name;
+}
+
+bool QtDruckflaeche::BeginneDokument(const std::string& titel) {
+  drucker_->setDocName(Q(titel));
+  if (SchreibtPdf()) {
+    // A file chosen in the print dialog is used once; otherwise each job gets a new file.
+    QString gewaehlt = drucker_->outputFileName();
+    if (gewaehlt.isEmpty() || gewaehlt == vergebenerName_) {
+      QDir().mkpath(QDir::current().filePath(ausgabeordner_));
+      vergebenerName_ = NeuerPdfName();
+      drucker_->setOutputFileName(vergebenerName_);
+    }
+  }
+  if (!maler_.begin(drucker_.get())) {
+    meldungen_.Fehler(T("Der Druckauftrag konnte nicht gestartet werden!\r\rBitte prüfen Sie den Drucker."));
+    return false;
+  }
+  ausrichtung_ = Textausrichtung::LinksBasislinie;
+  zeichenabstand_ = 0;
+  stil_ = 0;
+  hoehe_ = 45;
+  schriftname_ = QStringLiteral("Arial");
+  WendeSchriftAn();
+  QPen stift(Qt::black);
+  stift.setWidthF(std::max(1.0, Massstab()));  // 0.1 mm
+  maler_.setPen(stift);
+  maler_.setBrush(Qt::NoBrush);
+  stift_ = QPointF();
+  return true;
+}
+
+bool QtDruckflaeche::BeendeDokument() {
+  if (!maler_.isActive()) return false;
+  if (!maler_.end()) {
+    meldungen_.Fehler(T("Der Druckauftrag konnte nicht abgeschlossen werden!"));
+    return false;
+  }
+  if (SchreibtPdf()) {
+    letzteDatei_ = drucker_->outputFileName();
+    if (meldeAusgabe) {
+      meldeAusgabe(U("Ausdruck gespeichert: ") + QDir::current().relativeFilePath(letzteDatei_));
+    }
+  }
+  return true;
+}
+
+void QtDruckflaeche::NeueSeite() {
+  if (maler_.isActive()) drucker_->newPage();
+}
+
+void QtDruckflaeche::SetzeTextausrichtung(Textausrichtung ausrichtung) { ausrichtung_ = ausrichtung; }
+
+void QtDruckflaeche::SetzeZeichenabstand(int extra) {
+  zeichenabstand_ = extra;
+  WendeSchriftAn();
+}
+
+void QtDruckflaeche::SetzeSchriftart(std::uint16_t stil, int hoehe, const std::string& name) {
+  stil_ = stil;
+  hoehe_ = hoehe;
+  schriftname_ = Q(name);
+  WendeSchriftAn();
+}
+
+double QtDruckflaeche::Massstab() const { return drucker_->resolution() / 254.0; }
+
+QPointF QtDruckflaeche::Punkt(int x, int y) const { return QPointF(x * Massstab(), -y * Massstab()); }
+
+void QtDruckflaeche::WendeSchriftAn() {
+  QFont f(schriftname_);
+  f.setBold((stil_ & kStilFett) != 0);
+  f.setItalic((stil_ & kStilKursiv) != 0);
+  f.setUnderline((stil_ & kStilUnterstrichen) != 0);
+  f.setKerning(false);
+  // The height is the character cell (ascent + descent), not the em size: measure once
+  // and scale the pixel size so that the cell has the height asked for.
+  const double zelle = std::max(1.0, hoehe_ * Massstab());
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(zelle))));
+  const double gemessen = QFontMetricsF(f, drucker_.get()).height();
+  if (gemessen > 0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(zelle * zelle / gemessen))));
+  f.setLetterSpacing(QFont::AbsoluteSpacing, zeichenabstand_ * Massstab());
+  schrift_ = f;
+  if (maler_.isActive()) maler_.setFont(schrift_);
+}
+
+void QtDruckflaeche::TextAus(int x, int y, const std::string& text) {
+  if (!maler_.isActive() || text.empty()) return;
+  const QString t = Q(text);
+  QFontMetricsF masse(schrift_, drucker_.get());
+  QPointF p = Punkt(x, y);
+  if (ausrichtung_ == Textausrichtung::MitteBasislinie || ausrichtung_ == Textausrichtung::MitteUnten) {
+    p.rx() -= masse.horizontalAdvance(t) / 2.0;
+  }
+  if (ausrichtung_ == Textausrichtung::LinksUnten || ausrichtung_ == Textausrichtung::MitteUnten) {
+    p.ry() -= masse.descent();
+  }
+  maler_.drawText(p, t);
+}
+
+void QtDruckflaeche::BewegeZu(int x, int y) { stift_ = Punkt(x, y); }
+
+void QtDruckflaeche::LinieZu(int x, int y) {
+  QPointF ziel = Punkt(x, y);
+  if (maler_.isActive()) maler_.drawLine(stift_, ziel);
+  stift_ = ziel;
+}
+
+void QtDruckflaeche::Rechteck(int x1, int y1, int x2, int y2) {
+  if (maler_.isActive()) maler_.drawRect(QRectF(Punkt(x1, y1), Punkt(x2, y2)).normalized());
+}
+
+DruckerFaehigkeiten QtDruckflaeche::Faehigkeiten() {
+  DruckerFaehigkeiten f;
+  const QRectF papier = drucker_->paperRect(QPrinter::DevicePixel);
+  const QRectF seite = drucker_->pageRect(QPrinter::DevicePixel);
+  const QRectF seiteMm = drucker_->pageRect(QPrinter::Millimeter);
+  f.Treiberversion = 0;
+  f.Technologie = SchreibtPdf() ? 5 : 2;  // a PDF file is a metafile, a printer a raster printer
+  f.BreiteMm = static_cast<int>(std::lround(seiteMm.width()));
+  f.HoeheMm = static_cast<int>(std::lround(seiteMm.height()));
+  f.BreitePixel = static_cast<int>(std::lround(seite.width()));
+  f.HoehePixel = static_cast<int>(std::lround(seite.height()));
+  f.PixelProZollX = drucker_->resolution();
+  f.PixelProZollY = drucker_->resolution();
+  f.SeitenOffsetX = static_cast<int>(std::lround(seite.left() - papier.left()));
+  f.SeitenOffsetY = static_cast<int>(std::lround(seite.top() - papier.top()));
+  // Qt draws with any brush, pen and colour: the system's answer for that is -1.
+  f.Pinsel = -1;
+  f.Stifte = -1;
+  f.Markierer = -1;
+  f.Farben = -1;
+  return f;
+}
+
+std::string QtDruckflaeche::Druckername() {
+  if (SchreibtPdf()) return T("PDF-Datei (kein Drucker eingerichtet)");
+  return K(drucker_->printerName());
+}
+
+std::vector<std::string> QtDruckflaeche::Schriftenliste() {
+  std::vector<std::string> namen;
+  for (const QString& familie : QFontDatabase::families()) namen.push_back(K(familie));
+  return namen;
+}
+
+}  // namespace velmora

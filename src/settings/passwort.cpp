@@ -1,0 +1,48 @@
+#include "settings/passwort.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qtadapter/qtfelder.h"
+#include "qtadapter/qttext.h"
+
+namespace velmora {
+
+TPasswordDlg::TPasswordDlg(ProgrammEinstellungen& einstellungen, QWidget* eltern)
+    : QDialog(eltern), einstellungen_(einstellungen) {
+  setWindowTitle(U("Zugangskontrolle für Konfigurationsbereich"));
+  setModal(true);
+  auto* spalte = new QVBoxLayout(this);
+  spalte->addWidget(FetteBeschriftung(U("Bitte das Passwort eingeben:"), this));
+  feld_ = PasswortFeld(this);
+  spalte->addWidget(feld_);
+  auto* knoepfe = new QHBoxLayout;
+  ok_ = new QPushButton(U("OK"), this);
+  ok_->setDefault(true);
+  abbrechen_ = new QPushButton(U("Abbrechen"), this);
+  knoepfe->addStretch();
+  knoepfe->addWidget(ok_);
+  knoepfe->addWidget(abbrechen_);
+  spalte->addLayout(knoepfe);
+  connect(ok_, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);
+  connect(abbrechen_, &QPushButton::clicked, this, &TPasswordDlg::reject);
+  setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
+}
+
+void TPasswordDlg::OKBtnClick() {
+  if (einstellungen_.PasswortDlgOk(K(feld_->text()))) {
+    feld_->clear();
+    accept();
+  } else {
+    // The logic has already withdrawn the entered password.
+    QDialog::reject();
+  }
+}
+
+void TPasswordDlg::reject() {
+  einstellungen_.PasswortDlgAbbrechen();
+  QDialog::reject();
+}
+
+}  // namespace velmora

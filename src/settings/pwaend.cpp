@@ -1,0 +1,44 @@
+#include "settings/pwaend.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qtadapter/qtfelder.h"
+#include "qtadapter/qttext.h"
+
+namespace velmora {
+
+Tpwaendern::Tpwaendern(ProgrammEinstellungen& einstellungen, Meldungen& meldungen, QWidget* eltern)
+    : QDialog(eltern), einstellungen_(einstellungen), meldungen_(meldungen) {
+  setWindowTitle(U("Konfigurationspasswort ändern ..."));
+  setModal(true);
+  auto* spalte = new QVBoxLayout(this);
+  spalte->addWidget(new QLabel(U("Bitte das NEUE Passwort zweimal eingeben:"), this));
+  erstes_ = PasswortFeld(this);
+  zweites_ = PasswortFeld(this);
+  spalte->addWidget(erstes_);
+  spalte->addWidget(zweites_);
+  auto* knoepfe = new QHBoxLayout;
+  abbrechen_ = new QPushButton(U("Abbrechen"), this);
+  ok_ = new QPushButton(U("OK"), this);
+  ok_->setDefault(true);
+  knoepfe->addStretch();
+  knoepfe->addWidget(abbrechen_);
+  knoepfe->addWidget(ok_);
+  spalte->addLayout(knoepfe);
+  connect(ok_, &QPushButton::clicked, this, &Tpwaendern::OKBtnClick);
+  connect(abbrechen_, &QPushButton::clicked, this, &Tpwaendern::reject);
+  setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
+}
+
+void Tpwaendern::OKBtnClick() {
+  if (einstellungen_.PwAendernOk(K(erstes_->text()), K(zweites_->text()), meldungen_)) {
+    accept();
+  } else {
+    reject();
+  }
+}
+
+}  // namespace velmora

@@ -1,0 +1,57 @@
+#include "settings/schulident.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "qtadapter/qttext.h"
+
+namespace velmora {
+
+TSchulIdentForm::TSchulIdentForm(SchulIdentitaet& identitaet, Meldungen& meldungen, QWidget* eltern)
+    : QDialog(eltern), regeln_(identitaet, meldungen) {
+  setWindowTitle(U("Schuldaten"));
+  setModal(true);
+  auto* spalte = new QVBoxLayout(this);
+  auto* form = new QFormLayout;
+  auto feld = [&](const char* titel, const char* name) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setMinimumWidth(360);
+    form->addRow(U(titel), e);
+    return e;
+  };
+  zeugnisname_ = feld("Zeugnisname der Schule", "Zeugnisname");
+  reserve_ = feld("Name der Schule (Reserve)", "SchulnameReserve");
+  kurzname_ = feld("Kurzname der Schule", "Kurzname");
+  spalte->addLayout(form);
+
+  auto* knoepfe = new QHBoxLayout;
+  knoepfe->addStretch();
+  auto* uebernehmen = new QPushButton(U("Übernehmen"), this);
+  auto* abbrechen = new QPushButton(U("Abbrechen"), this);
+  uebernehmen->setDefault(true);
+  knoepfe->addWidget(uebernehmen);
+  knoepfe->addWidget(abbrechen);
+  spalte->addLayout(knoepfe);
+  connect(uebernehmen, &QPushButton::clicked, this, &TSchulIdentForm::UebernehmenClick);
+  connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TSchulIdentForm::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (e->spontaneous()) return;
+  SchulIdentWerte w = regeln_.BeimZeigen();
+  zeugnisname_->setText(Q(w.Zeugnisname));
+  reserve_->setText(Q(w.SchulnameReserve));
+  kurzname_->setText(Q(w.Kurzname));
+}
+
+void TSchulIdentForm::UebernehmenClick() {
+  if (regeln_.Uebernehmen({K(zeugnisname_->text()), K(reserve_->text()), K(kurzname_->text())})) accept();
+}
+
+}  // namespace velmora

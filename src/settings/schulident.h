@@ -1,0 +1,28 @@
+#pragma once
+// TSchulIdentForm "Schuldaten": the school's three names.
+#include <QDialog>
+
+#include "settings/schulidentitaet.h"
+
+class QLineEdit;
+
+namespace velmora {
+
+class TSchulIdentForm : public QDialog {
+  Q_OBJECT
+ public:
+  TSchulIdentForm(SchulIdentitaet& identitaet, Meldungen& meldungen, QWidget* eltern = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  void UebernehmenClick();
+
+  SchulIdentRegeln regeln_;
+  QLineEdit* zeugnisname_;
+  QLineEdit* reserve_;
+  QLineEdit* kurzname_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,87 @@
+#include "subjects/schufali.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "basis/eafehler.h"
+#include "qtadapter/qtfelder.h"
+#include "qtadapter/qttext.h"
+
+namespace velmora {
+
+TSchulFachForm::TSchulFachForm(Meldungen& meldungen, QWidget* eltern) : QDialog(eltern), meldungen_(meldungen) {
+  setWindowTitle(U("Fächerliste der Schule"));
+  setModal(true);
+  auto* gitter = new QGridLayout(this);
+  gitter->addWidget(FetteBeschriftung(U("Fächerliste"), this), 0, 0);
+  liste_ = new QListWidget(this);
+  liste_->setSortingEnabled(false);
+  liste_->setMinimumSize(280, 300);
+  gitter->addWidget(liste_, 1, 0, 4, 1);
+
+  gitter->addWidget(new QLabel(U("neues Fach:"), this), 0, 1);
+  neu_ = new QLineEdit(this);
+  neu_->setMinimumWidth(220);
+  gitter->addWidget(neu_, 1, 1);
+  uebernehmen_ = new QPushButton(U("Fach übernehmen"), this);
+  loeschen_ = new QPushButton(U("Fach löschen"), this);
+  auto* knoepfe = new QVBoxLayout;
+  knoepfe->addWidget(uebernehmen_);
+  knoepfe->addWidget(loeschen_);
+  knoepfe->addStretch();
+  gitter->addLayout(knoepfe, 2, 1);
+
+  abbrechen_ = new QPushButton(U("Abbrechen"), this);
+  beenden_ = new QPushButton(U("Beenden"), this);
+  gitter->addWidget(abbrechen_, 3, 1);
+  gitter->addWidget(beenden_, 4, 1);
+
+  connect(uebernehmen_, &QPushButton::clicked, this, &TSchulFachForm::UebernehmenBtnClick);
+  connect(loeschen_, &QPushButton::clicked, this, &TSchulFachForm::LoeschenBtnClick);
+  connect(abbrechen_, &QPushButton::clicked, this, &TSchulFachForm::reject);
+  connect(beenden_, &QPushButton::clicked, this, &TSchulFachForm::BeendenBtnClick);
+}
+
+void TSchulFachForm::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (e->spontaneous()) return;
+  liste_->clear();
+  try {
+    for (const std::string& fach : SchulFachFormLaden()) liste_->addItem(Q(fach));
+  } catch (const EAFehler& f) {
+    meldungen_.Fehler(EAFehlerText(f.Nummer()));
+  }
+}
+
+TSchulFaecherListe TSchulFachForm::Eintraege() const {
+  TSchulFaecherListe liste;
+  for (int i = 0; i < liste_->count(); ++i) liste.push_back(K(liste_->item(i)->text()));
+  return liste;
+}
+
+void TSchulFachForm::UebernehmenBtnClick() {
+  TSchulFaecherListe liste = Eintraege();
+  if (FachUebernehmen(liste, K(neu_->text()))) liste_->addItem(Q(liste.back()));
+}
+
+void TSchulFachForm::LoeschenBtnClick() {
+  const QList<QListWidgetItem*> auswahl = liste_->selectedItems();
+  if (!auswahl.isEmpty()) delete auswahl.front();
+}
+
+void TSchulFachForm::BeendenBtnClick() {
+  try {
+    SchulFaecherSpeichern(Eintraege());
+  } catch (const EAFehler& f) {
+    meldungen_.Fehler(EAFehlerText(f.Nummer()));
+    return;
+  }
+  accept();
+}
+
+}  // namespace velmora
