@@ -1,6 +1,8 @@
 #include "classdata/verschluesselung.h"
 
 #include <algorithm>
+#include <array>
+#include <numeric>
 
 #include "basis/cp1252.h"
 
@@ -8,18 +10,38 @@ namespace velmora {
 
 void Verschluesseln(const Bytes& quelle, Bytes& ziel, bool an, const std::string& c) {
   ziel.resize(TKlassenDatei::Groesse);
-  std::copy_n(quelle.begin(), TKlassenDatei::Groesse, ziel.begin());
-  if (!an || c.empty()) return;
-  const std::size_t lc = c.size();
+  if (!an || c.empty()) {
+    std::copy_n(quelle.begin(), TKlassenDatei::Groesse, ziel.begin());
+    return;
+  }
+  // Byte p meets C[p mod |C|] and K[(6 + p) mod 15]: the combined key repeats every
+  // lcm(|C|, 15) bytes. One block of whole periods is laid out once, so the pass over
+  // the records is a plain XOR of two arrays that the compiler vectorises.
+  const std::size_t lc = std::min(c.size(), kPasswortMax);
   const std::size_t lk = FesterSchluessel.size();
-  std::size_t i = 0;  // position in C, from 0
-  std::size_t k = 6;  // position in K: its seventh character
-  for (std::size_t p = 0; p < TKlassenDatei::KennungOffset; ++p) {
-    ziel[p] = static_cast<std::uint8_t>(static_cast<std::uint8_t>(c[i]) ^ quelle[p] ^
-                                        static_cast<std::uint8_t>(FesterSchluessel[k]));
+  const std::size_t periode = std::lcm(lc, lk);
+  constexpr std::size_t kBlockPerioden = 64;
+  std::array<std::uint8_t, 15 * 14 * kBlockPerioden> schluessel;  // lcm(|C|, 15) <= 210
+  const std::size_t block = periode * kBlockPerioden;
+  for (std::size_t j = 0, i = 0, k = 6; j < periode; ++j) {
+    schluessel[j] = static_cast<std::uint8_t>(static_cast<std::uint8_t>(c[i]) ^
+                                              static_cast<std::uint8_t>(FesterSchluessel[k]));
     if (++i == lc) i = 0;
     if (++k == lk) k = 0;
   }
+  for (std::size_t fertig = periode; fertig < block; fertig *= 2) {
+    std::copy_n(schluessel.begin(), std::min(fertig, block - fertig), schluessel.begin() + fertig);
+  }
+  const std::uint8_t* s = quelle.data();
+  std::uint8_t* d = ziel.data();
+  const std::size_t n = TKlassenDatei::KennungOffset;
+  std::size_t p = 0;
+  for (; p + block <= n; p += block) {
+    for (std::size_t j = 0; j < block; ++j) d[p + j] = s[p + j] ^ schluessel[j];
+  }
+  for (std::size_t j = 0; p + j < n; ++j) d[p + j] = s[p + j] ^ schluessel[j];
+  // The check string stays as it is.
+  std::copy_n(quelle.begin() + n, TKlassenDatei::Groesse - n, ziel.begin() + n);
 }
 
 std::size_t KennungsLaenge(const TKlassenDatei& klasse) {

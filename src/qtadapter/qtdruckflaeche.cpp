@@ -27,6 +27,13 @@ void SetzeErsatzschriften() {
   QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
 }
 
+void MachePdfDrucker(QPrinter& drucker) {
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  // A PDF page has no unprintable border: its origin is the corner of the paper.
+  drucker.setFullPage(true);
+  drucker.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
 std::unique_ptr<QPrinter> StandardDrucker() {
   QPrinterInfo standard = QPrinterInfo::defaultPrinter();
   if (standard.isNull() && !QPrinterInfo::availablePrinters().isEmpty()) {
@@ -36,12 +43,7 @@ std::unique_ptr<QPrinter> StandardDrucker() {
                                    : std::make_unique<QPrinter>(standard, QPrinter::HighResolution);
   drucker->setPageSize(QPageSize(QPageSize::A4));
   drucker->setPageOrientation(QPageLayout::Portrait);
-  if (standard.isNull()) {
-    drucker->setOutputFormat(QPrinter::PdfFormat);
-    // A PDF page has no unprintable border: its origin is the corner of the paper.
-    drucker->setFullPage(true);
-    drucker->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-  }
+  if (standard.isNull()) MachePdfDrucker(*drucker);
   return drucker;
 }
 
@@ -54,6 +56,12 @@ QtDruckflaeche::QtDruckflaeche(Meldungen& meldungen, QString ausgabeordner)
 
 QtDruckflaeche::~QtDruckflaeche() {
   if (maler_.isActive()) maler_.end();
+}
+
+void QtDruckflaeche::NurPdf() {
+  drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  drucker_->setPageSize(QPageSize(QPageSize::A4));
+  MachePdfDrucker(*drucker_);
 }
 
 bool QtDruckflaeche::DruckDialog(QWidget* eltern) {

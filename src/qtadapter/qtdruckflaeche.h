@@ -28,6 +28,8 @@ class QtDruckflaeche : public DruckFlaeche {
   void DruckerEinrichten(QWidget* eltern);
   // Called with a German notice after a job went to a PDF file.
   std::function<void(const QString&)> meldeAusgabe;
+  // From now on every job goes to a PDF file of its own, as on a computer without printer.
+  void NurPdf();
   // True while jobs go to PDF files.
   bool SchreibtPdf() const { return drucker_->outputFormat() == QPrinter::PdfFormat; }
   QString LetzteDatei() const { return letzteDatei_; }

@@ -52,6 +52,23 @@ TEST(Verschluesseln, ZweimalAngewandtGibtDasBildZurueck) {
   EXPECT_TRUE(test::GleicheBytes(zweimal, quelle));
 }
 
+TEST(Verschluesseln, JedeByteposition_JedePasswortlaenge) {
+  const Bytes quelle = Muster();
+  const std::string lang = "Ab\x80~z9 q\xFF.;Kx#7";
+  for (std::size_t lc = 1; lc <= 15; ++lc) {
+    const std::string c = lang.substr(0, lc);
+    Bytes ziel;
+    Verschluesseln(quelle, ziel, true, c);
+    std::size_t falsch = 0;
+    for (std::size_t p = 0; p < kSaetze; ++p) {
+      auto erwartet = static_cast<std::uint8_t>(static_cast<std::uint8_t>(c[p % lc]) ^ quelle[p] ^
+                                                static_cast<std::uint8_t>(kSchluessel[(6 + p) % 15]));
+      falsch += ziel[p] != erwartet;
+    }
+    EXPECT_EQ(falsch, 0u) << "password length " << lc;
+  }
+}
+
 // The password steps through the main-window logic, with scripted password windows.
 class Passwort : public test::ArbeitsverzeichnisTest {
  protected:

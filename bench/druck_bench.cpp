@@ -1,0 +1,76 @@
+// The transform of a class image next to a plain copy; loading a format control table;
+// the test sheet printed to a PDF file through the real Qt surface.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+#include "arbeitsverzeichnis.h"
+#include "classdata/verschluesselung.h"
+#include "print/blaetter.h"
+#include "qtadapter/qtdruckflaeche.h"
+
+namespace {
+
+using namespace velmora;
+
+class StilleMeldungen : public Meldungen {
+ public:
+  Antwort Zeige(MeldungsArt, const std::string&, Knoepfe, const std::string&) override { return Antwort::Ok; }
+};
+
+Bytes Klassenbild() {
+  Bytes b(TKlassenDatei::Groesse);
+  for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<std::uint8_t>(i * 13);
+  return b;
+}
+
+void BM_Verschluesseln(benchmark::State& state) {
+  Bytes quelle = Klassenbild(), ziel(TKlassenDatei::Groesse);
+  for (auto _ : state) {
+    Verschluesseln(quelle, ziel, true, "geheim1");
+    benchmark::DoNotOptimize(ziel.data());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(quelle.size()));
+}
+BENCHMARK(BM_Verschluesseln);
+
+void BM_KopieDesKlassenbilds(benchmark::State& state) {
+  Bytes quelle = Klassenbild(), ziel(TKlassenDatei::Groesse);
+  for (auto _ : state) {
+    std::copy(quelle.begin(), quelle.end(), ziel.begin());
+    benchmark::DoNotOptimize(ziel.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(quelle.size()));
+}
+BENCHMARK(BM_KopieDesKlassenbilds);
+
+void BM_FormatSteuerTabelleLaden(benchmark::State& state) {
+  BenchVerzeichnis v;
+  StilleMeldungen m;
+  TFormatSteuerTabelle t;
+  std::string titel;
+  LadeFormatSteuerTabelle(t, "DATBLATT.FST", titel, m);  // creates the file once
+  for (auto _ : state) {
+    LadeFormatSteuerTabelle(t, "DATBLATT.FST", titel, m);
+    benchmark::DoNotOptimize(t.data());
+  }
+}
+BENCHMARK(BM_FormatSteuerTabelleLaden)->Unit(benchmark::kMicrosecond);
+
+void BM_TestblattAlsPdf(benchmark::State& state) {
+  BenchVerzeichnis v;
+  StilleMeldungen m;
+  QtDruckflaeche flaeche(m);
+  flaeche.NurPdf();
+  TFormatSteuerTabelle t;
+  std::string titel;
+  LadeFormatSteuerTabelle(t, "TSTBLATT.FST", titel, m);
+  for (auto _ : state) {
+    LadeFormatSteuerTabelle(t, "TSTBLATT.FST", titel, m);
+    DruckeTestblatt(flaeche, t, BlattKopf{"Schule", "BS", Datum{2026, 12, 8}});
+  }
+}
+BENCHMARK(BM_TestblattAlsPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
