@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -39,7 +40,10 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
       dialoge_(dialoge),
       druckflaeche_(meldungen),
       steuerung_(*this, meldungen, dialoge, passwortDialoge_, passwortDialoge_),
-      druckbefehle_(steuerung_, druckflaeche_, meldungen, uhr_) {
+      druckbefehle_(steuerung_, druckflaeche_, meldungen, uhr_),
+      seitenAbfrage_(meldungen),
+      zeugnis_(steuerung_, druckflaeche_, meldungen, seitenAbfrage_),
+      zeugnistexte_(steuerung_, druckflaeche_, meldungen) {
   setWindowTitle(QStringLiteral("Velmora") + QString(10, QLatin1Char(' ')) + QStringLiteral("V.1.1. "));
   BaueMenue();
   BaueWerkzeugleiste();
@@ -124,7 +128,7 @@ void TMainForm::BaueFlaeche() {
     connect(editor_->allenZuweisen[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
             [this, i] { steuerung_.AllenZuweisenClick(i); });
   }
-  // "Zeugnis drucken" is wired with the report printing.
+  connect(zeugnis, &QPushButton::clicked, this, &TMainForm::Zeugnis1Click);
 }
 
 void TMainForm::BaueStatusleiste() {
@@ -224,6 +228,9 @@ void TMainForm::SetzeSchulFaecher(const TSchulFaecherListe& liste) {
 void TMainForm::LeereZeugnistextfelder() { editor_->LeereZeugnistexte(); }
 
 void TMainForm::FokusAufNummer() {
+  // Going back to the tab of "Nummer" is no tab change of the user: it must not store
+  // the editor again (and show the message a second time) in the middle of storing.
+  const QSignalBlocker sperre(editor_);
   editor_->setCurrentIndex(TEditorSeiten::Personendaten);
   editor_->NummerFeld()->setFocus();
 }
@@ -273,6 +280,9 @@ void TMainForm::Testblatt1Click() { druckbefehle_.Testblatt1Click(); }
 void TMainForm::NeueFaecherliste1Click() { steuerung_.NeueFaecherlisteZuordnenClick(); }
 void TMainForm::PersonenImport1Click() { steuerung_.PersonendatenImportClick(); }
 void TMainForm::BewertungsImport1Click() { steuerung_.BewertungenImportClick(); }
+
+void TMainForm::Zeugnis1Click() { zeugnis_.Zeugnis1Click(); }
+void TMainForm::Zeugnis2Click() { zeugnis_.Zeugnis2Click(druckflaeche_.DruckDialog(this)); }
 
 void TMainForm::DatenPruefen() {
   meldungen_.Hinweis(T("Diese Funktion ist in der Testphase!"));

@@ -9,6 +9,9 @@
 #include "print/druckbefehle.h"
 #include "qtadapter/qtdruckflaeche.h"
 #include "qtadapter/qtpasswortdialoge.h"
+#include "reports/velmoallgdrk.h"
+#include "reports/zeugnisbefehl.h"
+#include "reports/zeugnistexte.h"
 
 class QAction;
 class QLabel;
@@ -51,6 +54,8 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   TProgInfoForm& Info() { return *info_; }
   QtDruckflaeche& Druckflaeche() { return druckflaeche_; }
   Druckbefehle& Drucken() { return druckbefehle_; }
+  Zeugnisbefehl& Zeugnis() { return zeugnis_; }
+  Zeugnistextbefehle& Zeugnistexte() { return zeugnistexte_; }
   TEinstellform& Einstellform() { return *einstellform_; }
   TSchulFachForm& SchulFachForm() { return *schulFach_; }
   TKlasFachForm& KlasFachForm() { return *klasFach_; }
@@ -124,6 +129,11 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void PersonenImport1Click();
   void BewertungsImport1Click();
   void DatenPruefen();
+  void Zeugnis1Click();
+  void Zeugnis2Click();
+  void Sammelformular1Click() { zeugnistexte_.Sammelformular1Click(); }
+  void KlassenZeugnistexte1Click() { zeugnistexte_.KlassenZeugnistexte1Click(); }
+  void AusgefuellteZeugnistexte1Click() { zeugnistexte_.AusgefuellteZeugnistexte1Click(); }
 
   Meldungen& meldungen_;
   DateiDialoge& dialoge_;
@@ -132,6 +142,9 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   SystemUhr uhr_;
   Hauptsteuerung steuerung_;
   Druckbefehle druckbefehle_;
+  MeldungsSeitenAbfrage seitenAbfrage_;
+  Zeugnisbefehl zeugnis_;
+  Zeugnistextbefehle zeugnistexte_;
   TEditorSeiten* editor_{};
   QListWidget* liste_{};
   QWidget* aenderung_{};

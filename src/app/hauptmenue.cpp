@@ -66,7 +66,8 @@ void TMainForm::BaueMenue() {
              &TMainForm::FileSaveAs);
   datei->addSeparator();
   QMenu* dateiDrucken = datei->addMenu(U("D&rucken"));
-  OhneAktion(dateiDrucken, U("Zeugnisse"), U("Druckerauswahl und Zeugnis des Schülers drucken"));
+  NeueAktion(dateiDrucken, U("Zeugnisse"), U("Druckerauswahl und Zeugnis des Schülers drucken"),
+             &TMainForm::Zeugnis2Click);
   NeueAktion(dateiDrucken, U("Datenblätter"), U("Druckerauswahl und Datenblatt des Schülers drucken"),
              &TMainForm::Datenblatt2Click);
   NichtVerfuegbareAktion(dateiDrucken, U("Empfangsbekenntnisse"), U("Empfangsbekenntnisse drucken"));
@@ -94,14 +95,18 @@ void TMainForm::BaueMenue() {
   QMenu* drucken = leiste->addMenu(U("D&rucken"));
   NeueAktion(drucken, U("Schüler-&Datenblatt"), U("Drucken eines Schülerdatenblattes"), &TMainForm::Datenblatt1Click);
   OhneAktion(drucken, U("Klassen-&Namensliste"), U("Namensliste der Klasse drucken"));
-  OhneAktion(drucken, U("Sammelformular Klassen-Zeugnistexte"), U("Sammelformular für die Zeugnistexte der Klasse drucken"));
-  OhneAktion(drucken, U("Klassen-Zeugnistexte (Hinweise ...)"), U("Zeugnistexte der Klasse drucken"));
-  OhneAktion(drucken, U("ausgefüllte Klassen-Zeugnistexte (Hinw. ...)"), U("ausgefüllte Zeugnistexte der Klasse drucken"));
+  NeueAktion(drucken, U("Sammelformular Klassen-Zeugnistexte"),
+             U("Drucken eines Formulares für die Erfassung von Zeugnistexten"),
+             &TMainForm::Sammelformular1Click);
+  NeueAktion(drucken, U("Klassen-Zeugnistexte (Hinweise ...)"), U("Drucken der Zeugnistexte der Klasse"),
+             &TMainForm::KlassenZeugnistexte1Click);
+  NeueAktion(drucken, U("ausgefüllte Klassen-Zeugnistexte (Hinw. ...)"),
+             U("Drucken der ausgefüllten Zeugnistexte der Klasse"), &TMainForm::AusgefuellteZeugnistexte1Click);
   OhneAktion(drucken, U("Klassen-&Zensurenübersicht"), U("Zensurenübersicht der Klasse drucken"));
   drucken->addSeparator();
   NeueAktion(drucken, U("&Testblatt"), U("Drucken eines Testblattes mit eingestellten Schriftstilen"),
              &TMainForm::Testblatt1Click);
-  OhneAktion(drucken, U("&Zeugnis"), U("Drucken eines Zeugnisses"));
+  NeueAktion(drucken, U("&Zeugnis"), U("Drucken eines Zeugnisses"), &TMainForm::Zeugnis1Click);
   NichtVerfuegbareAktion(drucken, U("&Empfangsbekenntnis"), U("Empfangsbekenntnis drucken"));
 
   QMenu* tools = leiste->addMenu(U("&Tools"));
@@ -160,7 +165,7 @@ void TMainForm::BaueWerkzeugleiste() {
         &TMainForm::Kopieren1Click);
   knopf(QStyle::SP_FileDialogNewFolder, U("Einfügen des Schülerdatensatzes|"), &TMainForm::Einfuegen1Click);
   leiste->addSeparator();
-  knopf(QStyle::SP_FileDialogContentsView, U("Zeugnis drucken"), nullptr);
+  knopf(QStyle::SP_FileDialogContentsView, U("Zeugnis drucken"), &TMainForm::Zeugnis1Click);
   leiste->addSeparator();
   knopf(QStyle::SP_DialogHelpButton, U("Inhalt der Hilfe|"), &TMainForm::HilfeInhalt);
   knopf(QStyle::SP_MessageBoxInformation, U("Info|"), &TMainForm::Info1Click);

@@ -92,7 +92,12 @@ DateiDialogWunsch Hauptsteuerung::KlassenDialog() const {
 
 void Hauptsteuerung::Neu() {
   ansicht_.ZeigeVorlagenAuswahl();
-  MitFehlerbox([&] { NeueKlasseAusVorlage(vorlagen_, *zustand_.Klasse, meldungen_); });
+  if (!MitFehlerbox([&] { NeueKlasseAusVorlage(vorlagen_, *zustand_.Klasse, meldungen_); })) {
+    // A file error ends the command: the class keeps its records, its name and its check string.
+    SchuelerListeFuellen();
+    DatensatzAnzeigen(zustand_.AktuellerSchueler);
+    return;
+  }
   zustand_.Dateiname = kVorlageDateiname;
   zustand_.AktuellerSchueler = 0;
   SchuelerListeFuellen();
@@ -315,11 +320,15 @@ bool Hauptsteuerung::FaecherlisteDerSchule() { return KonfigZugangPruefen(einste
 
 bool Hauptsteuerung::FaecherlisteDerKlasse() {
   if (!KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_)) return false;
+  // A file error ends the command; the editor does not open.
   if (!schulFaecherGeladen_) {
     schulFaecherGeladen_ = MitFehlerbox([&] { schulFaecher_ = LadeSchulFaecherListe(); });
+    if (!schulFaecherGeladen_) return false;
   }
   if (!vorlagen_.AktuelleVorlage.empty()) {
-    MitFehlerbox([&] { LadeKlassenFachVorlage(vorlagen_, vorlagen_.AktuelleVorlage, meldungen_); });
+    if (!MitFehlerbox([&] { LadeKlassenFachVorlage(vorlagen_, vorlagen_.AktuelleVorlage, meldungen_); })) {
+      return false;
+    }
   } else {
     meldungen_.Fehler(T("Fehler!\r\rProblem mit KFV-Datei aufgetreten!!!"));
   }

@@ -15,11 +15,10 @@ constexpr TFormatEintrag E(std::uint16_t x, std::uint16_t y, std::uint16_t schri
   return {x, y, schrift, seite, drucken};
 }
 
-// A number as a table file holds it: its value modulo 65536, and whether the written value
-// itself lies in 0..65535 (so that a block number of 65536 does not pass for 0).
+// A number as a table file holds it: its value modulo 65536. The block number is compared
+// in that form too, so 65536 in front of block 0 passes the index check.
 struct Zahl {
   std::uint16_t wert = 0;
-  bool genau = true;
 };
 
 // Reads a table file the way it is meant to be hand-edited: numbers may be preceded by
@@ -71,16 +70,12 @@ class ZeilenLeser {
     }
     if (anfang == ende) throw EAFehler(ea::UngueltigeZahl);
     std::uint32_t wert = 0;
-    bool gross = false;
     for (std::size_t i = anfang; i < ende; ++i) {
       const char c = z[i];
       if (c < '0' || c > '9') throw EAFehler(ea::UngueltigeZahl);
-      const std::uint32_t neu = wert * 10 + static_cast<std::uint32_t>(c - '0');
-      if (neu > 0xFFFF) gross = true;
-      wert = neu & 0xFFFF;
+      wert = (wert * 10 + static_cast<std::uint32_t>(c - '0')) & 0xFFFF;
     }
     Zahl zahl;
-    zahl.genau = !gross && !(negativ && wert != 0);
     zahl.wert = static_cast<std::uint16_t>(negativ ? (0x10000 - wert) & 0xFFFF : wert);
     return zahl;
   }
@@ -211,7 +206,7 @@ bool LiesFormatSteuerZeilen(const std::vector<std::string>& zeilen, TFormatSteue
   bool fehlerfrei = true;
   for (std::size_t k = 0; k < kFormatEintraege; ++k) {
     const Zahl nummer = leser.Nummer();
-    if (!nummer.genau || nummer.wert != k) fehlerfrei = false;
+    if (nummer.wert != k) fehlerfrei = false;
     TFormatEintrag& e = tabelle[k];
     for (std::uint16_t* feld : {&e.X, &e.Y, &e.Schrift, &e.Seite, &e.Drucken}) *feld = leser.Nummer().wert;
     leser.Zeile();  // exactly one line closes the block, whatever it holds

@@ -177,6 +177,20 @@ TEST_F(HauptfensterTest, UngueltigeNummerMeldetEingabefehlerUndBehaeltDenZahlanf
   EXPECT_EQ(fenster_->Editor().currentIndex(), TEditorSeiten::Personendaten);
 }
 
+TEST_F(HauptfensterTest, UngueltigeNummerBeimReiterwechselMeldetNurEinmal) {
+  fenster_->Editor().setCurrentIndex(TEditorSeiten::Personendaten);
+  Tippe(fenster_->Editor().NummerFeld(), QStringLiteral("12a"));
+  meldungen_.protokoll.clear();
+  fenster_->Editor().setCurrentIndex(TEditorSeiten::Bewertungen);
+
+  // One message; the focus goes back to "Nummer" on its tab without storing a second time.
+  ASSERT_EQ(meldungen_.protokoll.size(), 1u);
+  EXPECT_EQ(meldungen_.protokoll[0].titel, "Eingabefehler");
+  EXPECT_EQ(fenster_->Editor().currentIndex(), TEditorSeiten::Personendaten);
+  EXPECT_EQ(Zustand().Klasse->Schueler[0].Nummer(), 12);
+  EXPECT_EQ(fenster_->Editor().NummerFeld()->text(), QStringLiteral("12"));
+}
+
 TEST_F(HauptfensterTest, DatumsfelderSpeichernZehnZeichenMitPunkten) {
   fenster_->Editor().setCurrentIndex(TEditorSeiten::Personendaten);
   QLineEdit* geburt = Feld(QStringLiteral("Geburtsdatum"));

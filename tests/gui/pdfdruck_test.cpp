@@ -104,8 +104,8 @@ TEST_F(PdfDruck, DatenblattFachzeileAnIhremEintrag) {
   ASSERT_NE(fach, nullptr);
   const TFormatEintrag& e = werte[10];
   EXPECT_NEAR(fach->xMin, (150 + e.X) / 10.0, 0.3);
-  const char* schrift = SchriftDefinition(e.Schrift).Name.c_str();
-  EXPECT_NEAR(Grundlinie(*fach, schrift), (150 + e.Y) / 10.0, 0.3);
+  const std::string schrift = SchriftDefinition(e.Schrift).Name;  // kept alive for the calls below
+  EXPECT_NEAR(Grundlinie(*fach, schrift.c_str()), (150 + e.Y) / 10.0, 0.3);
   EXPECT_NEAR(fach->yMax - fach->yMin, SchriftDefinition(e.Schrift).Hoehe / 10.0, 0.3);
 }
 

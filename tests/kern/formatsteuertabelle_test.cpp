@@ -246,10 +246,21 @@ TEST_F(Steuertabelle, FalscheOderFehlendeBloeckeZeigenDieFehlerbox) {
     EXPECT_EQ(tabelle, AlsTabelle(w));  // the values as read are used
   }
   {
-    SCOPED_TRACE("block number 65536 for block 0");
+    // The block number is read like every other number, modulo 65536.
+    SCOPED_TRACE("block number 65536 for block 0, 65537 for block 1");
     meldungen.protokoll.clear();
     std::vector<std::string> z = DateiZeilen("T", w);
     z[2] = "65536";
+    z[2 + 7] = "65537";
+    ASSERT_EQ(LadeText(Verbinde(z)), 0);
+    EXPECT_TRUE(meldungen.protokoll.empty());
+    EXPECT_EQ(tabelle, AlsTabelle(w));
+  }
+  {
+    SCOPED_TRACE("block number 65537 for block 0");
+    meldungen.protokoll.clear();
+    std::vector<std::string> z = DateiZeilen("T", w);
+    z[2] = "65537";
     ASSERT_EQ(LadeText(Verbinde(z)), 0);
     EXPECT_TRUE(Fehlerbox());
   }

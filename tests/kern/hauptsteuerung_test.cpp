@@ -333,5 +333,39 @@ TEST_F(Haupt, FehlgeschlagenesSpeichernBeendetNicht) {
   EXPECT_EQ(Z().Dateiname, "VORLAGE.VLM");
 }
 
+TEST_F(Haupt, NeuMitZuKurzerVorlageEndetOhneDieKlasseUmzubenennen) {
+  TKlassenDatei k;
+  for (std::size_t i = 0; i < 35; ++i) k.Schueler[i].Setze(S::Name, "Name" + std::to_string(i));
+  k.PasswortKennung = {3, 'x', 'y', 'z'};
+  SchreibeDatei("A.VLM", k.Bild());
+  dialoge.oeffnenAntworten = {"A.VLM"};
+  steuerung.Oeffnen();
+  SchreibeDatei("KURZ.KFV", Bytes(2825, 0));
+  steuerung.Vorlagen().AktuelleVorlage = "KURZ.KFV";
+  meldungen.protokoll.clear();
+
+  steuerung.Neu();
+  ASSERT_EQ(meldungen.protokoll.size(), 1u);
+  ErwarteMeldung(0, MeldungsArt::Fehler, Knoepfe::Ok, "Versuch hinter dem Dateiende zu lesen");
+  EXPECT_TRUE(*Z().Klasse == k);
+  EXPECT_EQ(Z().Dateiname, "A.VLM");
+  EXPECT_EQ(ansicht.liste[0], "Name0, ");
+}
+
+TEST_F(Haupt, FaecherlisteDerKlasseOeffnetNachEinemLesefehlerNicht) {
+  SchreibeDatei("KURZ.KFV", Bytes(100, 0));
+  steuerung.Vorlagen().AktuelleVorlage = "KURZ.KFV";
+  EXPECT_FALSE(steuerung.FaecherlisteDerKlasse());
+  ASSERT_EQ(meldungen.protokoll.size(), 1u);
+  ErwarteMeldung(0, MeldungsArt::Fehler, Knoepfe::Ok, "Versuch hinter dem Dateiende zu lesen");
+
+  // A missing file only shows its message; the editor opens with the template in memory.
+  meldungen.protokoll.clear();
+  steuerung.Vorlagen().AktuelleVorlage = "FEHLT.KFV";
+  EXPECT_TRUE(steuerung.FaecherlisteDerKlasse());
+  ASSERT_EQ(meldungen.protokoll.size(), 1u);
+  ErwarteMeldung(0, MeldungsArt::Fehler, Knoepfe::Ok, "Fehler!\r\rProblem beim Zugriff auf KFV-Datei aufgetreten!!!");
+}
+
 }  // namespace
 }  // namespace velmora

@@ -1,0 +1,299 @@
+#include "reports/drucken1.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "basis/dateien.h"
+
+namespace velmora {
+namespace {
+
+using Tabelle = TFormatSteuerTabelle;
+
+constexpr TFormatEintrag E(std::uint16_t x, std::uint16_t y, std::uint16_t schrift, std::uint16_t seite,
+                           std::uint16_t drucken) {
+  return {x, y, schrift, seite, drucken};
+}
+
+// Report tables start from all-zero entries (font 0 too), unlike a freshly reset table.
+Tabelle Leer() {
+  Tabelle t;
+  t.fill(E(0, 0, 0, 0, 0));
+  return t;
+}
+
+// One column of a subject row: X, font and print flag.
+struct Spalte {
+  std::uint16_t x, schrift, drucken;
+};
+
+// Sets the four entries 10+4r .. 13+4r of row r at height y, all on page `seite`.
+void Zeile(Tabelle& t, std::size_t r, std::uint16_t y, std::uint16_t seite, Spalte fach, Spalte lernfeld,
+           Spalte bewertung, Spalte zusatz) {
+  const Spalte spalten[] = {fach, lernfeld, bewertung, zusatz};
+  for (std::size_t c = 0; c < 4; ++c) {
+    t[10 + 4 * r + c] = E(spalten[c].x, y, spalten[c].schrift, seite, spalten[c].drucken);
+  }
+}
+
+Tabelle HalbjahrTabelle() {
+  Tabelle t = Leer();
+  t[1] = E(850, 165, 20, 1, 1);
+  t[4] = E(40, 1525, 1, 1, 1);
+  t[5] = E(220, 1600, 1, 1, 1);
+  t[6] = E(220, 1600, 1, 1, 1);
+  t[7] = E(220, 1685, 1, 1, 1);
+  t[8] = E(600, 1685, 1, 1, 1);
+  t[82] = E(300, 165, 1, 2, 1);
+  t[83] = E(50, 2025, 1, 1, 1);
+  t[84] = E(500, 2450, 1, 1, 1);
+  t[85] = E(1100, 2450, 1, 1, 1);
+  t[86] = E(50, 1600, 1, 2, 1);
+  t[90] = E(890, 1770, 1, 1, 1);
+  t[91] = E(330, 1770, 1, 1, 1);
+  t[92] = E(430, 1770, 1, 1, 1);
+  t[93] = E(50, 1945, 1, 2, 1);
+  t[94] = E(50, 1945, 1, 2, 1);
+  t[99] = E(50, 2630, 31, 2, 1);
+  const Spalte lf{150, 3, 0}, bew{950, 1, 1}, zus{1500, 3, 1};
+  Zeile(t, 0, 410, 2, {50, 1, 0}, lf, bew, zus);
+  Zeile(t, 1, 500, 2, {50, 1, 0}, lf, bew, zus);
+  Zeile(t, 2, 585, 2, {290, 1, 1}, lf, bew, zus);
+  Zeile(t, 3, 665, 2, {50, 1, 0}, lf, bew, zus);
+  const std::uint16_t ys[] = {840, 925, 1010, 1095, 1180, 1260, 1345, 1430};
+  for (std::size_t r = 4; r <= 11; ++r) Zeile(t, r, ys[r - 4], 2, {50, 21, 1}, {150, 23, 1}, bew, zus);
+  return t;
+}
+
+Tabelle JahrTabelle() {
+  Tabelle t = Leer();
+  t[1] = E(920, 290, 20, 1, 1);
+  t[4] = E(60, 880, 1, 1, 0);
+  t[5] = E(450, 920, 1, 1, 1);
+  t[6] = E(450, 920, 1, 1, 1);
+  t[7] = E(450, 1050, 1, 1, 1);
+  t[8] = E(930, 1050, 1, 1, 1);
+  t[82] = E(450, 160, 1, 2, 1);
+  t[83] = E(50, 1515, 1, 1, 1);
+  t[84] = E(550, 2615, 1, 1, 1);
+  t[85] = E(1150, 2615, 1, 1, 1);
+  t[86] = E(50, 1515, 1, 2, 1);
+  t[90] = E(450, 1175, 1, 1, 1);
+  t[91] = E(1070, 1175, 1, 1, 1);
+  t[92] = E(1280, 1175, 1, 1, 1);
+  t[93] = E(450, 2060, 1, 2, 1);
+  t[94] = E(50, 2030, 1, 2, 1);
+  t[99] = E(50, 2630, 31, 2, 0);
+  const std::uint16_t ys[] = {375, 460, 540, 625, 710, 795, 880, 960, 1050, 1130, 1220};
+  for (std::size_t r = 0; r <= 10; ++r) Zeile(t, r, ys[r], 2, {50, 22, 1}, {150, 23, 1}, {1275, 1, 1}, {1800, 1, 1});
+  Zeile(t, 11, 1430, 2, {50, 22, 0}, {150, 23, 0}, {1275, 1, 0}, {1800, 1, 0});
+  return t;
+}
+
+Tabelle AbgangTabelle() {
+  Tabelle t = Leer();
+  for (std::size_t k = 62; k <= 81; ++k) t[k] = E(0, 375, 0, 0, 0);
+  t[1] = E(850, 290, 20, 1, 1);
+  t[4] = E(45, 125, 1, 2, 0);
+  t[5] = E(450, 160, 1, 2, 1);
+  t[6] = E(450, 160, 1, 2, 1);
+  t[7] = E(450, 290, 1, 2, 1);
+  t[8] = E(450, 415, 1, 2, 1);
+  t[82] = E(450, 160, 1, 3, 1);
+  t[86] = E(50, 1600, 1, 3, 1);
+  t[88] = E(450, 545, 1, 2, 1);
+  t[89] = E(1225, 545, 1, 2, 1);
+  t[90] = E(450, 670, 1, 2, 1);
+  t[93] = E(450, 2235, 1, 3, 1);
+  t[94] = E(450, 2235, 1, 3, 1);
+  const std::uint16_t ys[] = {375, 460, 545, 630, 715, 800, 885, 970, 1050, 1135, 1220, 1305};
+  for (std::size_t r = 0; r <= 11; ++r) Zeile(t, r, ys[r], 3, {50, 22, 1}, {150, 23, 1}, {1300, 1, 1}, {1775, 3, 1});
+  return t;
+}
+
+Tabelle AbschlussTabelle() {
+  Tabelle t = Leer();
+  t[1] = E(850, 165, 20, 1, 1);
+  t[4] = E(35, 110, 1, 2, 1);
+  t[5] = E(250, 250, 1, 2, 1);
+  t[6] = E(250, 250, 1, 2, 1);
+  t[7] = E(250, 420, 1, 2, 1);
+  t[8] = E(750, 420, 1, 2, 1);
+  t[82] = E(300, 165, 1, 3, 1);
+  t[86] = E(50, 1855, 1, 3, 1);
+  t[88] = E(250, 590, 1, 2, 1);
+  t[89] = E(750, 590, 1, 2, 1);
+  t[90] = E(400, 760, 1, 2, 1);
+  t[93] = E(50, 2285, 1, 3, 1);
+  t[94] = E(50, 2285, 1, 3, 1);
+  const Spalte bew{950, 1, 1}, zus{1500, 3, 1};
+  Zeile(t, 0, 590, 3, {50, 1, 0}, {150, 3, 0}, bew, zus);
+  Zeile(t, 1, 660, 3, {50, 1, 0}, {150, 3, 0}, bew, zus);
+  Zeile(t, 2, 755, 3, {290, 1, 1}, {150, 3, 0}, bew, zus);
+  Zeile(t, 3, 840, 3, {50, 1, 0}, {150, 3, 0}, bew, zus);
+  Zeile(t, 4, 1095, 3, {50, 21, 1}, {150, 23, 1}, bew, zus);
+  Zeile(t, 5, 1180, 3, {50, 21, 1}, {150, 23, 1}, bew, zus);
+  Zeile(t, 6, 1260, 3, {50, 21, 1}, {150, 23, 1}, bew, zus);
+  Zeile(t, 7, 1345, 3, {50, 1, 1}, {150, 3, 1}, bew, zus);
+  const std::uint16_t ys[] = {1430, 1515, 1600, 1685};
+  for (std::size_t r = 8; r <= 11; ++r) Zeile(t, r, ys[r - 8], 3, {50, 21, 1}, {150, 23, 1}, bew, zus);
+  return t;
+}
+
+std::string Titel(Zeugnistyp typ, std::int16_t verlag) {
+  switch (typ) {
+    case Zeugnistyp::Halbjahr:
+      return verlag == 1 ? "Halbjahreszeugnis der Berufsschule bsn-Nr.510 89 (11/98)"
+                         : "Halbjahreszeugnis der Berufsschule";
+    case Zeugnistyp::Jahr:
+      if (verlag == 1) return "Jahreszeugnis der Berufsschule bsn-Nr.510 80 (05/98)";
+      if (verlag == 2) return "Jahreszeugnis der Berufsschule (032162)";
+      return "Jahreszeugnis der Berufsschule";
+    case Zeugnistyp::Abgang:
+      if (verlag == 2) return "Abgangszeugnis der Berufsschule Kohlhammer 032160";
+      if (verlag == 0 || verlag == 3 || verlag == 4) return "Abgangszeugnis der Berufsschule";
+      // Publisher 1, and any publisher number the settings should not hold.
+      return "Abgangszeugnis der Berufsschule bsn-Nr.510 81 (05/98)";
+    case Zeugnistyp::Abschluss:
+      return verlag == 1 ? "Abschlusszeugnis der Berufsschule bsn-Nr.510 82 (05/98)"
+                         : "Abschlusszeugnis der Berufsschule";
+  }
+  return {};
+}
+
+// The margin grid's row of each report (rows of TDruckEinstellungen::Raender).
+std::size_t RandZeile(Zeugnistyp typ) {
+  switch (typ) {
+    case Zeugnistyp::Halbjahr: return 0;
+    case Zeugnistyp::Jahr: return 1;
+    case Zeugnistyp::Abgang: return 3;
+    case Zeugnistyp::Abschluss: return 4;
+  }
+  return 0;
+}
+
+std::size_t Seitenzahl(Zeugnistyp typ) {
+  return typ == Zeugnistyp::Abgang || typ == Zeugnistyp::Abschluss ? 3 : 2;
+}
+
+// Moves a page 210 mm to the right, for the second form page on the same side of a sheet.
+void UmEineSeiteNachRechts(TSeitenRand& rand) {
+  rand.Links = static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{rand.Links} + 2100,
+                                                                std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+std::string ZeugnisDateiname(Zeugnistyp typ, std::int16_t verlag) {
+  const char* kern = "";
+  switch (typ) {
+    case Zeugnistyp::Halbjahr: kern = "BS_HJ.FST"; break;
+    case Zeugnistyp::Jahr: kern = "BS_EJ.FST"; break;
+    case Zeugnistyp::Abgang: kern = "BS_ABG.FST"; break;
+    case Zeugnistyp::Abschluss: kern = "BS_ABS.FST"; break;
+  }
+  if (verlag >= 1 && verlag <= 4) return std::to_string(verlag) + kern;
+  return kern;
+}
+
+TFormatVorlage ZeugnisVorlage(Zeugnistyp typ, std::int16_t verlag) {
+  TFormatVorlage v;
+  v.Titel = Titel(typ, verlag);
+  switch (typ) {
+    case Zeugnistyp::Halbjahr: v.Tabelle = HalbjahrTabelle(); break;
+    case Zeugnistyp::Jahr: v.Tabelle = JahrTabelle(); break;
+    case Zeugnistyp::Abgang: v.Tabelle = AbgangTabelle(); break;
+    case Zeugnistyp::Abschluss: v.Tabelle = AbschlussTabelle(); break;
+  }
+  return v;
+}
+
+void LadeZeugnisTabelle(TFormatSteuerTabelle& tabelle, const std::string& dateiname, const TFormatVorlage& vorlage,
+                        std::string& titel, Meldungen& meldungen) {
+  if (DateiExistiert(dateiname)) {
+    LadeFormatSteuerTabelle(tabelle, dateiname, titel, meldungen);
+    return;
+  }
+  // Written first: when the file cannot be written the command ends here, before any
+  // prompt or print.
+  SchreibeFormatSteuerTabelle(dateiname, vorlage.Tabelle, vorlage.Titel);
+  tabelle = vorlage.Tabelle;
+  titel = vorlage.Titel;
+}
+
+TSeitenRaender ZeugnisRaender(Zeugnistyp typ, const TDruckEinstellungen& druck) {
+  TSeitenRaender r{};
+  const auto erster = static_cast<std::size_t>(ErsterRand(RandZeile(typ)));
+  for (std::size_t p = 0; p < Seitenzahl(typ); ++p) {
+    r[p].Links = druck.Raender[erster + 2 * p];
+    r[p].Oben = druck.Raender[erster + 2 * p + 1];
+  }
+  return r;
+}
+
+ZeugnisZaehler ZeugnisZaehlerFuer(Zeugnistyp typ, std::int16_t verlag) {
+  switch (typ) {
+    case Zeugnistyp::Halbjahr: return {11, 12, 3, 74, 85};
+    case Zeugnistyp::Jahr: return verlag == 2 ? ZeugnisZaehler{11, 12, 5, 79, 85} : ZeugnisZaehler{11, 12, 3, 74, 85};
+    case Zeugnistyp::Abgang:
+    case Zeugnistyp::Abschluss: return {12, 12, 3, 74, 85};
+  }
+  return {11, 12, 3, 74, 85};
+}
+
+void DruckeZeugnis(Zeugnistyp typ, const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler) {
+  if (schueler >= klasse.Schueler.size()) return;
+
+  TFormatSteuerTabelle tabelle;
+  std::string titel;
+  LadeZeugnisTabelle(tabelle, ZeugnisDateiname(typ, u.verlag), ZeugnisVorlage(typ, u.verlag), titel, u.meldungen);
+  const TSeitenRaender raender = ZeugnisRaender(typ, u.druck);
+  const ZeugnisZaehler z = ZeugnisZaehlerFuer(typ, u.verlag);
+
+  const ZeugnisKontext kontext{u.flaeche, u.druck, u.verlag, u.schulname, u.puffer};
+  const std::string name = ZeugnisName(klasse.Schueler[schueler]);
+  const auto job = [&](std::uint16_t erste, std::uint16_t letzte, const TSeitenRaender& r) {
+    DruckeZeugnisKoerper(kontext, erste, letzte, klasse, tabelle, r, schueler, z.LetzteZeile, z.HinweisZeilen,
+                         z.BemerkungZeilen, z.Zeilenbreite, z.Zeilenabstand);
+  };
+  const std::int16_t art = u.druck.Druckart;
+  if (art != 1 && art != 2) return;
+
+  if (Seitenzahl(typ) == 2) {
+    if (FrageFormularSeite(u.abfrage, titel, name, "1", "2")) job(1, 1, raender);
+    if (FrageFormularSeite(u.abfrage, titel, name, "2", "2")) job(2, 2, raender);
+    return;
+  }
+
+  const bool nurInnen = u.druck.NurInnen == 1;
+  if (art == 1) {
+    if (!nurInnen && FrageFormularSeite(u.abfrage, titel, name, "1", "3")) job(1, 1, raender);
+    if (FrageFormularSeite(u.abfrage, titel, name, "2", "3")) job(2, 2, raender);
+    if (FrageFormularSeite(u.abfrage, titel, name, "3", "3")) job(3, 3, raender);
+    return;
+  }
+  // Two form pages side by side: the outer side carries page 1 right of (the blank) page 4,
+  // the inner side pages 2 and 3. The shifts live in this call's copy of the margins only.
+  TSeitenRaender breit = raender;
+  if (!nurInnen) {
+    UmEineSeiteNachRechts(breit[0]);
+    if (FrageFormularSeite(u.abfrage, titel, name, "(4 +) 1", "3")) job(1, 1, breit);
+  }
+  UmEineSeiteNachRechts(breit[2]);
+  if (FrageFormularSeite(u.abfrage, titel, name, "2 + 3", "3")) job(2, 3, breit);
+}
+
+void DruckeHalbjahreszeugnis(const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler) {
+  DruckeZeugnis(Zeugnistyp::Halbjahr, u, klasse, schueler);
+}
+void DruckeJahreszeugnis(const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler) {
+  DruckeZeugnis(Zeugnistyp::Jahr, u, klasse, schueler);
+}
+void DruckeAbgangszeugnis(const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler) {
+  DruckeZeugnis(Zeugnistyp::Abgang, u, klasse, schueler);
+}
+void DruckeAbschlusszeugnis(const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler) {
+  DruckeZeugnis(Zeugnistyp::Abschluss, u, klasse, schueler);
+}
+
+}  // namespace velmora

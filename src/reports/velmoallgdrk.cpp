@@ -1,0 +1,309 @@
+#include "reports/velmoallgdrk.h"
+
+#include <algorithm>
+#include <limits>
+#include <string_view>
+
+#include "basis/cp1252.h"
+#include "print/schriften.h"
+
+namespace velmora {
+namespace {
+
+using S = TSchuelerDatensatz;
+
+// Positions come from hand-edited tables and margins: add in 64 bits and hold the result
+// to the range of int, so an entry far off the paper is drawn (and clipped) far off the
+// paper instead of wrapping round.
+int Gehalten(std::int64_t wert) {
+  return static_cast<int>(std::clamp<std::int64_t>(wert, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
+bool GueltigeSeite(std::uint16_t seite) { return seite >= 1 && seite <= 4; }
+
+bool WirdGedruckt(const TFormatEintrag& e, std::uint16_t seite) {
+  return e.Drucken == 1 && e.Seite == seite && GueltigeSeite(seite);
+}
+
+// The three assessment tables: one row per code group, words and digits.
+struct Bewertungstabelle {
+  std::array<std::string, 6> worte;   // "1".."6" in words
+  std::array<std::string, 6> ziffern; // "1".."6" as digits
+  std::string nichtBelegt, befreit, teilgenommen, nichtErteilt, strich;
+};
+
+const Bewertungstabelle& Tabelle17() {
+  static const Bewertungstabelle t{
+      {"      sehr gut   ", "        gut      ", "    befriedigend ", "    ausreichend  ", "     mangelhaft  ",
+       T("     ungenügend  ")},
+      {"         1       ", "         2       ", "         3       ", "         4       ", "         5       ",
+       "         6       "},
+      "    nicht belegt ",
+      "      befreit    ",
+      "    teilgenommen ",
+      "   nicht erteilt ",
+      "        ---      "};
+  return t;
+}
+
+const Bewertungstabelle& Tabelle21() {
+  static const Bewertungstabelle t{
+      {"         sehr gut    ", "           gut       ", "       befriedigend  ", "       ausreichend   ",
+       "        mangelhaft   ", T("        ungenügend   ")},
+      {"            1        ", "            2        ", "            3        ", "            4        ",
+       "            5        ", "            6        "},
+      "       nicht belegt  ",
+      "         befreit     ",
+      "       teilgenommen  ",
+      "      nicht erteilt  ",
+      "           ---       "};
+  return t;
+}
+
+const Bewertungstabelle& Tabelle27() {
+  static const Bewertungstabelle t{
+      {"           sehr gut        ", "             gut           ", "         befriedigend      ",
+       "         ausreichend       ", "          mangelhaft       ", T("          ungenügend       ")},
+      {"              1            ", "              2            ", "              3            ",
+       "              4            ", "              5            ", "              6            "},
+      "         nicht belegt      ",
+      "           befreit         ",
+      "         teilgenommen      ",
+      "        nicht erteilt      ",
+      "             ---           "};
+  return t;
+}
+
+// A learning-field text counts as filled when it sorts after seven blanks, comparing the
+// bytes as unsigned characters.
+bool LernfeldGefuellt(const std::string& text) {
+  static constexpr std::string_view kSiebenBlanks = "       ";
+  return std::lexicographical_compare(kSiebenBlanks.begin(), kSiebenBlanks.end(), text.begin(), text.end(),
+                                      [](char a, char b) {
+                                        return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+                                      });
+}
+
+// An entry by number; numbers past the table (a loop bound from a caller out of range)
+// give no entry at all.
+const TFormatEintrag* Eintrag(const TFormatSteuerTabelle& t, std::size_t k) {
+  return k < t.size() ? &t[k] : nullptr;
+}
+
+}  // namespace
+
+TSeitenVersatz SeitenVersatz(DruckFlaeche& flaeche, const TSeitenRand& rand) {
+  const DruckerFaehigkeiten f = flaeche.Faehigkeiten();
+  const int randX = ZehntelMillimeter(f.SeitenOffsetX, f.PixelProZollX);
+  const int randY = ZehntelMillimeter(f.SeitenOffsetY, f.PixelProZollY);
+  return {Gehalten(std::int64_t{rand.Links} - randX), Gehalten(std::int64_t{rand.Oben} - randY)};
+}
+
+void DruckeSeitenEintrag(DruckFlaeche& flaeche, const std::string& text, const TFormatEintrag& eintrag,
+                         std::uint16_t seite, const TSeitenRaender& raender) {
+  SetzeSchrift(flaeche, eintrag);
+  if (!WirdGedruckt(eintrag, seite)) return;
+  const TSeitenVersatz v = SeitenVersatz(flaeche, raender[seite - 1u]);
+  flaeche.TextAus(Gehalten(std::int64_t{eintrag.X} + v.dx), Gehalten(-(std::int64_t{v.dy} + eintrag.Y)), text);
+}
+
+void DruckeSeitenZeilen(DruckFlaeche& flaeche, std::size_t n, int abstand, const TZeilenpuffer& puffer,
+                        const TSeitenRaender& raender, std::uint16_t seite, const TFormatEintrag& eintrag) {
+  SetzeSchrift(flaeche, eintrag);
+  if (!WirdGedruckt(eintrag, seite)) return;
+  n = std::clamp<std::size_t>(n, 1, std::max<std::size_t>(puffer.Anzahl(), 1));
+  const TSeitenVersatz v = SeitenVersatz(flaeche, raender[seite - 1u]);
+  const int x = Gehalten(std::int64_t{eintrag.X} + v.dx);
+  for (std::size_t k = 0; k < n; ++k) {
+    const std::int64_t y = std::int64_t{eintrag.Y} + static_cast<std::int64_t>(k) * abstand;
+    flaeche.TextAus(x, Gehalten(-(std::int64_t{v.dy} + y)), puffer.Zeile(k));
+  }
+}
+
+void DruckeEinstellecke(DruckFlaeche& flaeche, std::uint16_t seite, const TSeitenRaender& raender) {
+  if (!GueltigeSeite(seite)) return;
+  const TSeitenVersatz v = SeitenVersatz(flaeche, raender[seite - 1u]);
+  const int x = v.dx;
+  const int y = Gehalten(-std::int64_t{v.dy});
+  flaeche.BewegeZu(x, y);
+  flaeche.LinieZu(Gehalten(std::int64_t{x} + 50), y);
+  flaeche.BewegeZu(x, y);
+  flaeche.LinieZu(x, Gehalten(std::int64_t{y} - 50));
+}
+
+std::string AnredeStreichung(std::int16_t anrede, std::int16_t verlag) {
+  const bool breit = verlag == 2;
+  switch (anrede) {
+    case 1: return breit ? "    XXXXXXXX" : "   XXXXXXX";
+    case 2: return breit ? "XXX     XXXX" : "XX    XXXX";
+    case 3: return breit ? "XXXXXXX     " : "XXXXX     ";
+    default: return "          ";
+  }
+}
+
+void DruckeAnredeStreichung(DruckFlaeche& flaeche, std::int16_t anrede, std::int16_t verlag,
+                            const TFormatEintrag& eintrag, std::uint16_t seite, const TSeitenRaender& raender) {
+  DruckeSeitenEintrag(flaeche, AnredeStreichung(anrede, verlag), eintrag, seite, raender);
+}
+
+std::string FachStreichung(const std::string& fach) {
+  return fach == "Philosophie" ? "XXXXX       " : "      XXXXXX";
+}
+
+void DruckeFachStreichung(DruckFlaeche& flaeche, const std::string& fach, const TFormatEintrag& eintrag,
+                          std::uint16_t seite, const TSeitenRaender& raender) {
+  DruckeSeitenEintrag(flaeche, FachStreichung(fach), eintrag, seite, raender);
+}
+
+std::string BewertungInWorten(const std::string& code, bool inWorten, std::int16_t verlag) {
+  const Bewertungstabelle& t = verlag == 2 ? Tabelle21() : verlag == 3 ? Tabelle27() : Tabelle17();
+  if (code.empty()) return t.strich;
+  switch (code[0]) {
+    case '1': case '2': case '3': case '4': case '5': case '6': {
+      const auto i = static_cast<std::size_t>(code[0] - '1');
+      return inWorten ? t.worte[i] : t.ziffern[i];
+    }
+    case '0': case 'o': case 'O': return "kann nicht beurteilt werden";
+    case 'n': case 'N': return t.nichtBelegt;
+    case 'b': case 'B': return t.befreit;
+    case 't': case 'T': return t.teilgenommen;
+    case 'e': case 'E': return t.nichtErteilt;
+    default: return t.strich;
+  }
+}
+
+bool MeldungsSeitenAbfrage::Frage(const std::string& text) {
+  return meldungen_.Zeige(MeldungsArt::Information, text, Knoepfe::OkAbbrechen) == Antwort::Ok;
+}
+
+std::string FormularSeitenText(const std::string& formular, const std::string& name, const std::string& seite,
+                               const std::string& seiten) {
+  return "Druck auf Formular: " + formular + "\r" + T(" für: ") + name + "\r -- Seite(n) " + seite + " von " +
+         seiten + " --";
+}
+
+bool FrageFormularSeite(FormularSeitenAbfrage& abfrage, const std::string& formular, const std::string& name,
+                        const std::string& seite, const std::string& seiten) {
+  return abfrage.Frage(FormularSeitenText(formular, name, seite, seiten));
+}
+
+std::string ZeugnisName(const TSchuelerDatensatz& satz) {
+  std::string name = (satz.Lies(S::Vornamen) + " ").substr(0, 26) + satz.Lies(S::Name);
+  return name.substr(0, 51);
+}
+
+std::string ZeugnisOrtDatum(const TSchuelerDatensatz& satz) {
+  std::string text = (satz.Lies(S::Zeugnisort) + ", ").substr(0, 27) + satz.Lies(S::Zeugnisdatum);
+  return text.substr(0, 37);
+}
+
+bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeite, std::uint16_t letzteSeite,
+                          const TKlassenDatei& klasse, const TFormatSteuerTabelle& tabelle,
+                          const TSeitenRaender& raender, std::size_t schueler, int letzteZeile, int hinweisZeilen,
+                          int bemerkungZeilen, int zeilenbreite, int zeilenabstand) {
+  if (schueler >= klasse.Schueler.size()) return false;
+  const TSchuelerDatensatz& s = klasse.Schueler[schueler];
+  DruckFlaeche& f = kontext.flaeche;
+  const std::int16_t verlag = kontext.verlag;
+
+  const std::int16_t art = s.Zeugnisart();
+  const bool inWorten = kontext.druck.AlleInWorten == 1 || art == 3 || art == 4 || art == 5;
+
+  const std::string name = ZeugnisName(s);
+  // The wrapped blocks: at most 999 characters of the notes and 399 of the remarks, so a
+  // text that fills its field without a closing zero still ends.
+  const std::string hinweise = s.Lies(S::Hinweise).substr(0, 999);
+  const std::string bemerkungen = s.Lies(S::Bemerkungen).substr(0, 399);
+  const auto anzahl = [](int n) { return static_cast<std::size_t>(std::max(n, 1)); };
+  const auto breite = static_cast<std::size_t>(std::max(zeilenbreite, 1));
+  const std::string strich = BewertungInWorten("-", inWorten, verlag);
+
+  if (!f.BeginneDokument(T("Zeugnis"))) return false;
+  f.SetzeTextausrichtung(Textausrichtung::LinksUnten);
+  f.SetzeZeichenabstand(0);
+
+  // Pages the margins do not cover carry nothing; the loop stays within 1..4.
+  const int von = std::max<int>(ersteSeite, 1);
+  const int bis = std::min<int>(letzteSeite, 4);
+  for (int seiteInt = von; seiteInt <= bis; ++seiteInt) {
+    const auto p = static_cast<std::uint16_t>(seiteInt);
+    const auto text = [&](std::size_t k, const std::string& t) {
+      if (const TFormatEintrag* e = Eintrag(tabelle, k)) DruckeSeitenEintrag(f, t, *e, p, raender);
+    };
+
+    if (kontext.druck.MitEinstellecke == 1) DruckeEinstellecke(f, p, raender);
+
+    f.SetzeTextausrichtung(Textausrichtung::MitteUnten);
+    text(1, kontext.schulname);
+    f.SetzeTextausrichtung(Textausrichtung::LinksUnten);
+
+    text(5, name);
+    text(7, s.Lies(S::Geburtsdatum));
+    DruckeAnredeStreichung(f, s.Anrede(), verlag, tabelle[4], p, raender);
+    text(8, s.Lies(S::Geburtsort));
+    text(9, s.Lies(S::Wohnort));
+    text(90, s.Lies(S::Klasse));
+    text(91, s.Lies(S::SchuljahrVon));
+    text(92, s.Lies(S::SchuljahrBis));
+
+    UmbrecheText(hinweise, anzahl(hinweisZeilen), breite, kontext.puffer);
+    DruckeSeitenZeilen(f, anzahl(hinweisZeilen), zeilenabstand, kontext.puffer, raender, p, tabelle[83]);
+
+    text(84, s.Lies(S::VersaeumteStunden));
+    text(85, s.Lies(S::Entschuldigt));
+    text(82, name);
+
+    // Subject rows: r counts printed rows, i the subjects of the record.
+    std::size_t r = 0, i = 0;
+    const auto zeilen = static_cast<std::size_t>(std::max(letzteZeile, -1) + 1);
+    while (r < zeilen && i < S::FachzeilenAnzahl) {
+      const std::string fach = s.LiesFach(i, TFachZeile::Fach);
+      const std::string lernfeld = s.LiesFach(i, TFachZeile::FachZusatz);
+      const std::string bewertung = s.LiesFach(i, TFachZeile::Bewertung);
+      const std::string zusatz = s.LiesFach(i, TFachZeile::Zusatz);
+      const bool gefuellt = LernfeldGefuellt(lernfeld);
+      if (fach.starts_with("##")) {
+        // A subject whose name is not printed: its learning field stands in its row. Without
+        // a learning field the row stays empty and the next subject takes the next row, so
+        // the rows keep the places the class template gave them.
+        if (gefuellt) {
+          text(11 + 4 * r, lernfeld);
+          if (lernfeld.size() < 85) text(12 + 4 * r, strich);
+          text(13 + 4 * r, zusatz);
+        }
+        ++r;
+        ++i;
+        continue;
+      }
+      if (i == 2 && verlag == 1) {
+        if (const TFormatEintrag* e = Eintrag(tabelle, 10 + 4 * r)) DruckeFachStreichung(f, fach, *e, p, raender);
+      } else {
+        text(10 + 4 * r, fach);
+      }
+      const bool eng = !bewertung.empty() && (bewertung[0] == '0' || bewertung[0] == 'O' || bewertung[0] == 'o');
+      if (eng) f.SetzeZeichenabstand(-4);
+      text(12 + 4 * r, BewertungInWorten(bewertung, inWorten, verlag));
+      f.SetzeZeichenabstand(0);
+      text(13 + 4 * r, zusatz);
+      if (gefuellt) {
+        ++r;
+        text(11 + 4 * r, lernfeld);
+        if (lernfeld.size() < 85) text(12 + 4 * r, strich);
+      }
+      ++r;
+      ++i;
+    }
+
+    UmbrecheText(bemerkungen, anzahl(bemerkungZeilen), breite, kontext.puffer);
+    DruckeSeitenZeilen(f, anzahl(bemerkungZeilen), zeilenabstand, kontext.puffer, raender, p, tabelle[86]);
+
+    text(88, s.Lies(S::Einschulungsdatum));
+    text(89, s.Lies(S::Ausschulungsdatum));
+    text(93, ZeugnisOrtDatum(s));
+  }
+  f.BeendeDokument();
+  return true;
+}
+
+}  // namespace velmora

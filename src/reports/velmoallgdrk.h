@@ -1,0 +1,122 @@
+#pragma once
+// What the four report cards share: the page margins of a form, the page-aware drawing
+// helpers (also used by the report-text lists), the grade wording, the strike-out patterns,
+// the page prompt before every print job and the report body that draws one student.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "basis/meldungen.h"
+#include "classdata/schuelerdatensatz.h"
+#include "print/druckflaeche.h"
+#include "print/formatsteuertabelle.h"
+#include "print/zeilenpuffer.h"
+#include "settings/druckeinstellungen.h"
+
+namespace velmora {
+
+// The origin of one form page, in 1/10 mm from the paper's left and top edge.
+struct TSeitenRand {
+  std::int32_t Links = 0;
+  std::int32_t Oben = 0;
+  bool operator==(const TSeitenRand&) const = default;
+};
+
+// Pages 1 to 4 of a form; element p-1 belongs to page p. Pages the form lacks stay 0.
+using TSeitenRaender = std::array<TSeitenRand, 4>;
+
+// Shift of a page's positions on the surface: the margin minus the printer's unprintable
+// border, so that a margin is measured from the paper edge on any printer.
+struct TSeitenVersatz {
+  int dx = 0;
+  int dy = 0;
+  bool operator==(const TSeitenVersatz&) const = default;
+};
+
+// dx = Links - physical left offset, dy = Oben - physical top offset, the offsets
+// converted from printer pixels with ZehntelMillimeter.
+TSeitenVersatz SeitenVersatz(DruckFlaeche& flaeche, const TSeitenRand& rand);
+
+// Sets the entry's font (always); then, only when Drucken = 1 and Seite equals `seite`,
+// draws `text` at (X + dx, -(dy + Y)) of that page by the current alignment. A page
+// outside 1..4 draws nothing. Positions far off the paper are held to the range of int.
+void DruckeSeitenEintrag(DruckFlaeche& flaeche, const std::string& text, const TFormatEintrag& eintrag,
+                         std::uint16_t seite, const TSeitenRaender& raender);
+
+// Sets the entry's font (always); then, only when Drucken = 1 and Seite equals `seite`,
+// draws lines 0..n-1 of `puffer` (empty ones too), line k at Y + k * abstand. n below 1
+// counts as 1 and is held to the buffer's size.
+void DruckeSeitenZeilen(DruckFlaeche& flaeche, std::size_t n, int abstand, const TZeilenpuffer& puffer,
+                        const TSeitenRaender& raender, std::uint16_t seite, const TFormatEintrag& eintrag);
+
+// The L-shaped alignment corner: two 5 mm lines from the page's origin, one to the right,
+// one downwards.
+void DruckeEinstellecke(DruckFlaeche& flaeche, std::uint16_t seite, const TSeitenRaender& raender);
+
+// The strike-out pattern over the pre-printed forms of address.
+std::string AnredeStreichung(std::int16_t anrede, std::int16_t verlag);
+void DruckeAnredeStreichung(DruckFlaeche& flaeche, std::int16_t anrede, std::int16_t verlag,
+                            const TFormatEintrag& eintrag, std::uint16_t seite, const TSeitenRaender& raender);
+
+// The strike-out pattern of the third subject on the forms of publisher 1.
+std::string FachStreichung(const std::string& fach);
+void DruckeFachStreichung(DruckFlaeche& flaeche, const std::string& fach, const TFormatEintrag& eintrag,
+                          std::uint16_t seite, const TSeitenRaender& raender);
+
+// The fixed-width text of the assessment column for the first character of `code`, in
+// words or as a digit: 21 characters wide for publisher 2, 27 for publisher 3, 17 for
+// every other value. An unknown or missing code gives the table's dash text; the codes
+// "0", "o" and "O" give "kann nicht beurteilt werden", wider than the narrow tables.
+std::string BewertungInWorten(const std::string& code, bool inWorten, std::int16_t verlag);
+
+// The page prompt before every print job of a report card. The window layer shows the
+// text in an "Information" box with "OK" and "Abbrechen"; tests answer from a script.
+class FormularSeitenAbfrage {
+ public:
+  virtual ~FormularSeitenAbfrage() = default;
+  // True only when the user chose "OK".
+  virtual bool Frage(const std::string& text) = 0;
+};
+
+// The prompt through the message-box port: an "Information" box with OK and Cancel.
+class MeldungsSeitenAbfrage : public FormularSeitenAbfrage {
+ public:
+  explicit MeldungsSeitenAbfrage(Meldungen& meldungen) : meldungen_(meldungen) {}
+  bool Frage(const std::string& text) override;
+
+ private:
+  Meldungen& meldungen_;
+};
+
+// "Druck auf Formular: <form>\r für: <name>\r -- Seite(n) <label> von <count> --"
+std::string FormularSeitenText(const std::string& formular, const std::string& name, const std::string& seite,
+                               const std::string& seiten);
+bool FrageFormularSeite(FormularSeitenAbfrage& abfrage, const std::string& formular, const std::string& name,
+                        const std::string& seite, const std::string& seiten);
+
+// The student's name as the reports print it: the first names with one blank behind them
+// cut to 26 characters, then the surname, the whole cut to 51.
+std::string ZeugnisName(const TSchuelerDatensatz& satz);
+// Place and date: the place with ", " cut to 27 characters, then the date, the whole cut
+// to 37.
+std::string ZeugnisOrtDatum(const TSchuelerDatensatz& satz);
+
+// What the report body needs besides its eleven arguments.
+struct ZeugnisKontext {
+  DruckFlaeche& flaeche;
+  const TDruckEinstellungen& druck;  // AlleInWorten, MitEinstellecke
+  std::int16_t verlag;
+  std::string schulname;  // the school's report name
+  TZeilenpuffer& puffer;  // the shared line buffer (12 lines)
+};
+
+// One print job: pages ersteSeite..letzteSeite of the student `schueler` of `klasse`,
+// all on the same sheet, each at its own page offset. Returns false (nothing drawn) for a
+// student index outside the class or a job the printer refused; true otherwise.
+bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeite, std::uint16_t letzteSeite,
+                          const TKlassenDatei& klasse, const TFormatSteuerTabelle& tabelle,
+                          const TSeitenRaender& raender, std::size_t schueler, int letzteZeile, int hinweisZeilen,
+                          int bemerkungZeilen, int zeilenbreite, int zeilenabstand);
+
+}  // namespace velmora

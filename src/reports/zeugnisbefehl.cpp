@@ -1,0 +1,89 @@
+#include "reports/zeugnisbefehl.h"
+
+#include "app/hauptsteuerung.h"
+#include "basis/cp1252.h"
+#include "basis/eafehler.h"
+
+namespace velmora {
+
+std::string ZeugnisKeineGueltigeSchulartText() {
+  return T("Kein Zeugnisdruck möglich, da keine gültige Schulart ausgewählt wurde!");
+}
+std::string ZeugnisKeineSchulartText() { return T("Kein Zeugnisdruck möglich, da keine Schulart ausgewählt wurde!"); }
+std::string ZeugnisartNichtVorgesehenText() {
+  return T("Kein Zeugnisdruck möglich, da diese Zeugnisart im Gesetz nicht vorgesehen ist!");
+}
+std::string ZeugnisKeinTypText() { return T("Kein Zeugnisdruck möglich, da kein Zeugnistyp ausgewählt wurde!"); }
+std::string ZeugnisNichtDruckenText() {
+  return T("Kein Zeugnisdruck möglich, da die Bedruckungsart auf \"nicht drucken\" eingestellt wurde!");
+}
+std::string ZeugnisBedruckungsartFehltText() {
+  return T("Kein Zeugnisdruck möglich, da die Bedruckungsart nicht angegeben wurde!");
+}
+
+ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugnisart, std::int16_t druckart) {
+  ZeugnisEntscheidung e;
+  // 1. School type: only the vocational school itself prints; its two other school forms
+  //    end silently, the reserve entries and anything else are refused.
+  if (schulart == 1 || schulart == 2) return e;
+  if (schulart >= 3 && schulart <= 5) {
+    e.fehler = ZeugnisKeineGueltigeSchulartText();
+    return e;
+  }
+  if (schulart != 0) {
+    e.fehler = ZeugnisKeineSchulartText();
+    return e;
+  }
+  // 2. Report type.
+  Zeugnistyp typ;
+  switch (zeugnisart) {
+    case 1: typ = Zeugnistyp::Halbjahr; break;
+    case 2: typ = Zeugnistyp::Jahr; break;
+    case 4: typ = Zeugnistyp::Abgang; break;
+    case 5: typ = Zeugnistyp::Abschluss; break;
+    case 3: e.fehler = ZeugnisartNichtVorgesehenText(); return e;
+    default: e.fehler = ZeugnisKeinTypText(); return e;
+  }
+  // 3. Print mode.
+  switch (druckart) {
+    case 1:
+    case 2: e.typ = typ; return e;
+    case 0: e.fehler = ZeugnisNichtDruckenText(); return e;
+    case 3:
+    case 4: e.nichtVerfuegbar = true; return e;
+    default: e.fehler = ZeugnisBedruckungsartFehltText(); return e;
+  }
+}
+
+void Zeugnisbefehl::Zeugnis1Click() {
+  KlassenZustand& z = haupt_.Zustand();
+  if (z.AktuellerSchueler < 0 || z.AktuellerSchueler >= KlassenZustand::Schuelerzahl) return;
+  const auto index = static_cast<std::size_t>(z.AktuellerSchueler);
+  const TSchuelerDatensatz& satz = z.Klasse->Schueler[index];
+  const TDruckEinstellungen& druck = haupt_.DruckSatz();
+
+  const ZeugnisEntscheidung e = EntscheideZeugnis(satz.Schulart(), satz.Zeugnisart(), druck.Druckart);
+  if (e.fehler) {
+    meldungen_.Fehler(*e.fehler);
+    return;
+  }
+  if (e.nichtVerfuegbar) {
+    meldungen_.Hinweis(NichtVerfuegbarText());
+    return;
+  }
+  if (!e.typ) return;
+
+  const ZeugnisUmgebung u{flaeche_, meldungen_, abfrage_, druck, haupt_.Einstellungen().Satz().Verlag,
+                          haupt_.ZeugnisnameBeimStart(), puffer_};
+  try {
+    DruckeZeugnis(*e.typ, u, *z.Klasse, index);
+  } catch (const EAFehler& fehler) {
+    meldungen_.Fehler(EAFehlerText(fehler.Nummer()));
+  }
+}
+
+void Zeugnisbefehl::Zeugnis2Click(bool druckdialogBestaetigt) {
+  if (druckdialogBestaetigt) Zeugnis1Click();
+}
+
+}  // namespace velmora

@@ -1,0 +1,57 @@
+#pragma once
+// The report print command of the main window: checks school type, report type and print
+// mode of the current student, in that order, and prints that student's report card.
+#include <optional>
+#include <string>
+
+#include "basis/meldungen.h"
+#include "print/druckflaeche.h"
+#include "print/zeilenpuffer.h"
+#include "reports/drucken1.h"
+#include "reports/velmoallgdrk.h"
+
+namespace velmora {
+
+class Hauptsteuerung;
+
+// The refusal texts of the report print command (shown in the "Fehler" box).
+std::string ZeugnisKeineGueltigeSchulartText();
+std::string ZeugnisKeineSchulartText();
+std::string ZeugnisartNichtVorgesehenText();
+std::string ZeugnisKeinTypText();
+std::string ZeugnisNichtDruckenText();
+std::string ZeugnisBedruckungsartFehltText();
+
+// What the three checks decide for one record and print mode: a report type to print, or
+// nothing (with the message to show, if any).
+struct ZeugnisEntscheidung {
+  std::optional<Zeugnistyp> typ;     // set: print this report
+  std::optional<std::string> fehler; // set: show this text in the "Fehler" box
+  bool nichtVerfuegbar = false;      // print modes 3 and 4: the plain not-available notice
+};
+ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugnisart, std::int16_t druckart);
+
+class Zeugnisbefehl {
+ public:
+  Zeugnisbefehl(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, FormularSeitenAbfrage& abfrage)
+      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), abfrage_(abfrage) {}
+
+  // "&Zeugnis", the button "Zeugnis drucken" and the tool-bar button: the report of the
+  // current student as last stored (edits not yet taken over are not seen). A file error
+  // (an unwritable or unreadable table file) is shown in the "Fehler" box.
+  void Zeugnis1Click();
+  // "Zeugnisse" in the file menu, after the system print dialog: only when the user
+  // confirmed the dialog, the same as Zeugnis1Click.
+  void Zeugnis2Click(bool druckdialogBestaetigt);
+
+  TZeilenpuffer& Zeilenpuffer() { return puffer_; }
+
+ private:
+  Hauptsteuerung& haupt_;
+  DruckFlaeche& flaeche_;
+  Meldungen& meldungen_;
+  FormularSeitenAbfrage& abfrage_;
+  TZeilenpuffer puffer_;
+};
+
+}  // namespace velmora
