@@ -109,7 +109,19 @@ void TMainForm::BaueFlaeche() {
   setCentralWidget(mitte);
 
   connect(liste_, &QListWidget::currentRowChanged, this, [this](int z) {
-    if (!listeWirdGefuellt_ && gestartet_) steuerung_.ListeKlick(z);
+    if (listeWirdGefuellt_ || !gestartet_) return;
+    zeileVomWechsel_ = z;
+    steuerung_.ListeKlick(z);
+  });
+  // A click on the line already selected stores and shows as well; a click that changed
+  // the line has been handled above.
+  connect(liste_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const int z = liste_->row(item);
+    if (z == zeileVomWechsel_) {
+      zeileVomWechsel_ = -1;
+      return;
+    }
+    steuerung_.ListeKlick(z);
   });
   connect(liste_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { steuerung_.ListeKlick(liste_->row(item)); });

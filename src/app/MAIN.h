@@ -164,6 +164,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   bool gestartet_ = false;
   bool hinweiseAktiv_ = false;
   bool listeWirdGefuellt_ = false;
+  int zeileVomWechsel_ = -1;
   bool beendenBestaetigt_ = false;
 };
 

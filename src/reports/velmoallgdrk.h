@@ -45,8 +45,8 @@ void DruckeSeitenEintrag(DruckFlaeche& flaeche, const std::string& text, const T
                          std::uint16_t seite, const TSeitenRaender& raender);
 
 // Sets the entry's font (always); then, only when Drucken = 1 and Seite equals `seite`,
-// draws lines 0..n-1 of `puffer` (empty ones too), line k at Y + k * abstand. n below 1
-// counts as 1 and is held to the buffer's size.
+// draws lines 0..n-1 of `puffer` (empty ones too), line k at Y + k * abstand. An n of 0
+// counts as 1; n is held to the buffer's size.
 void DruckeSeitenZeilen(DruckFlaeche& flaeche, std::size_t n, int abstand, const TZeilenpuffer& puffer,
                         const TSeitenRaender& raender, std::uint16_t seite, const TFormatEintrag& eintrag);
 

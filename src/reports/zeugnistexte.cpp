@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string_view>
 
 #include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
@@ -73,7 +72,9 @@ bool DruckeZeugnistexte(DruckFlaeche& flaeche, const TKlassenDatei& klasse, std:
   flaeche.SetzeTextausrichtung(Textausrichtung::LinksUnten);
 
   const auto frei = [&](std::size_t i) { return i >= TKlassenDatei::Schuelerzahl || klasse.Schueler[i].IstFrei(); };
-  const auto fusszeile = [&] { DruckeSeitenEintrag(flaeche, kZeugnistextFusszeile, tabelle[kTextFuss], kSeite, raender); };
+  const auto fusszeile = [&] {
+    DruckeSeitenEintrag(flaeche, kZeugnistextFusszeile, tabelle[kTextFuss], kSeite, raender);
+  };
 
   int j = 1;  // the student's place on the current page
   long long y = kZeugnistextStart;

@@ -161,6 +161,23 @@ TEST_F(HauptfensterTest, EingabeWirdBeimSchuelerwechselGespeichertUndAngezeigt) 
   EXPECT_FALSE(name->isModified());
 }
 
+TEST_F(HauptfensterTest, KlickAufDieGewaehlteZeileSpeichertUndZeigt) {
+  fenster_->Editor().setCurrentIndex(TEditorSeiten::Personendaten);
+  QLineEdit* name = Feld(QStringLiteral("Name"));
+  Tippe(name, QStringLiteral("Berg"));
+  QListWidget& liste = fenster_->Liste();
+  const QRect zeile = liste.visualItemRect(liste.item(0));
+  QTest::mouseClick(liste.viewport(), Qt::LeftButton, Qt::NoModifier, zeile.center());
+  EXPECT_EQ(Zustand().Klasse->Schueler[0].Lies(TSchuelerDatensatz::Name), "Berg");
+  EXPECT_EQ(liste.item(0)->text(), QStringLiteral("Berg, "));
+  EXPECT_FALSE(name->isModified()) << "the editor was filled again from the slot";
+  // A click that changes the line stores once.
+  Tippe(name, QStringLiteral("Hain"));
+  QTest::mouseClick(liste.viewport(), Qt::LeftButton, Qt::NoModifier, liste.visualItemRect(liste.item(2)).center());
+  EXPECT_EQ(Zustand().AktuellerSchueler, 2);
+  EXPECT_EQ(Zustand().Klasse->Schueler[0].Lies(TSchuelerDatensatz::Name), "Hain");
+}
+
 TEST_F(HauptfensterTest, UngueltigeNummerMeldetEingabefehlerUndBehaeltDenZahlanfang) {
   fenster_->Editor().setCurrentIndex(TEditorSeiten::Personendaten);
   QLineEdit* nummer = fenster_->Editor().NummerFeld();

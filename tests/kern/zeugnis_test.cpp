@@ -1,0 +1,213 @@
+// The report print command: the order of its three checks, their messages, and the print
+// through the main-window logic.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+
+#include "basis/cp1252.h"
+#include "basis/eafehler.h"
+#include "kern/aufzeichnende_flaeche.h"
+#include "kern/hilfen.h"
+#include "reports/zeugnisbefehl.h"
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using test::AufzeichnendeFlaeche;
+using S = TSchuelerDatensatz;
+
+class ZaehlendeAbfrage : public FormularSeitenAbfrage {
+ public:
+  bool Frage(const std::string& text) override {
+    texte.push_back(text);
+    if (antworten.empty()) return true;
+    const bool a = antworten.front();
+    antworten.pop_front();
+    return a;
+  }
+  std::deque<bool> antworten;
+  std::vector<std::string> texte;
+};
+
+class Zeugnisdruck : public test::ArbeitsverzeichnisTest {
+ protected:
+  void SetUp() override {
+    ArbeitsverzeichnisTest::SetUp();
+    passwoerter.Verbinde(steuerung.Schutz(), steuerung.Einstellungen(), meldungen);
+    steuerung.Start();
+    meldungen.protokoll.clear();
+    steuerung.Zustand().AktuellerSchueler = 2;
+    S& s = steuerung.Zustand().Aktuell();
+    s.Setze(S::Name, "Muster");
+    s.Setze(S::Vornamen, "Erika");
+    s.SetzeSchulart(0);
+    s.SetzeZeugnisart(1);
+    s.SetzeFach(0, TFachZeile::Fach, "Deutsch");
+    s.SetzeFach(0, TFachZeile::Bewertung, "2");
+    Druck().Druckart = 1;
+  }
+  TDruckEinstellungen& Druck() { return steuerung.Druckeinstellungen().Satz(); }
+  S& Satz() { return steuerung.Zustand().Aktuell(); }
+
+  // One refusal in the "Fehler" box and nothing else.
+  void ErwarteFehler(const std::string& text) {
+    ASSERT_EQ(meldungen.protokoll.size(), 1u);
+    EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Fehler);
+    EXPECT_EQ(meldungen.protokoll[0].knoepfe, Knoepfe::Ok);
+    EXPECT_EQ(meldungen.protokoll[0].text, text);
+    EXPECT_TRUE(abfrage.texte.empty());
+    EXPECT_TRUE(flaeche.aufrufe.empty());
+  }
+  void Neu() {
+    meldungen.protokoll.clear();
+    abfrage.texte.clear();
+    flaeche.aufrufe.clear();
+  }
+
+  test::FakeAnsicht ansicht;
+  test::FakeMeldungen meldungen;
+  test::FakeDateiDialoge dialoge;
+  test::FakePasswortDialoge passwoerter;
+  Hauptsteuerung steuerung{ansicht, meldungen, dialoge, passwoerter, passwoerter};
+  AufzeichnendeFlaeche flaeche;
+  ZaehlendeAbfrage abfrage;
+  Zeugnisbefehl befehl{steuerung, flaeche, meldungen, abfrage};
+};
+
+TEST_F(Zeugnisdruck, HalbjahreszeugnisEndeZuEnde) {
+  steuerung.Einstellungen().Satz().Verlag = 1;
+  abfrage.antworten = {true, false};
+  befehl.Zeugnis1Click();
+  EXPECT_TRUE(meldungen.protokoll.empty());
+  ASSERT_EQ(abfrage.texte.size(), 2u);
+  EXPECT_EQ(abfrage.texte[0], T("Druck auf Formular: Halbjahreszeugnis der Berufsschule bsn-Nr.510 89 (11/98)\r"
+                                " für: Erika Muster\r -- Seite(n) 1 von 2 --"));
+  EXPECT_EQ(flaeche.Nur(AufzeichnendeFlaeche::Art::BeginneDokument).size(), 1u);
+  EXPECT_TRUE(fs::exists("1BS_HJ.FST"));
+  EXPECT_EQ(flaeche.AusserhalbDokument(), 0);
+}
+
+TEST_F(Zeugnisdruck, SchulartZuerst) {
+  // The two other school forms end silently, whatever report type and print mode say.
+  for (std::int16_t art : {1, 2}) {
+    for (std::int16_t z : {1, 3, 0}) {
+      for (std::int16_t d : {0, 1, 3, 9}) {
+        Neu();
+        Satz().SetzeSchulart(art);
+        Satz().SetzeZeugnisart(z);
+        Druck().Druckart = d;
+        befehl.Zeugnis1Click();
+        EXPECT_TRUE(meldungen.protokoll.empty());
+        EXPECT_TRUE(flaeche.aufrufe.empty());
+      }
+    }
+  }
+  // A reserve school type is refused before the report type is looked at.
+  for (std::int16_t art : {3, 4, 5}) {
+    Neu();
+    Satz().SetzeSchulart(art);
+    Satz().SetzeZeugnisart(3);
+    befehl.Zeugnis1Click();
+    ErwarteFehler(T("Kein Zeugnisdruck möglich, da keine gültige Schulart ausgewählt wurde!"));
+  }
+  for (std::int16_t art : {-1, 6, 32767}) {
+    Neu();
+    Satz().SetzeSchulart(art);
+    Satz().SetzeZeugnisart(0);
+    befehl.Zeugnis1Click();
+    ErwarteFehler(T("Kein Zeugnisdruck möglich, da keine Schulart ausgewählt wurde!"));
+  }
+}
+
+TEST_F(Zeugnisdruck, ZeugnisartVorDruckart) {
+  Druck().Druckart = 0;
+  Satz().SetzeZeugnisart(3);
+  befehl.Zeugnis1Click();
+  ErwarteFehler(T("Kein Zeugnisdruck möglich, da diese Zeugnisart im Gesetz nicht vorgesehen ist!"));
+  for (std::int16_t z : {0, 6, -1}) {  // -1 is the stored 65535
+    Neu();
+    Satz().SetzeZeugnisart(z);
+    befehl.Zeugnis1Click();
+    ErwarteFehler(T("Kein Zeugnisdruck möglich, da kein Zeugnistyp ausgewählt wurde!"));
+  }
+}
+
+TEST_F(Zeugnisdruck, Druckarten) {
+  for (std::int16_t z : {1, 2, 4, 5}) {
+    Satz().SetzeZeugnisart(z);
+    Neu();
+    Druck().Druckart = 0;
+    befehl.Zeugnis1Click();
+    ErwarteFehler(T("Kein Zeugnisdruck möglich, da die Bedruckungsart auf \"nicht drucken\" eingestellt wurde!"));
+    for (std::int16_t d : {-1, 5, 32767}) {
+      Neu();
+      Druck().Druckart = d;
+      befehl.Zeugnis1Click();
+      ErwarteFehler(T("Kein Zeugnisdruck möglich, da die Bedruckungsart nicht angegeben wurde!"));
+    }
+    for (std::int16_t d : {3, 4}) {
+      Neu();
+      Druck().Druckart = d;
+      befehl.Zeugnis1Click();
+      ASSERT_EQ(meldungen.protokoll.size(), 1u);
+      EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Schlicht);
+      EXPECT_EQ(meldungen.protokoll[0].text, NichtVerfuegbarText());
+      EXPECT_TRUE(flaeche.aufrufe.empty());
+      EXPECT_TRUE(abfrage.texte.empty());
+    }
+  }
+  // None of the refusals created a table file.
+  for (const auto& eintrag : fs::directory_iterator(fs::current_path())) {
+    EXPECT_NE(eintrag.path().extension(), ".FST") << eintrag.path();
+  }
+}
+
+TEST_F(Zeugnisdruck, JederZeugnistypSeinLayout) {
+  const std::vector<std::pair<std::int16_t, std::string>> faelle = {
+      {1, "Halbjahreszeugnis der Berufsschule"},
+      {2, "Jahreszeugnis der Berufsschule (032162)"},
+      {4, "Abgangszeugnis der Berufsschule Kohlhammer 032160"},
+      {5, "Abschlusszeugnis der Berufsschule"}};
+  steuerung.Einstellungen().Satz().Verlag = 2;
+  Druck().NurInnen = 0;
+  for (const auto& [z, titel] : faelle) {
+    Neu();
+    Satz().SetzeZeugnisart(z);
+    befehl.Zeugnis1Click();
+    ASSERT_FALSE(abfrage.texte.empty());
+    EXPECT_EQ(abfrage.texte[0].find("Druck auf Formular: " + titel + "\r"), 0u);
+    EXPECT_EQ(abfrage.texte.size(), z <= 2 ? 2u : 3u);
+  }
+}
+
+TEST_F(Zeugnisdruck, UngespeicherteEditorAenderungZaehltNicht) {
+  // The editor shows report type 3 typed but not taken over; the stored 1 prints.
+  ansicht.editor.Zeugnisart = 3;
+  befehl.Zeugnis1Click();
+  EXPECT_TRUE(meldungen.protokoll.empty());
+  EXPECT_EQ(abfrage.texte.size(), 2u);
+}
+
+TEST_F(Zeugnisdruck, UnschreibbareTabelleZeigtDenFehlerUndDrucktNichts) {
+  fs::create_directory("1BS_HJ.FST");
+  const TSchuelerDatensatz vorher = Satz();
+  befehl.Zeugnis1Click();
+  ASSERT_EQ(meldungen.protokoll.size(), 1u);
+  EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Fehler);
+  EXPECT_TRUE(flaeche.aufrufe.empty());
+  EXPECT_TRUE(abfrage.texte.empty());
+  EXPECT_EQ(Satz(), vorher);
+}
+
+TEST_F(Zeugnisdruck, DateimenueNurNachBestaetigtemDruckdialog) {
+  befehl.Zeugnis2Click(false);
+  EXPECT_TRUE(abfrage.texte.empty());
+  EXPECT_TRUE(meldungen.protokoll.empty());
+  befehl.Zeugnis2Click(true);
+  EXPECT_EQ(abfrage.texte.size(), 2u);
+}
+
+}  // namespace
+}  // namespace velmora
