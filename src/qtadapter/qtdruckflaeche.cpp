@@ -161,7 +161,6 @@ void QtDruckflaeche::WendeSchriftAn() {
   f.setPixelSize(std::max(1, static_cast<int>(std::lround(zelle))));
   const double gemessen = QFontMetricsF(f, drucker_.get()).height();
   if (gemessen > 0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(zelle * zelle / gemessen))));
-  f.setLetterSpacing(QFont::AbsoluteSpacing, zeichenabstand_ * Massstab());
   schrift_ = f;
   if (maler_.isActive()) maler_.setFont(schrift_);
 }
@@ -170,14 +169,26 @@ void QtDruckflaeche::TextAus(int x, int y, const std::string& text) {
   if (!maler_.isActive() || text.empty()) return;
   const QString t = Q(text);
   QFontMetricsF masse(schrift_, drucker_.get());
+  // Extra spacing is added after every character, as the layouts expect it; the characters
+  // are then placed one by one (the font's own letter spacing is scaled differently on
+  // every paint device).
+  const double extra = zeichenabstand_ * Massstab();
+  const double breite = masse.horizontalAdvance(t) + (zeichenabstand_ == 0 ? 0.0 : extra * t.size());
   QPointF p = Punkt(x, y);
   if (ausrichtung_ == Textausrichtung::MitteBasislinie || ausrichtung_ == Textausrichtung::MitteUnten) {
-    p.rx() -= masse.horizontalAdvance(t) / 2.0;
+    p.rx() -= breite / 2.0;
   }
   if (ausrichtung_ == Textausrichtung::LinksUnten || ausrichtung_ == Textausrichtung::MitteUnten) {
     p.ry() -= masse.descent();
   }
-  maler_.drawText(p, t);
+  if (zeichenabstand_ == 0) {
+    maler_.drawText(p, t);
+    return;
+  }
+  for (QChar zeichen : t) {
+    maler_.drawText(p, QString(zeichen));
+    p.rx() += masse.horizontalAdvance(zeichen) + extra;
+  }
 }
 
 void QtDruckflaeche::BewegeZu(int x, int y) { stift_ = Punkt(x, y); }

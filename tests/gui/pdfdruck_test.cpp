@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <regex>
@@ -107,6 +108,102 @@ TEST_F(PdfDruck, DatenblattFachzeileAnIhremEintrag) {
   const std::string schrift = SchriftDefinition(e.Schrift).Name;  // kept alive for the calls below
   EXPECT_NEAR(Grundlinie(*fach, schrift.c_str()), (150 + e.Y) / 10.0, 0.3);
   EXPECT_NEAR(fach->yMax - fach->yMin, SchriftDefinition(e.Schrift).Hoehe / 10.0, 0.3);
+}
+
+}  // namespace
+}  // namespace velmora::test
+
+// A half-year report through the real surface: the student's name at its table entry.
+#include "reports/drucken1.h"
+#include "reports/velmoallgdrk.h"
+
+namespace velmora::test {
+namespace {
+
+class ImmerJa : public FormularSeitenAbfrage {
+ public:
+  bool Frage(const std::string&) override {
+    ++fragen;
+    return true;
+  }
+  int fragen = 0;
+};
+
+TEST_F(PdfDruck, ZeichenabstandNachJedemZeichen) {
+  ASSERT_TRUE(flaeche.BeginneDokument("Abstand"));
+  flaeche.SetzeSchriftart(0, 40, "Courier New");
+  flaeche.TextAus(100, -200, "MMMMMMMMMM");
+  flaeche.SetzeZeichenabstand(-4);
+  flaeche.TextAus(100, -400, "NNNNNNNNNN");
+  flaeche.SetzeZeichenabstand(10);
+  flaeche.SetzeTextausrichtung(Textausrichtung::MitteBasislinie);
+  flaeche.TextAus(1000, -600, "OOOOO");
+  ASSERT_TRUE(flaeche.BeendeDokument());
+  auto woerter = WoerterAus(flaeche.LetzteDatei().toStdString());
+  const Wort* m = Finde(woerter, "MMMMMMMMMM");
+  ASSERT_NE(m, nullptr);
+  const double zeichen = (m->xMax - m->xMin) / 10.0;
+  // Each N stands 0.4 mm closer to the one before; the O's 1.0 mm further apart.
+  double nLinks = 1e9, nRechts = -1e9, oLinks = 1e9, oRechts = -1e9;
+  for (const Wort& w : woerter) {
+    if (w.text.find('N') != std::string::npos) {
+      nLinks = std::min(nLinks, w.xMin);
+      nRechts = std::max(nRechts, w.xMax);
+    }
+    if (w.text.find('O') != std::string::npos) {
+      oLinks = std::min(oLinks, w.xMin);
+      oRechts = std::max(oRechts, w.xMax);
+    }
+  }
+  EXPECT_NEAR(nLinks, 10.0, 0.3);
+  EXPECT_NEAR(nRechts - nLinks, 10 * zeichen - 9 * 0.4, 0.3);
+  // Centred: the whole width, extra spacing included, is centred on the point.
+  EXPECT_NEAR((oLinks + oRechts + 1.0) / 2.0, 100.0, 0.3);
+}
+
+TEST_F(PdfDruck, HalbjahreszeugnisNameAnSeinemEintrag) {
+  TDruckEinstellungen druck;  // defaults: margins 150, print mode 1
+  ImmerJa abfrage;
+  TZeilenpuffer puffer;
+  auto klasse = std::make_unique<TKlassenDatei>();
+  TSchuelerDatensatz& s = klasse->Schueler[0];
+  s.Setze(TSchuelerDatensatz::Vornamen, "Jan");
+  s.Setze(TSchuelerDatensatz::Name, "Kowalski");
+  s.SetzeZeugnisart(1);
+  ZeugnisUmgebung u{flaeche, meldungen, abfrage, druck, 1, "Berufsschule Musterstadt", puffer};
+  DruckeHalbjahreszeugnis(u, *klasse, 0);
+  EXPECT_GE(abfrage.fragen, 2) << "a two-page form asks before each page";
+
+  TFormatSteuerTabelle tabelle;
+  std::string titel;
+  LadeFormatSteuerTabelle(tabelle, ZeugnisDateiname(Zeugnistyp::Halbjahr, 1), titel, meldungen);
+  std::vector<Wort> namen;  // "Jan" of each printed "Jan Kowalski"
+  for (const auto& datei : fs::directory_iterator("Ausdrucke")) {
+    if (datei.path().extension() != ".pdf") continue;
+    auto w = WoerterAus(datei.path());
+    for (std::size_t i = 0; i + 1 < w.size(); ++i) {
+      if (w[i].text == "Jan" && w[i + 1].text == "Kowalski") namen.push_back(w[i]);
+    }
+  }
+  // The name stands at entry 5 (and again at entry 82 where that entry is printed). The PDF
+  // page has no unprintable border: margin + entry position from the paper's corner, the
+  // bottom of the character cell on the point.
+  for (std::size_t k : {std::size_t{5}, std::size_t{82}}) {
+    const TFormatEintrag& e = tabelle[k];
+    if (e.Drucken != 1) continue;
+    const int links = druck.Raender[static_cast<std::size_t>(2 * (e.Seite - 1))];
+    const int oben = druck.Raender[static_cast<std::size_t>(2 * (e.Seite - 1) + 1)];
+    bool da = false;
+    for (const Wort& w : namen) {
+      if (std::abs(w.xMin - (links + e.X) / 10.0) <= 0.3 && std::abs(w.yMax - (oben + e.Y) / 10.0) <= 0.3) {
+        da = true;
+        EXPECT_NEAR(w.yMax - w.yMin, SchriftDefinition(e.Schrift).Hoehe / 10.0, 0.3) << "entry " << k;
+      }
+    }
+    EXPECT_TRUE(da) << "no name within 0.3 mm of entry " << k << " at " << (links + e.X) / 10.0 << " / "
+                    << (oben + e.Y) / 10.0 << " mm";
+  }
+  EXPECT_EQ(namen.size(), static_cast<std::size_t>((tabelle[5].Drucken == 1) + (tabelle[82].Drucken == 1)));
 }
 
 }  // namespace
