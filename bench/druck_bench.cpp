@@ -74,3 +74,40 @@ void BM_TestblattAlsPdf(benchmark::State& state) {
 BENCHMARK(BM_TestblattAlsPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// A two-page half-year report to PDF, both page prompts confirmed.
+#include "reports/drucken1.h"
+
+namespace {
+
+class Bestaetigt : public velmora::FormularSeitenAbfrage {
+ public:
+  bool Frage(const std::string&) override { return true; }
+};
+
+void BM_HalbjahreszeugnisAlsPdf(benchmark::State& state) {
+  using namespace velmora;
+  BenchVerzeichnis v;
+  StilleMeldungen m;
+  QtDruckflaeche flaeche(m);
+  flaeche.NurPdf();
+  Bestaetigt ja;
+  TZeilenpuffer puffer;
+  TDruckEinstellungen druck;
+  auto klasse = std::make_unique<TKlassenDatei>();
+  auto& s = klasse->Schueler[0];
+  s.Setze(TSchuelerDatensatz::Vornamen, "Jan");
+  s.Setze(TSchuelerDatensatz::Name, "Kowalski");
+  s.Setze(TSchuelerDatensatz::Hinweise, "Jan arbeitet im Unterricht stets aufmerksam mit und ist hilfsbereit.");
+  for (std::size_t r = 0; r < 18; ++r) {
+    s.SetzeFach(r, TFachZeile::Fach, r < 8 ? "Deutsch" : "   - - -");
+    s.SetzeFach(r, TFachZeile::Bewertung, r % 2 ? "2" : "0");
+  }
+  s.SetzeZeugnisart(1);
+  ZeugnisUmgebung u{flaeche, m, ja, druck, 1, "Berufsschule Musterstadt", puffer};
+  DruckeHalbjahreszeugnis(u, *klasse, 0);  // creates the table file once
+  for (auto _ : state) DruckeHalbjahreszeugnis(u, *klasse, 0);
+}
+BENCHMARK(BM_HalbjahreszeugnisAlsPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
