@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/MAIN.h"
@@ -243,6 +244,32 @@ TEST_F(HauptfensterTest, RadiogruppeAnredeZaehltAlsAenderung) {
   fenster_->Knopf(U("aktuelle Daten übernehmen"))->click();
   EXPECT_EQ(Zustand().Klasse->Schueler[0].Anrede(), 2);
   EXPECT_TRUE(Zustand().DatenGeaendert);
+}
+
+TEST_F(HauptfensterTest, ZeugnisknopfUndMenueVerweigernOhneZeugnistyp) {
+  for (int weg = 0; weg < 3; ++weg) {
+    meldungen_.protokoll.clear();
+    if (weg == 0) fenster_->Knopf(U("Zeugnis drucken"))->click();
+    if (weg == 1) fenster_->Aktion(U("D&rucken"), U("&Zeugnis"))->trigger();
+    if (weg == 2) fenster_->Aktion(U("Werkzeugleiste"), U("Zeugnis drucken"))->trigger();
+    ASSERT_EQ(meldungen_.protokoll.size(), 1u) << weg;
+    EXPECT_EQ(meldungen_.protokoll[0].art, MeldungsArt::Fehler);
+    EXPECT_EQ(meldungen_.protokoll[0].text, T("Kein Zeugnisdruck möglich, da kein Zeugnistyp ausgewählt wurde!"));
+  }
+  EXPECT_FALSE(DateiExistiert("1BS_HJ.FST"));
+}
+
+TEST_F(HauptfensterTest, DatenpruefungZeigtErstDenHinweis) {
+  // The check window is modal; close it as soon as it shows.
+  QTimer::singleShot(0, [this] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->windowTitle() == U("Datenprüfung für Zeugnis") && w->isVisible()) w->close();
+    }
+  });
+  fenster_->Knopf(U("Daten (für Zeugnis) prüfen"))->click();
+  ASSERT_GE(meldungen_.protokoll.size(), 1u);
+  EXPECT_EQ(meldungen_.protokoll[0].art, MeldungsArt::Schlicht);
+  EXPECT_EQ(meldungen_.protokoll[0].text, T("Diese Funktion ist in der Testphase!"));
 }
 
 TEST_F(HauptfensterTest, EndeMitNeinBleibtOffen) {
