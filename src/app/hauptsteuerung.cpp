@@ -1,4 +1,5 @@
 #include "app/hauptsteuerung.h"
+#include "basis/fehlerbox.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -26,17 +27,6 @@ Hauptsteuerung::Hauptsteuerung(HauptAnsicht& ansicht, Meldungen& meldungen, Date
       datenPasswort_(datenPasswort),
       konfigPasswort_(konfigPasswort) {}
 
-template <class Befehl>
-bool Hauptsteuerung::MitFehlerbox(Befehl&& befehl) {
-  try {
-    befehl();
-    return true;
-  } catch (const EAFehler& f) {
-    meldungen_.Fehler(EAFehlerText(f.Nummer()));
-    return false;
-  }
-}
-
 void Hauptsteuerung::Start() {
   // 1. The program directory is the directory the program was started in.
   std::error_code ec;
@@ -48,19 +38,19 @@ void Hauptsteuerung::Start() {
                            "\r" + T("Eventuell können bestimmte Hilfs-Dateien nicht gefunden werden!"));
   }
   // 2. School identity: panel 3 shows its short name; the printouts keep its names.
-  MitFehlerbox([&] { schule_.Laden(); });
+  MitFehlerbox(meldungen_, [&] { schule_.Laden(); });
   zeugnisnameBeimStart_ = schule_.Satz().Zeugnisname;
   kurznameBeimStart_ = schule_.Satz().Kurzname;
   ansicht_.ZeigeKurzname(kurznameBeimStart_);
   // 3. Program settings, then the print settings.
-  MitFehlerbox([&] { einstellungen_.Laden(); });
-  MitFehlerbox([&] { druckEinstellungen_.Laden(); });
+  MitFehlerbox(meldungen_, [&] { einstellungen_.Laden(); });
+  MitFehlerbox(meldungen_, [&] { druckEinstellungen_.Laden(); });
   // 4. The clipboard holds a blank record; no template has been read yet.
   NeuerDatensatzAusVorlage(vorlagen_, zustand_.Zwischenablage);
   // 5. School subject list.
-  schulFaecherGeladen_ = MitFehlerbox([&] { schulFaecher_ = LadeSchulFaecherListe(); });
+  schulFaecherGeladen_ = MitFehlerbox(meldungen_, [&] { schulFaecher_ = LadeSchulFaecherListe(); });
   // 6. Template "LEER.KFV" and a class built from it.
-  MitFehlerbox([&] { VorlagenStart(vorlagen_, *zustand_.Klasse, meldungen_); });
+  MitFehlerbox(meldungen_, [&] { VorlagenStart(vorlagen_, *zustand_.Klasse, meldungen_); });
   // 7. The class has never been saved.
   zustand_.Dateiname = kVorlageDateiname;
   SchuelerListeFuellen();
@@ -76,14 +66,14 @@ bool Hauptsteuerung::Beenden() {
   // What is typed into the editor belongs to the class that is saved and backed up.
   DatensatzUebernehmen(zustand_.AktuellerSchueler);
   if (zustand_.Dateiname.empty()) {
-    if (!MitFehlerbox([&] { NeueKlasseAusVorlage(vorlagen_, *zustand_.Klasse, meldungen_); })) return false;
+    if (!MitFehlerbox(meldungen_, [&] { NeueKlasseAusVorlage(vorlagen_, *zustand_.Klasse, meldungen_); })) return false;
   }
   if (zustand_.DatenGeaendert &&
       meldungen_.Warnfrage(T("Die Daten wurden geändert!\r\rSollen die Änderungen gespeichert werden?"))) {
     bool gespeichert = zustand_.Dateiname == kVorlageDateiname ? SpeichernUnter() : Speichern();
     if (!gespeichert) return false;
   }
-  return MitFehlerbox([&] { SchreibeDatensatz(kSicherungsDatei, zustand_.Klasse->Bild()); });
+  return MitFehlerbox(meldungen_, [&] { SchreibeDatensatz(kSicherungsDatei, zustand_.Klasse->Bild()); });
 }
 
 DateiDialogWunsch Hauptsteuerung::KlassenDialog() const {
@@ -92,7 +82,7 @@ DateiDialogWunsch Hauptsteuerung::KlassenDialog() const {
 
 void Hauptsteuerung::Neu() {
   ansicht_.ZeigeVorlagenAuswahl();
-  if (!MitFehlerbox([&] { NeueKlasseAusVorlage(vorlagen_, *zustand_.Klasse, meldungen_); })) {
+  if (!MitFehlerbox(meldungen_, [&] { NeueKlasseAusVorlage(vorlagen_, *zustand_.Klasse, meldungen_); })) {
     // A file error ends the command: the class keeps its records, its name and its check string.
     SchuelerListeFuellen();
     DatensatzAnzeigen(zustand_.AktuellerSchueler);
@@ -110,7 +100,7 @@ void Hauptsteuerung::Neu() {
 void Hauptsteuerung::Oeffnen() {
   std::optional<std::string> datei = dialoge_.Oeffnen(KlassenDialog());
   if (datei) {
-    MitFehlerbox([&] {
+    MitFehlerbox(meldungen_, [&] {
       Bytes bild = LiesDatensatz(*datei, TKlassenDatei::Groesse, /*schreibbar=*/true);
       SchreibeDatensatz(SicherungskopieName(*datei), bild);
       falschEntschluesselt_ = datenschutz_.NachDemOeffnen(bild, *zustand_.Klasse, einstellungen_.Satz().Verschluesseln(),
@@ -160,7 +150,7 @@ bool Hauptsteuerung::Speichern() {
   } else if (zustand_.Dateiname == kVorlageDateiname) {
     erfolg = SpeichereUnterNeuemNamen(SpeicherWeg::Vorlagenklasse);
   } else {
-    erfolg = MitFehlerbox([&] {
+    erfolg = MitFehlerbox(meldungen_, [&] {
       SchreibeKlasse(zustand_.Dateiname, Schreibart::Ersetzen, SpeicherWeg::UnterAktuellemNamen);
       NachDemSpeichern(zustand_.Dateiname);
     });
@@ -188,7 +178,7 @@ bool Hauptsteuerung::SpeichereUnterNeuemNamen(SpeicherWeg weg) {
     if (!meldungen_.Frage(T("Soll die vorhandene Datei überschrieben werden?"))) return true;
     art = Schreibart::Ueberschreiben;
   }
-  return MitFehlerbox([&] {
+  return MitFehlerbox(meldungen_, [&] {
     SchreibeKlasse(*datei, art, weg);
     NachDemSpeichern(*datei);
   });
@@ -295,7 +285,7 @@ void Hauptsteuerung::AllenZuweisenClick(int gruppe) {
 
 void Hauptsteuerung::NeueFaecherlisteZuordnenClick() {
   ansicht_.ZeigeVorlagenAuswahl();
-  MitFehlerbox([&] { NeueFaecherlisteZuordnen(zustand_, vorlagen_, meldungen_); });
+  MitFehlerbox(meldungen_, [&] { NeueFaecherlisteZuordnen(zustand_, vorlagen_, meldungen_); });
   zustand_.AktuellerSchueler = 0;
   SchuelerListeFuellen();
   ansicht_.WaehleListenZeile(0);
@@ -322,11 +312,11 @@ bool Hauptsteuerung::FaecherlisteDerKlasse() {
   if (!KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_)) return false;
   // A file error ends the command; the editor does not open.
   if (!schulFaecherGeladen_) {
-    schulFaecherGeladen_ = MitFehlerbox([&] { schulFaecher_ = LadeSchulFaecherListe(); });
+    schulFaecherGeladen_ = MitFehlerbox(meldungen_, [&] { schulFaecher_ = LadeSchulFaecherListe(); });
     if (!schulFaecherGeladen_) return false;
   }
   if (!vorlagen_.AktuelleVorlage.empty()) {
-    if (!MitFehlerbox([&] { LadeKlassenFachVorlage(vorlagen_, vorlagen_.AktuelleVorlage, meldungen_); })) {
+    if (!MitFehlerbox(meldungen_, [&] { LadeKlassenFachVorlage(vorlagen_, vorlagen_.AktuelleVorlage, meldungen_); })) {
       return false;
     }
   } else {

@@ -123,9 +123,6 @@ class Hauptsteuerung {
   void NachDemSpeichern(const std::string& datei);
   void Navigiere(int neu);
   DateiDialogWunsch KlassenDialog() const;
-  // Runs a command and shows a file error in the "Fehler" box; false after an error.
-  template <class Befehl>
-  bool MitFehlerbox(Befehl&& befehl);
 
   HauptAnsicht& ansicht_;
   Meldungen& meldungen_;

@@ -1,4 +1,5 @@
 #include "app/import.h"
+#include "basis/fehlerbox.h"
 
 #include <algorithm>
 
@@ -75,13 +76,8 @@ ImportAusgang Importiere(KlassenZustand& z, DateiDialoge& d, Meldungen& m, const
   const std::optional<std::string> datei = d.Oeffnen(wunsch);
   if (!datei) return ImportAusgang::Abgebrochen;
   std::vector<std::string> zeilen;
-  try {
-    // The whole file first: a failing read leaves the class as it was.
-    zeilen = LiesTextZeilen(*datei);
-  } catch (const EAFehler& f) {
-    m.Fehler(EAFehlerText(f.Nummer()));
-    return ImportAusgang::Fehler;
-  }
+  // The whole file first: a failing read leaves the class as it was.
+  if (!MitFehlerbox(m, [&] { zeilen = LiesTextZeilen(*datei); })) return ImportAusgang::Fehler;
   import(zeilen);
   z.DatenGeaendert = true;
   return ImportAusgang::Importiert;

@@ -1,4 +1,5 @@
 #include "print/druckbefehle.h"
+#include "basis/fehlerbox.h"
 
 #include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
@@ -6,21 +7,12 @@
 
 namespace velmora {
 
-template <class F>
-void Druckbefehle::MitFehlerbox(F&& f) {
-  try {
-    f();
-  } catch (const EAFehler& fehler) {
-    meldungen_.Fehler(EAFehlerText(fehler.Nummer()));
-  }
-}
-
 BlattKopf Druckbefehle::Kopf() const {
   return BlattKopf{haupt_.ZeugnisnameBeimStart(), haupt_.KurznameBeimStart(), uhr_.Heute()};
 }
 
 void Druckbefehle::Testblatt1Click() {
-  MitFehlerbox([&] {
+  MitFehlerbox(meldungen_, [&] {
     TFormatSteuerTabelle werte;
     std::string titel;
     LadeFormatSteuerTabelle(werte, kTestblattDatei, titel, meldungen_);
@@ -37,7 +29,7 @@ void Druckbefehle::Datenblatt1Click() {
 }
 
 void Druckbefehle::DatenblattDrucken() {
-  MitFehlerbox([&] {
+  MitFehlerbox(meldungen_, [&] {
     TFormatSteuerTabelle werte, rahmen;
     std::string titel;
     LadeFormatSteuerTabelle(werte, kDatenblattDatei, titel, meldungen_);

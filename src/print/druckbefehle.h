@@ -25,8 +25,6 @@ class Druckbefehle {
 
  private:
   BlattKopf Kopf() const;
-  template <class F>
-  void MitFehlerbox(F&& f);
 
   Hauptsteuerung& haupt_;
   DruckFlaeche& flaeche_;

@@ -1,4 +1,5 @@
 #include "settings/druckeinstellungen.h"
+#include "basis/fehlerbox.h"
 
 #include <cstdint>
 #include <limits>
@@ -149,11 +150,7 @@ DrkFormWerte DruckEinstellRegeln::Werte(const TDruckEinstellungen& s) {
 }
 
 DrkFormWerte DruckEinstellRegeln::BeimZeigen() {
-  try {
-    e_.Laden();
-  } catch (const EAFehler& f) {
-    m_.Fehler(EAFehlerText(f.Nummer()));
-  }
+  MitFehlerbox(m_, [&] { e_.Laden(); });
   return Werte(e_.Satz());
 }
 
@@ -178,13 +175,7 @@ bool DruckEinstellRegeln::Uebernehmen(const DrkFormWerte& w) {
   s.DruckReserve1 = Flag(w.DruckReserve1);
   s.MitEinstellecke = Flag(w.MitEinstellecke);
   if (w.Druckart >= 0) s.Druckart = static_cast<std::int16_t>(w.Druckart);  // no item selected: kept
-  try {
-    e_.Speichern();
-  } catch (const EAFehler& f) {
-    m_.Fehler(EAFehlerText(f.Nummer()));
-    return false;
-  }
-  return true;
+  return MitFehlerbox(m_, [&] { e_.Speichern(); });
 }
 
 }  // namespace velmora

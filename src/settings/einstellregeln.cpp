@@ -1,4 +1,5 @@
 #include "settings/einstellregeln.h"
+#include "basis/fehlerbox.h"
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
@@ -23,11 +24,7 @@ EinstellformWerte Einstellregeln::Werte(const TProgrammEinstellungen& s) {
 }
 
 EinstellformWerte Einstellregeln::BeimZeigen() {
-  try {
-    e_.Laden();
-  } catch (const EAFehler& f) {
-    m_.Fehler(EAFehlerText(f.Nummer()));
-  }
+  MitFehlerbox(m_, [&] { e_.Laden(); });
   const auto& s = e_.Satz();
   offenSchutz_ = s.MehrstufigerSchutz;
   offenImmer_ = s.ImmerVerschluesseln;
@@ -76,13 +73,7 @@ bool Einstellregeln::Uebernehmen(const EinstellformWerte& w) {
   s.Reserve2 = Flag(w.Reserve2);
   s.Reserve3 = Flag(w.Reserve3);
   if (w.Verlag >= 0) s.Verlag = static_cast<std::int16_t>(w.Verlag);  // no item selected: kept
-  try {
-    e_.Speichern();
-  } catch (const EAFehler& f) {
-    m_.Fehler(EAFehlerText(f.Nummer()));
-    return false;
-  }
-  return true;
+  return MitFehlerbox(m_, [&] { e_.Speichern(); });
 }
 
 }  // namespace velmora

@@ -1,4 +1,5 @@
 #include "settings/schulidentitaet.h"
+#include "basis/fehlerbox.h"
 
 #include <array>
 
@@ -50,24 +51,14 @@ void SchulIdentitaet::Speichern() const {
 }
 
 SchulIdentWerte SchulIdentRegeln::BeimZeigen() {
-  try {
-    s_.Laden();
-  } catch (const EAFehler& f) {
-    m_.Fehler(EAFehlerText(f.Nummer()));
-  }
+  MitFehlerbox(m_, [&] { s_.Laden(); });
   const auto& s = s_.Satz();
   return {s.Zeugnisname, s.SchulnameReserve, s.Kurzname};
 }
 
 bool SchulIdentRegeln::Uebernehmen(const SchulIdentWerte& w) {
   s_.Satz().Setze(w.Zeugnisname, w.SchulnameReserve, w.Kurzname);
-  try {
-    s_.Speichern();
-  } catch (const EAFehler& f) {
-    m_.Fehler(EAFehlerText(f.Nummer()));
-    return false;
-  }
-  return true;
+  return MitFehlerbox(m_, [&] { s_.Speichern(); });
 }
 
 std::string MonatsName(int monat) {

@@ -1,4 +1,5 @@
 #include "subjects/schufali.h"
+#include "basis/fehlerbox.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -51,11 +52,9 @@ void TSchulFachForm::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
   liste_->clear();
-  try {
+  MitFehlerbox(meldungen_, [&] {
     for (const std::string& fach : SchulFachFormLaden()) liste_->addItem(Q(fach));
-  } catch (const EAFehler& f) {
-    meldungen_.Fehler(EAFehlerText(f.Nummer()));
-  }
+  });
 }
 
 TSchulFaecherListe TSchulFachForm::Eintraege() const {
@@ -75,13 +74,7 @@ void TSchulFachForm::LoeschenBtnClick() {
 }
 
 void TSchulFachForm::BeendenBtnClick() {
-  try {
-    SchulFaecherSpeichern(Eintraege());
-  } catch (const EAFehler& f) {
-    meldungen_.Fehler(EAFehlerText(f.Nummer()));
-    return;
-  }
-  accept();
+  if (MitFehlerbox(meldungen_, [&] { SchulFaecherSpeichern(Eintraege()); })) accept();
 }
 
 }  // namespace velmora

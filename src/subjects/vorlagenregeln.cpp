@@ -1,4 +1,5 @@
 #include "subjects/vorlagenregeln.h"
+#include "basis/fehlerbox.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -9,15 +10,6 @@
 #include "basis/eafehler.h"
 
 namespace velmora {
-
-template <class F>
-void KlasFachRegeln::MitFehlerbox(F&& f) {
-  try {
-    f();
-  } catch (const EAFehler& fehler) {
-    m_.Fehler(EAFehlerText(fehler.Nummer()));
-  }
-}
 
 void KlasFachRegeln::LadeSchulFaecher() {
   if (!schulFaecher_) schulFaecher_ = LadeSchulFaecherListe();
@@ -45,7 +37,7 @@ void KlasFachRegeln::LiesInVorlage() {
 }
 
 void KlasFachRegeln::BeimZeigen() {
-  MitFehlerbox([&] {
+  MitFehlerbox(m_, [&] {
     LadeSchulFaecher();
     if (!z_.AktuelleVorlage.empty()) {
       LadeKlassenFachVorlage(z_, z_.AktuelleVorlage, m_);
@@ -58,7 +50,7 @@ void KlasFachRegeln::BeimZeigen() {
 }
 
 void KlasFachRegeln::NeueFaecherlisteErstellen() {
-  MitFehlerbox([&] {
+  MitFehlerbox(m_, [&] {
     LadeSchulFaecher();
     if (!z_.AktuelleVorlage.empty()) {
       LadeKlassenFachVorlage(z_, kLeereVorlage, m_);
@@ -79,7 +71,7 @@ void KlasFachRegeln::NeueFaecherlisteErstellen() {
 void KlasFachRegeln::FaecherlisteOeffnen() {
   std::optional<std::string> datei = d_.Oeffnen(DateiDialogWunsch{T(kVorlagenFilter), "", "KFV", ""});
   if (datei) {
-    MitFehlerbox([&] {
+    MitFehlerbox(m_, [&] {
       z_.Vorlage = TKlassenFachVorlage::AusBild(LiesDatensatz(*datei, TKlassenFachVorlage::Groesse));
       z_.AktuelleVorlage = *datei;
       FuelleAusVorlage();
@@ -100,7 +92,7 @@ void KlasFachRegeln::FaecherlisteSpeichernUnter() {
       if (!schreiben) m_.Information(T("Datei wurde noch NICHT gespeichert!"));
     }
     if (schreiben) {
-      MitFehlerbox([&] {
+      MitFehlerbox(m_, [&] {
         SpeichereKlassenFachVorlage(z_, *datei);
         z_.AktuelleVorlage = *datei;
       });
@@ -111,7 +103,7 @@ void KlasFachRegeln::FaecherlisteSpeichernUnter() {
 
 void KlasFachRegeln::FaecherlisteSpeichern() {
   LiesInVorlage();
-  MitFehlerbox([&] {
+  MitFehlerbox(m_, [&] {
     SpeichereKlassenFachVorlage(z_, z_.AktuelleVorlage);
     m_.Information(T("Datei: ") + z_.AktuelleVorlage + T(" wurde gespeichert!"));
   });

@@ -50,8 +50,6 @@ class KlasFachRegeln {
   void LadeSchulFaecher();
   void FuelleAusVorlage();
   void LiesInVorlage();
-  template <class F>
-  void MitFehlerbox(F&& f);
 
   VorlagenZustand& z_;
   KlasFachAnsicht& a_;
