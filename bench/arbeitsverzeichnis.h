@@ -1,8 +1,10 @@
 #pragma once
-// A fresh temporary working directory for one benchmark.
+// Helpers of the benchmarks: a fresh temporary working directory and silent message boxes.
 #include <filesystem>
 #include <random>
 #include <string>
+
+#include "basis/meldungen.h"
 
 struct BenchVerzeichnis {
   BenchVerzeichnis() : vorher(std::filesystem::current_path()) {
@@ -16,4 +18,12 @@ struct BenchVerzeichnis {
     std::filesystem::remove_all(pfad, ec);
   }
   std::filesystem::path vorher, pfad;
+};
+
+// Message boxes that answer at once: Yes to questions, OK to everything else.
+class StilleMeldungen : public velmora::Meldungen {
+ public:
+  velmora::Antwort Zeige(velmora::MeldungsArt, const std::string&, velmora::Knoepfe k, const std::string&) override {
+    return k == velmora::Knoepfe::JaNein ? velmora::Antwort::Ja : velmora::Antwort::Ok;
+  }
 };

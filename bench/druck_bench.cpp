@@ -13,11 +13,6 @@ namespace {
 
 using namespace velmora;
 
-class StilleMeldungen : public Meldungen {
- public:
-  Antwort Zeige(MeldungsArt, const std::string&, Knoepfe, const std::string&) override { return Antwort::Ok; }
-};
-
 Bytes Klassenbild() {
   Bytes b(TKlassenDatei::Groesse);
   for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<std::uint8_t>(i * 13);

@@ -13,13 +13,6 @@ namespace {
 
 using namespace velmora;
 
-class StilleMeldungen : public Meldungen {
- public:
-  Antwort Zeige(MeldungsArt, const std::string&, Knoepfe k, const std::string&) override {
-    return k == Knoepfe::JaNein ? Antwort::Ja : Antwort::Ok;
-  }
-};
-
 class KeinDialog : public DateiDialoge {
  public:
   std::optional<std::string> Oeffnen(const DateiDialogWunsch&) override { return std::nullopt; }

@@ -11,11 +11,6 @@ namespace {
 
 using namespace velmora;
 
-class StilleMeldungen : public Meldungen {
- public:
-  Antwort Zeige(MeldungsArt, const std::string&, Knoepfe, const std::string&) override { return Antwort::Ok; }
-};
-
 // 35 students, each with a text that fills most of the twelve lines.
 std::unique_ptr<TKlassenDatei> VolleKlasse() {
   using S = TSchuelerDatensatz;
