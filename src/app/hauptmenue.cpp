@@ -100,8 +100,9 @@ void TMainForm::BaueMenue() {
              &TMainForm::Sammelformular1Click);
   NeueAktion(drucken, U("Klassen-Zeugnistexte (Hinweise ...)"), U("Drucken der Zeugnistexte der Klasse"),
              &TMainForm::KlassenZeugnistexte1Click);
-  NeueAktion(drucken, U("ausgefüllte Klassen-Zeugnistexte (Hinw. ...)"),
-             U("Drucken der ausgefüllten Zeugnistexte der Klasse"), &TMainForm::AusgefuellteZeugnistexte1Click);
+  // This entry has no hint of its own.
+  NeueAktion(drucken, U("ausgefüllte Klassen-Zeugnistexte (Hinw. ...)"), QString(),
+             &TMainForm::AusgefuellteZeugnistexte1Click);
   OhneAktion(drucken, U("Klassen-&Zensurenübersicht"), U("Zensurenübersicht der Klasse drucken"));
   drucken->addSeparator();
   NeueAktion(drucken, U("&Testblatt"), U("Drucken eines Testblattes mit eingestellten Schriftstilen"),

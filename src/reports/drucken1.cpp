@@ -252,23 +252,25 @@ void DruckeZeugnis(Zeugnistyp typ, const ZeugnisUmgebung& u, const TKlassenDatei
 
   const ZeugnisKontext kontext{u.flaeche, u.druck, u.verlag, u.schulname, u.puffer};
   const std::string name = ZeugnisName(klasse.Schueler[schueler]);
+  // A job the printer refused (the surface has shown its error) ends the command: no
+  // further prompt follows.
   const auto job = [&](std::uint16_t erste, std::uint16_t letzte, const TSeitenRaender& r) {
-    DruckeZeugnisKoerper(kontext, erste, letzte, klasse, tabelle, r, schueler, z.LetzteZeile, z.HinweisZeilen,
-                         z.BemerkungZeilen, z.Zeilenbreite, z.Zeilenabstand);
+    return DruckeZeugnisKoerper(kontext, erste, letzte, klasse, tabelle, r, schueler, z.LetzteZeile,
+                                z.HinweisZeilen, z.BemerkungZeilen, z.Zeilenbreite, z.Zeilenabstand);
   };
   const std::int16_t art = u.druck.Druckart;
   if (art != 1 && art != 2) return;
 
   if (Seitenzahl(typ) == 2) {
-    if (FrageFormularSeite(u.abfrage, titel, name, "1", "2")) job(1, 1, raender);
+    if (FrageFormularSeite(u.abfrage, titel, name, "1", "2") && !job(1, 1, raender)) return;
     if (FrageFormularSeite(u.abfrage, titel, name, "2", "2")) job(2, 2, raender);
     return;
   }
 
   const bool nurInnen = u.druck.NurInnen == 1;
   if (art == 1) {
-    if (!nurInnen && FrageFormularSeite(u.abfrage, titel, name, "1", "3")) job(1, 1, raender);
-    if (FrageFormularSeite(u.abfrage, titel, name, "2", "3")) job(2, 2, raender);
+    if (!nurInnen && FrageFormularSeite(u.abfrage, titel, name, "1", "3") && !job(1, 1, raender)) return;
+    if (FrageFormularSeite(u.abfrage, titel, name, "2", "3") && !job(2, 2, raender)) return;
     if (FrageFormularSeite(u.abfrage, titel, name, "3", "3")) job(3, 3, raender);
     return;
   }
@@ -277,7 +279,7 @@ void DruckeZeugnis(Zeugnistyp typ, const ZeugnisUmgebung& u, const TKlassenDatei
   TSeitenRaender breit = raender;
   if (!nurInnen) {
     UmEineSeiteNachRechts(breit[0]);
-    if (FrageFormularSeite(u.abfrage, titel, name, "(4 +) 1", "3")) job(1, 1, breit);
+    if (FrageFormularSeite(u.abfrage, titel, name, "(4 +) 1", "3") && !job(1, 1, breit)) return;
   }
   UmEineSeiteNachRechts(breit[2]);
   if (FrageFormularSeite(u.abfrage, titel, name, "2 + 3", "3")) job(2, 3, breit);

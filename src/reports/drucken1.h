@@ -56,7 +56,8 @@ struct ZeugnisUmgebung {
 };
 
 // The layout routines. Print modes other than 1 and 2 print nothing (a missing table file
-// is still created). A failed table write throws EAFehler before anything is printed.
+// is still created). A failed table write throws EAFehler before anything is printed. A
+// print job the printer refuses ends the routine: no further page prompt follows.
 void DruckeHalbjahreszeugnis(const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler);
 void DruckeJahreszeugnis(const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler);
 void DruckeAbgangszeugnis(const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler);

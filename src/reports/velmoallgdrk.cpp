@@ -302,8 +302,8 @@ bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeit
     text(89, s.Lies(S::Ausschulungsdatum));
     text(93, ZeugnisOrtDatum(s));
   }
-  f.BeendeDokument();
-  return true;
+  // A job the printer could not complete ends the page sequence like a refused one.
+  return f.BeendeDokument();
 }
 
 }  // namespace velmora

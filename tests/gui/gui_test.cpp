@@ -1,6 +1,8 @@
 // The real main window, offscreen, with scripted message boxes and file dialogs.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -257,6 +259,38 @@ TEST_F(HauptfensterTest, ZeugnisknopfUndMenueVerweigernOhneZeugnistyp) {
     EXPECT_EQ(meldungen_.protokoll[0].text, T("Kein Zeugnisdruck möglich, da kein Zeugnistyp ausgewählt wurde!"));
   }
   EXPECT_FALSE(DateiExistiert("1BS_HJ.FST"));
+}
+
+TEST_F(HauptfensterTest, ZeugnisEintraegeMitIhrenHinweisenUndBestaetigungen) {
+  struct Fall {
+    const char* eintrag;
+    const char* hinweis;
+    const char* frage;  // nullptr: the entry asks nothing first
+  };
+  const Fall faelle[] = {
+      {"&Zeugnis", "Drucken eines Zeugnisses", nullptr},
+      {"Klassen-Zeugnistexte (Hinweise ...)", "Drucken der Zeugnistexte der Klasse",
+       "Druck aller Zeugnistexte\r(Hinweise zum ...)"},
+      {"Sammelformular Klassen-Zeugnistexte", "Drucken eines Formulares für die Erfassung von Zeugnistexten",
+       "Druck eines Sammelformulars\rfür die Zeugnistexte"},
+      {"ausgefüllte Klassen-Zeugnistexte (Hinw. ...)", "", "Druck der ausgefüllten Zeugnistexte\r(Hinweise zum ...)"},
+  };
+  for (const Fall& f : faelle) {
+    QAction* a = fenster_->Aktion(U("D&rucken"), U(f.eintrag));
+    ASSERT_NE(a, nullptr) << f.eintrag;
+    fenster_->Statusfeld(0).setText(U("vorher"));
+    a->hover();
+    EXPECT_EQ(fenster_->Statusfeld(0).text(), U(f.hinweis)) << f.eintrag;
+    if (!f.frage) continue;
+    meldungen_.protokoll.clear();
+    meldungen_.antworten = {Antwort::Abbrechen};
+    a->trigger();
+    ASSERT_EQ(meldungen_.protokoll.size(), 1u) << f.eintrag;
+    EXPECT_EQ(meldungen_.protokoll[0].art, MeldungsArt::Information) << f.eintrag;
+    EXPECT_EQ(meldungen_.protokoll[0].knoepfe, Knoepfe::OkAbbrechen) << f.eintrag;
+    EXPECT_EQ(meldungen_.protokoll[0].text, T(f.frage)) << f.eintrag;
+  }
+  EXPECT_FALSE(std::filesystem::exists("Ausdrucke")) << "a cancelled question prints nothing";
 }
 
 TEST_F(HauptfensterTest, DatenpruefungZeigtErstDenHinweis) {

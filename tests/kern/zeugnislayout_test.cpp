@@ -447,6 +447,39 @@ TEST_F(Zeugnislayout, DreiseitigeFolgenNachDruckartUndNurInnen) {
   }
 }
 
+TEST_F(Zeugnislayout, AbgelehnterDruckauftragBeendetDieSeitenfolge) {
+  flaeche.dokumentAblehnen = true;
+  // Two-page form: page 1 confirmed, its job refused; the page-2 prompt does not come.
+  DruckeHalbjahreszeugnis(Umgebung(), klasse, 3);
+  EXPECT_EQ(abfrage.texte.size(), 1u);
+  // Page 1 cancelled: the refusal of the page-2 job is the last thing that happens.
+  abfrage.texte.clear();
+  abfrage.antworten = {false};
+  DruckeJahreszeugnis(Umgebung(), klasse, 3);
+  EXPECT_EQ(abfrage.texte.size(), 2u);
+  // Three-page forms, both print modes: the first confirmed job's refusal ends the sequence.
+  for (std::int16_t art : {1, 2}) {
+    SCOPED_TRACE(art);
+    druck.Druckart = art;
+    abfrage.texte.clear();
+    DruckeAbgangszeugnis(Umgebung(), klasse, 3);
+    EXPECT_EQ(abfrage.texte.size(), 1u);
+  }
+  druck.Druckart = 1;
+  abfrage.texte.clear();
+  abfrage.antworten = {false};
+  DruckeAbschlusszeugnis(Umgebung(), klasse, 3);
+  EXPECT_EQ(abfrage.texte.size(), 2u) << "page 1 cancelled, page 2 refused: no page-3 prompt";
+  EXPECT_TRUE(flaeche.Nur(AufzeichnendeFlaeche::Art::Text).empty());
+}
+
+TEST_F(Zeugnislayout, NichtAbgeschlossenerAuftragBeendetDieSeitenfolgeAuch) {
+  flaeche.abschlussScheitert = true;
+  DruckeHalbjahreszeugnis(Umgebung(), klasse, 3);
+  EXPECT_EQ(abfrage.texte.size(), 1u) << "the page-2 prompt does not come after a failed page 1";
+  EXPECT_FALSE(flaeche.Nur(AufzeichnendeFlaeche::Art::Text).empty()) << "page 1 was drawn";
+}
+
 TEST_F(Zeugnislayout, Druckart2VerschiebtNurImEigenenAuftrag) {
   druck.Druckart = 2;
   druck.NurInnen = 0;
