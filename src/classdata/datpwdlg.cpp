@@ -21,14 +21,10 @@ TDatPasswDlg::TDatPasswDlg(Datenschutz& schutz, QWidget* eltern) : QDialog(elter
   feld_ = PasswortFeld(this);
   spalte->addWidget(feld_);
 
-  auto* knoepfe = new QHBoxLayout;
   ok_ = new QPushButton(U("OK"), this);
   ok_->setDefault(true);
   abbrechen_ = new QPushButton(U("Abbrechen"), this);
-  knoepfe->addStretch();
-  knoepfe->addWidget(ok_);
-  knoepfe->addWidget(abbrechen_);
-  spalte->addLayout(knoepfe);
+  KnopfZeile(spalte, {ok_, abbrechen_});
   connect(ok_, &QPushButton::clicked, this, &TDatPasswDlg::OKBtnClick);
   connect(abbrechen_, &QPushButton::clicked, this, &TDatPasswDlg::CancelBtnClick);
   setFixedSize(sizeHint().expandedTo(QSize(340, 0)));

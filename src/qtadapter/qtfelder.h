@@ -1,8 +1,11 @@
 #pragma once
-// Small widget builders shared by the dialogs: bold labels and password fields.
+// Small widget builders shared by the dialogs: bold labels, password fields, button rows.
 #include <QFont>
 #include <QLabel>
+#include <QBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <initializer_list>
 
 namespace velmora {
 
@@ -20,6 +23,14 @@ inline QLineEdit* PasswortFeld(QWidget* eltern) {
   feld->setEchoMode(QLineEdit::Password);
   feld->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
   return feld;
+}
+
+// A row of buttons at the right edge, added to the bottom of `spalte`.
+inline void KnopfZeile(QBoxLayout* spalte, std::initializer_list<QPushButton*> knoepfe) {
+  auto* zeile = new QHBoxLayout;
+  zeile->addStretch();
+  for (QPushButton* k : knoepfe) zeile->addWidget(k);
+  spalte->addLayout(zeile);
 }
 
 }  // namespace velmora

@@ -17,14 +17,10 @@ TPasswordDlg::TPasswordDlg(ProgrammEinstellungen& einstellungen, QWidget* eltern
   spalte->addWidget(FetteBeschriftung(U("Bitte das Passwort eingeben:"), this));
   feld_ = PasswortFeld(this);
   spalte->addWidget(feld_);
-  auto* knoepfe = new QHBoxLayout;
   ok_ = new QPushButton(U("OK"), this);
   ok_->setDefault(true);
   abbrechen_ = new QPushButton(U("Abbrechen"), this);
-  knoepfe->addStretch();
-  knoepfe->addWidget(ok_);
-  knoepfe->addWidget(abbrechen_);
-  spalte->addLayout(knoepfe);
+  KnopfZeile(spalte, {ok_, abbrechen_});
   connect(ok_, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);
   connect(abbrechen_, &QPushButton::clicked, this, &TPasswordDlg::reject);
   setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
