@@ -152,19 +152,11 @@ TEST(DatenblattWoerter, StatusUndZeugnisart) {
 }
 
 // The commands through the main-window logic: confirmation and created table files.
-class Blattbefehle : public test::ArbeitsverzeichnisTest {
+class Blattbefehle : public test::SteuerungsTest {
  protected:
   void SetUp() override {
-    ArbeitsverzeichnisTest::SetUp();
-    passwoerter.Verbinde(steuerung.Schutz(), steuerung.Einstellungen(), meldungen);
-    steuerung.Start();
-    meldungen.protokoll.clear();
+    SteuerungsTest::SetUp();
   }
-  test::FakeAnsicht ansicht;
-  test::FakeMeldungen meldungen;
-  test::FakeDateiDialoge dialoge;
-  test::FakePasswortDialoge passwoerter;
-  Hauptsteuerung steuerung{ansicht, meldungen, dialoge, passwoerter, passwoerter};
   AufzeichnendeFlaeche flaeche;
   FesteUhr uhr;
   Druckbefehle befehle{steuerung, flaeche, meldungen, uhr};

@@ -17,16 +17,8 @@ using test::FakeAnsicht;
 using test::LiesDatei;
 using test::SchreibeDatei;
 
-class Haupt : public test::ArbeitsverzeichnisTest {
+class Haupt : public test::SteuerungsTest {
  protected:
-  void SetUp() override {
-    ArbeitsverzeichnisTest::SetUp();
-    passwoerter.Verbinde(steuerung.Schutz(), steuerung.Einstellungen(), meldungen);
-    steuerung.Start();
-    startMeldungen = meldungen.protokoll.size();
-    meldungen.protokoll.clear();
-  }
-
   KlassenZustand& Z() { return steuerung.Zustand(); }
   S& Platz(int i) { return Z().Klasse->Schueler[static_cast<std::size_t>(i)]; }
   std::string Name(int i) { return Platz(i).Lies(S::Name); }
@@ -53,12 +45,6 @@ class Haupt : public test::ArbeitsverzeichnisTest {
     EXPECT_EQ(meldungen.protokoll[i].text, T(utf8));
   }
 
-  FakeAnsicht ansicht;
-  test::FakeMeldungen meldungen;
-  test::FakeDateiDialoge dialoge;
-  test::FakePasswortDialoge passwoerter;
-  Hauptsteuerung steuerung{ansicht, meldungen, dialoge, passwoerter, passwoerter};
-  std::size_t startMeldungen = 0;
 };
 
 TEST_F(Haupt, StartZeigtPlatzNullEinerKlasseAusLeerKfv) {

@@ -70,12 +70,10 @@ TEST(Verschluesseln, JedeByteposition_JedePasswortlaenge) {
 }
 
 // The password steps through the main-window logic, with scripted password windows.
-class Passwort : public test::ArbeitsverzeichnisTest {
+class Passwort : public test::SteuerungsTest {
  protected:
   void SetUp() override {
-    ArbeitsverzeichnisTest::SetUp();
-    passwoerter.Verbinde(steuerung.Schutz(), steuerung.Einstellungen(), meldungen);
-    steuerung.Start();
+    SteuerungsTest::SetUp();
     ASSERT_TRUE(steuerung.Einstellungen().Satz().Verschluesseln());
     test::FakeAnsicht::Tippe(ansicht.editor.Name, "Kowalski");  // stored by the next save
   }
@@ -102,11 +100,6 @@ class Passwort : public test::ArbeitsverzeichnisTest {
     return false;
   }
 
-  test::FakeAnsicht ansicht;
-  test::FakeMeldungen meldungen;
-  test::FakeDateiDialoge dialoge;
-  test::FakePasswortDialoge passwoerter;
-  Hauptsteuerung steuerung{ansicht, meldungen, dialoge, passwoerter, passwoerter};
 };
 
 TEST_F(Passwort, GespeicherteDateiTraegtKennungUndVerschluesselteSaetze) {

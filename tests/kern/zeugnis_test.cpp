@@ -31,13 +31,10 @@ class ZaehlendeAbfrage : public FormularSeitenAbfrage {
   std::vector<std::string> texte;
 };
 
-class Zeugnisdruck : public test::ArbeitsverzeichnisTest {
+class Zeugnisdruck : public test::SteuerungsTest {
  protected:
   void SetUp() override {
-    ArbeitsverzeichnisTest::SetUp();
-    passwoerter.Verbinde(steuerung.Schutz(), steuerung.Einstellungen(), meldungen);
-    steuerung.Start();
-    meldungen.protokoll.clear();
+    SteuerungsTest::SetUp();
     steuerung.Zustand().AktuellerSchueler = 2;
     S& s = steuerung.Zustand().Aktuell();
     s.Setze(S::Name, "Muster");
@@ -66,11 +63,6 @@ class Zeugnisdruck : public test::ArbeitsverzeichnisTest {
     flaeche.aufrufe.clear();
   }
 
-  test::FakeAnsicht ansicht;
-  test::FakeMeldungen meldungen;
-  test::FakeDateiDialoge dialoge;
-  test::FakePasswortDialoge passwoerter;
-  Hauptsteuerung steuerung{ansicht, meldungen, dialoge, passwoerter, passwoerter};
   AufzeichnendeFlaeche flaeche;
   ZaehlendeAbfrage abfrage;
   Zeugnisbefehl befehl{steuerung, flaeche, meldungen, abfrage};

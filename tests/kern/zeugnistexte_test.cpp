@@ -304,13 +304,10 @@ TEST_F(Zeugnistexte, AbgelehnterAuftragZeichnetNichts) {
 }
 
 // The menu commands through the main-window logic.
-class Zeugnistextbefehl : public test::ArbeitsverzeichnisTest {
+class Zeugnistextbefehl : public test::SteuerungsTest {
  protected:
   void SetUp() override {
-    ArbeitsverzeichnisTest::SetUp();
-    passwoerter.Verbinde(steuerung.Schutz(), steuerung.Einstellungen(), meldungen);
-    steuerung.Start();
-    meldungen.protokoll.clear();
+    SteuerungsTest::SetUp();
     auto& klasse = *steuerung.Zustand().Klasse;
     for (int i = 0; i < 4; ++i) {
       S& s = klasse.Schueler[static_cast<std::size_t>(i)];
@@ -333,11 +330,6 @@ class Zeugnistextbefehl : public test::ArbeitsverzeichnisTest {
     }
     return n;
   }
-  test::FakeAnsicht ansicht;
-  test::FakeMeldungen meldungen;
-  test::FakeDateiDialoge dialoge;
-  test::FakePasswortDialoge passwoerter;
-  Hauptsteuerung steuerung{ansicht, meldungen, dialoge, passwoerter, passwoerter};
   AufzeichnendeFlaeche flaeche;
   Zeugnistextbefehle befehle{steuerung, flaeche, meldungen};
 };
