@@ -3,14 +3,18 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace velmora::test {
 
 void ArbeitsverzeichnisTest::SetUp() {
   vorher_ = std::filesystem::current_path();
-  std::string muster = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
-  ASSERT_NE(mkdtemp(muster.data()), nullptr);
-  verzeichnis_ = muster;
+  std::random_device zufall;
+  for (int versuch = 0;; ++versuch) {
+    verzeichnis_ = std::filesystem::temp_directory_path() / ("velmora-test-" + std::to_string(zufall()));
+    if (std::filesystem::create_directory(verzeichnis_)) break;
+    ASSERT_LT(versuch, 100) << "no fresh temporary directory";
+  }
   std::filesystem::current_path(verzeichnis_);
 }
 
@@ -18,6 +22,17 @@ void ArbeitsverzeichnisTest::TearDown() {
   std::filesystem::current_path(vorher_);
   std::error_code ec;
   std::filesystem::remove_all(verzeichnis_, ec);
+}
+
+bool DarfSchreiben(const std::filesystem::path& pfad) {
+  if (std::filesystem::is_directory(pfad)) {
+    const auto probe = pfad / "velmora-probe";
+    const bool geht = std::ofstream(probe).is_open();
+    std::error_code ec;
+    std::filesystem::remove(probe, ec);
+    return geht;
+  }
+  return std::ofstream(pfad, std::ios::app).is_open();
 }
 
 Bytes LiesDatei(const std::filesystem::path& pfad) {

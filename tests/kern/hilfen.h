@@ -20,6 +20,10 @@ class ArbeitsverzeichnisTest : public ::testing::Test {
   std::filesystem::path verzeichnis_, vorher_;
 };
 
+// True when this process can still write the file (or create a file in the directory),
+// for instance because it runs with administrator rights despite the write protection.
+bool DarfSchreiben(const std::filesystem::path& pfad);
+
 Bytes LiesDatei(const std::filesystem::path& pfad);
 void SchreibeDatei(const std::filesystem::path& pfad, const Bytes& inhalt);
 inline Bytes AlsBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
