@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/hauptsteuerung.h"
+#include "reports/velmoallgdrk.h"
 
 namespace velmora::test {
 
@@ -109,6 +110,20 @@ class FakePasswortDialoge : public DatenPasswortDialoge, public KonfigPasswortDi
   Datenschutz* schutz_ = nullptr;
   ProgrammEinstellungen* einstellungen_ = nullptr;
   Meldungen* meldungen_ = nullptr;
+};
+
+// Answers the report's page prompts from a script (OK when it runs out) and keeps their texts.
+class SkriptSeitenAbfrage : public FormularSeitenAbfrage {
+ public:
+  bool Frage(const std::string& text) override {
+    texte.push_back(text);
+    if (antworten.empty()) return true;
+    const bool a = antworten.front();
+    antworten.pop_front();
+    return a;
+  }
+  std::deque<bool> antworten;
+  std::vector<std::string> texte;
 };
 
 // The main-window logic started in a fresh working directory, with every port faked.

@@ -18,19 +18,6 @@ namespace fs = std::filesystem;
 using test::AufzeichnendeFlaeche;
 using S = TSchuelerDatensatz;
 
-class ZaehlendeAbfrage : public FormularSeitenAbfrage {
- public:
-  bool Frage(const std::string& text) override {
-    texte.push_back(text);
-    if (antworten.empty()) return true;
-    const bool a = antworten.front();
-    antworten.pop_front();
-    return a;
-  }
-  std::deque<bool> antworten;
-  std::vector<std::string> texte;
-};
-
 class Zeugnisdruck : public test::SteuerungsTest {
  protected:
   void SetUp() override {
@@ -64,7 +51,7 @@ class Zeugnisdruck : public test::SteuerungsTest {
   }
 
   AufzeichnendeFlaeche flaeche;
-  ZaehlendeAbfrage abfrage;
+  test::SkriptSeitenAbfrage abfrage;
   Zeugnisbefehl befehl{steuerung, flaeche, meldungen, abfrage};
 };
 

@@ -132,20 +132,6 @@ TEST(ZeugnisName, GrenzenFuerNameUndOrt) {
 // ---------------------------------------------------------------------------------------
 // The layouts through a recording surface
 
-// Answers the page prompts from a script (OK when it runs out) and keeps their texts.
-class SkriptAbfrage : public FormularSeitenAbfrage {
- public:
-  bool Frage(const std::string& text) override {
-    texte.push_back(text);
-    if (antworten.empty()) return true;
-    const bool a = antworten.front();
-    antworten.pop_front();
-    return a;
-  }
-  std::deque<bool> antworten;
-  std::vector<std::string> texte;
-};
-
 // The printer's unprintable border: 100 px at 600 dpi across (42.33 -> 42), 150 px at
 // 600 dpi down (63.5 -> 64, half to even).
 constexpr int kRandX = 42;
@@ -249,7 +235,7 @@ class Zeugnislayout : public test::ArbeitsverzeichnisTest {
   std::int16_t verlag = 0;
   AufzeichnendeFlaeche flaeche;
   test::FakeMeldungen meldungen;
-  SkriptAbfrage abfrage;
+  test::SkriptSeitenAbfrage abfrage;
   TZeilenpuffer puffer;
 };
 
