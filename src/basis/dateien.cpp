@@ -69,6 +69,30 @@ Bytes LiesDatensatz(const std::string& name, std::size_t groesse, bool schreibba
   return daten;
 }
 
+namespace {
+
+// Writes the new content straight into the existing file, for a directory in which no
+// temporary file can be created (a shared folder that only lets the file itself be
+// written). A failure half-way can damage the old content, so this is the fallback only.
+void SchreibeAnOrt(const std::filesystem::path& ziel, const Bytes& inhalt, Schreibart art) {
+  DateiZeiger f = OeffneOderWirf(ziel, "r+b");
+  errno = 0;
+  bool gut = (inhalt.empty() || std::fwrite(inhalt.data(), 1, inhalt.size(), f.get()) == inhalt.size()) &&
+             std::fflush(f.get()) == 0;
+  if (gut && art == Schreibart::Ersetzen) gut = plattform::KuerzeDatei(f.get(), inhalt.size());
+  gut = gut && plattform::AufPlatteSichern(f.get());
+  int fehler = errno;
+  if (std::fclose(f.release()) != 0 && gut) {
+    gut = false;
+    fehler = errno;
+  }
+  if (!gut) throw EAFehler(EAFehlerAusErrno(fehler == 0 ? ENOSPC : fehler));
+}
+
+bool VerzeichnisVerweigert(int fehler) { return fehler == EACCES || fehler == EPERM || fehler == EROFS; }
+
+}  // namespace
+
 void SchreibeDatensatz(const std::string& name, const Bytes& inhalt, Schreibart art) {
   const std::filesystem::path ziel = Pfad(name);
   Bytes rest;
@@ -86,10 +110,20 @@ void SchreibeDatensatz(const std::string& name, const Bytes& inhalt, Schreibart 
   }
 
   std::filesystem::path temp = ziel;
-  temp += ".velmora-neu";
+  temp += kNeuEndung;
   std::filesystem::remove(temp, ec);
   {
-    DateiZeiger f = OeffneOderWirf(temp, "wb");
+    errno = 0;
+    DateiZeiger f(plattform::Oeffne(temp, "wb"));
+    if (!f) {
+      const int fehler = errno;
+      // The file itself can be written but its directory takes no new file.
+      if (vorhanden && VerzeichnisVerweigert(fehler)) {
+        SchreibeAnOrt(ziel, inhalt, art);
+        return;
+      }
+      throw EAFehler(EAFehlerAusErrno(fehler));
+    }
     auto schreibe = [&](const Bytes& b) {
       if (!b.empty() && std::fwrite(b.data(), 1, b.size(), f.get()) != b.size()) return false;
       return true;
@@ -112,6 +146,33 @@ void SchreibeDatensatz(const std::string& name, const Bytes& inhalt, Schreibart 
     int fehler = errno;
     std::filesystem::remove(temp, ec);
     throw EAFehler(EAFehlerAusErrno(fehler));
+  }
+}
+
+void EntferneVerwaisteNeuDatei(const std::string& name) {
+  const std::filesystem::path ziel = Pfad(name);
+  std::filesystem::path temp = ziel;
+  temp += kNeuEndung;
+  std::error_code ec;
+  // Without the file itself the temporary file may hold the only copy of a first save
+  // that was cut off; it is left for the user to look at.
+  if (std::filesystem::is_regular_file(temp, ec) && std::filesystem::exists(ziel, ec)) {
+    std::filesystem::remove(temp, ec);
+  }
+}
+
+void RaeumeVerwaisteNeuDateienAuf() {
+  std::error_code ec;
+  std::vector<std::filesystem::path> gefunden;
+  for (auto it = std::filesystem::directory_iterator(".", ec); !ec && it != std::filesystem::directory_iterator();
+       it.increment(ec)) {
+    const std::filesystem::path name = it->path().filename();
+    if (name.extension() == kNeuEndung) gefunden.push_back(name);
+  }
+  for (const auto& name : gefunden) {
+    std::filesystem::path ziel = name;
+    ziel.replace_extension();
+    EntferneVerwaisteNeuDatei(NameAus(ziel));
   }
 }
 

@@ -29,11 +29,22 @@ enum class Schreibart {
   Ueberschreiben // the new bytes replace the file's start; a longer file keeps its tail
 };
 
+// The temporary file a save writes beside its target before it replaces it.
+inline constexpr const char* kNeuEndung = ".velmora-neu";
+
 // Writes a whole record safely: the complete new content goes to a temporary file in
-// the same directory, is flushed and then replaces the old file. A failure leaves the
-// old file as it was.
+// the same directory ("<name>.velmora-neu"), is flushed and then replaces the old file,
+// and the directory is flushed too. A failure leaves the old file as it was. Where the
+// directory takes no new file but the existing file is writable, the file is written in
+// place instead.
 void SchreibeDatensatz(const std::string& name, const Bytes& inhalt,
                        Schreibart art = Schreibart::Ersetzen);
+
+// Removes "<name>.velmora-neu" left behind by a save that was killed, when the file
+// itself exists (otherwise the temporary file may be the only copy and stays).
+void EntferneVerwaisteNeuDatei(const std::string& name);
+// The same for every "*.velmora-neu" of the working directory.
+void RaeumeVerwaisteNeuDateienAuf();
 
 // Reads a text file line by line. A line ends at LF, a CR right before the LF belongs to
 // the line end; a lone CR stays in the line. A Ctrl-Z ends the file.

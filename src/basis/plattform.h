@@ -1,5 +1,6 @@
 #pragma once
 // The few file operations that differ between Windows and the other systems.
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 
@@ -8,7 +9,11 @@ namespace velmora::plattform {
 // Pushes the written data of an open file to the disk. Returns false on failure.
 bool AufPlatteSichern(std::FILE* datei);
 
-// Replaces `ziel` by `quelle` in one step; returns false (errno set) on failure.
+// Cuts an open file to `groesse` bytes. Returns false (errno set) on failure.
+bool KuerzeDatei(std::FILE* datei, std::uintmax_t groesse);
+
+// Replaces `ziel` by `quelle` in one step and pushes the change of the directory to the
+// disk where the system allows it; returns false (errno set) on failure.
 bool ErsetzeDatei(const std::filesystem::path& quelle, const std::filesystem::path& ziel);
 
 // Opens a file with a C mode string, also for non-ASCII names.
