@@ -69,15 +69,20 @@ EditorText Gefuellt(std::string text) { return EditorText{std::move(text), false
 
 int RadioIndex(std::int16_t wert, int anzahl) { return wert >= 0 && wert < anzahl ? wert : -1; }
 
-// Edits and text boxes: stored cut to the field, changed when the user typed.
+// Edits and text boxes: a control the user typed into is stored cut to its field and
+// counts as a change. An untouched control leaves its field exactly as it was, byte for
+// byte: a masked edit shows "1.1.2000" as "1 .1 .2000", a text box turns a lone CR into
+// CR LF, and nobody asked for either to be written back.
 void Speichere(const EditorText& e, TSchuelerDatensatz& s, StringFeld f, bool& geaendert) {
+  if (!e.geaendert) return;
   s.Setze(f, e.text);
-  geaendert = geaendert || e.geaendert;
+  geaendert = true;
 }
 
 void Speichere(const EditorText& e, TSchuelerDatensatz& s, TextFeld f, bool& geaendert) {
+  if (!e.geaendert) return;
   s.Setze(f, e.text);
-  geaendert = geaendert || e.geaendert;
+  geaendert = true;
 }
 
 // Radio groups: a change is an index that differs from the stored value. With no item
@@ -135,10 +140,12 @@ UebernahmeErgebnis DatensatzUebernehmen(const EditorInhalt& e, TSchuelerDatensat
   bool& g = erg.geaendert;
 
   // "Personendaten"
-  GanzzahlErgebnis nummer = LiesGanzzahl(e.Nummer.text);
-  erg.nummerUngueltig = !nummer.gueltig;
-  s.SetzeNummer(nummer.wert);
-  g = g || e.Nummer.geaendert;
+  if (e.Nummer.geaendert) {
+    GanzzahlErgebnis nummer = LiesGanzzahl(e.Nummer.text);
+    erg.nummerUngueltig = !nummer.gueltig;
+    s.SetzeNummer(nummer.wert);
+    g = true;
+  }
   SpeichereRadio(e.Anrede, s.Anrede(), &S::SetzeAnrede, s, g);
   Speichere(e.Name, s, S::Name, g);
   Speichere(e.Vornamen, s, S::Vornamen, g);
@@ -148,12 +155,18 @@ UebernahmeErgebnis DatensatzUebernehmen(const EditorInhalt& e, TSchuelerDatensat
 
   // "Bewertungen"
   for (std::size_t r = 0; r < S::FachzeilenAnzahl; ++r) {
-    std::string fach = e.Fach[r].substr(0, TFachZeile::Fach.max);
-    if (e.Fach[r] != s.LiesFach(r, TFachZeile::Fach)) g = true;
-    s.SetzeFach(r, TFachZeile::Fach, fach);
-    s.SetzeFach(r, TFachZeile::Bewertung, e.Bewertung[r].text);
-    s.SetzeFach(r, TFachZeile::Zusatz, e.Zusatz[r].text);
-    g = g || e.Bewertung[r].geaendert || e.Zusatz[r].geaendert;
+    if (e.Fach[r] != s.LiesFach(r, TFachZeile::Fach)) {
+      s.SetzeFach(r, TFachZeile::Fach, e.Fach[r].substr(0, TFachZeile::Fach.max));
+      g = true;
+    }
+    if (e.Bewertung[r].geaendert) {
+      s.SetzeFach(r, TFachZeile::Bewertung, e.Bewertung[r].text);
+      g = true;
+    }
+    if (e.Zusatz[r].geaendert) {
+      s.SetzeFach(r, TFachZeile::Zusatz, e.Zusatz[r].text);
+      g = true;
+    }
   }
 
   // "Zeugnistexte"
@@ -167,9 +180,9 @@ UebernahmeErgebnis DatensatzUebernehmen(const EditorInhalt& e, TSchuelerDatensat
   Speichere(e.Fachrichtung, s, S::Fachrichtung, g);
   Speichere(e.Schwerpunkt, s, S::Schwerpunkt, g);
   Speichere(e.Berufsbezeichnung, s, S::Berufsbezeichnung, g);
-  if (e.Zeugnisart >= 1 && e.Zeugnisart <= 5) {
-    if (e.Zeugnisart != s.Zeugnisart()) g = true;
+  if (e.Zeugnisart >= 1 && e.Zeugnisart <= 5 && e.Zeugnisart != s.Zeugnisart()) {
     s.SetzeZeugnisart(static_cast<std::int16_t>(e.Zeugnisart));
+    g = true;
   }
   Speichere(e.Einschulungsdatum, s, S::Einschulungsdatum, g);
   Speichere(e.Ausschulungsdatum, s, S::Ausschulungsdatum, g);

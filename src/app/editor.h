@@ -62,7 +62,8 @@ struct UebernahmeErgebnis {
   bool nummerUngueltig = false;  // the "Eingabefehler" message is due
 };
 
-// Stores the editor into a record, cutting every text to its field's width.
+// Stores the controls the user changed into a record, each text cut to its field's
+// width; every other field keeps its bytes.
 UebernahmeErgebnis DatensatzUebernehmen(const EditorInhalt& e, TSchuelerDatensatz& s);
 
 // The text shown beside "Status".

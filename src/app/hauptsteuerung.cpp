@@ -37,13 +37,15 @@ void Hauptsteuerung::Start() {
     meldungen_.Information(T("Problem beim Zugriff auf das Programmverzeichnis:\r") + programmverzeichnis_ +
                            "\r" + T("Eventuell können bestimmte Hilfs-Dateien nicht gefunden werden!"));
   }
+  // What a save cut off by a crash left beside the working files.
+  RaeumeVerwaisteNeuDateienAuf();
   // 2. School identity: panel 3 shows its short name; the printouts keep its names.
   MitFehlerbox(meldungen_, [&] { schule_.Laden(); });
   zeugnisnameBeimStart_ = schule_.Satz().Zeugnisname;
   kurznameBeimStart_ = schule_.Satz().Kurzname;
   ansicht_.ZeigeKurzname(kurznameBeimStart_);
   // 3. Program settings, then the print settings.
-  MitFehlerbox(meldungen_, [&] { einstellungen_.Laden(); });
+  EinstellungenLadenMitMeldung(einstellungen_, meldungen_);
   MitFehlerbox(meldungen_, [&] { druckEinstellungen_.Laden(); });
   // 4. The clipboard holds a blank record; no template has been read yet.
   NeuerDatensatzAusVorlage(vorlagen_, zustand_.Zwischenablage);
@@ -73,7 +75,10 @@ bool Hauptsteuerung::Beenden() {
     bool gespeichert = zustand_.Dateiname == kVorlageDateiname ? SpeichernUnter() : Speichern();
     if (!gespeichert) return false;
   }
-  return MitFehlerbox(meldungen_, [&] { SchreibeDatensatz(kSicherungsDatei, zustand_.Klasse->Bild()); });
+  if (MitFehlerbox(meldungen_, [&] { SchreibeDatensatz(kSicherungsDatei, zustand_.Klasse->Bild()); })) return true;
+  // Without the backup the program may still be left; the class files are as last saved.
+  return meldungen_.VorsichtigeWarnfrage(
+      T("Die Sicherungskopie konnte nicht geschrieben werden.\r\rTrotzdem beenden?"));
 }
 
 DateiDialogWunsch Hauptsteuerung::KlassenDialog() const {
@@ -94,7 +99,7 @@ void Hauptsteuerung::Neu() {
   ansicht_.WaehleListenZeile(0);
   DatensatzAnzeigen(0);
   datenschutz_.FuerNeueKlasse(*zustand_.Klasse, einstellungen_.Satz().Verschluesseln());
-  falschEntschluesselt_ = false;
+  entschluesselung_ = Entschluesselung::Lesbar;
 }
 
 void Hauptsteuerung::Oeffnen() {
@@ -102,9 +107,10 @@ void Hauptsteuerung::Oeffnen() {
   if (datei) {
     MitFehlerbox(meldungen_, [&] {
       Bytes bild = LiesDatensatz(*datei, TKlassenDatei::Groesse, /*schreibbar=*/true);
-      SchreibeDatensatz(SicherungskopieName(*datei), bild);
-      falschEntschluesselt_ = datenschutz_.NachDemOeffnen(bild, *zustand_.Klasse, einstellungen_.Satz().Verschluesseln(),
-                                                          datenPasswort_, meldungen_);
+      EntferneVerwaisteNeuDatei(*datei);
+      SchreibeSicherungskopie(*datei, bild);
+      entschluesselung_ = datenschutz_.NachDemOeffnen(bild, *zustand_.Klasse, einstellungen_.Satz().Verschluesseln(),
+                                                      datenPasswort_, meldungen_);
       zustand_.Dateiname = *datei;
       ansicht_.ZeigeDateiname(OhneVerzeichnis(*datei));
       zustand_.DatenGeaendert = false;
@@ -114,23 +120,55 @@ void Hauptsteuerung::Oeffnen() {
   DatensatzAnzeigen(zustand_.AktuellerSchueler);
 }
 
+// The backup copy of a class file as it was read. A directory that takes no new file (a
+// shared folder) must not keep the class from being opened: the class file itself is
+// untouched, and the user is told that there is no copy.
+void Hauptsteuerung::SchreibeSicherungskopie(const std::string& datei, const Bytes& bild) {
+  const std::string kopie = SicherungskopieName(datei);
+  try {
+    SchreibeDatensatz(kopie, bild);
+  } catch (const EAFehler& f) {
+    meldungen_.Zeige(MeldungsArt::Warnung,
+                     T("Die Sicherungskopie ") + OhneVerzeichnis(kopie) + T(" konnte nicht geschrieben werden:\r") +
+                         EAFehlerText(f.Nummer()) + T("\r\rDie Klasse wird trotzdem geöffnet."),
+                     Knoepfe::Ok);
+  }
+}
+
 void Hauptsteuerung::SchreibeKlasse(const std::string& datei, Schreibart art, SpeicherWeg weg) {
+  if (entschluesselung_ == Entschluesselung::NichtEntschluesselt) {
+    // Still enciphered: the records and the check string go back exactly as they were
+    // read, so the right password opens the file again. No password is defined for it.
+    SchreibeDatensatz(datei, zustand_.Klasse->Bild(), art);
+    return;
+  }
   // A new data password is asked for on save-as, otherwise only while the class has none.
   const bool festlegen = weg == SpeicherWeg::UnterNeuemNamen || zustand_.Klasse->PasswortKennung[0] == 0;
   Bytes bild = datenschutz_.ZumSpeichern(*zustand_.Klasse, einstellungen_.Satz().Verschluesseln(), festlegen,
                                          datenPasswort_);
   SchreibeDatensatz(datei, bild, art);
-  falschEntschluesselt_ = false;
+  entschluesselung_ = Entschluesselung::Lesbar;
 }
 
-// A class deciphered with a wrong password holds garbage; written over its file it would
-// destroy the only readable copy. It is saved only on an explicit second confirmation.
-bool Hauptsteuerung::FalschEntschluesseltSpeichernErlaubt() {
-  if (!falschEntschluesselt_) return true;
-  return meldungen_.Warnfrage(
-      T("Diese Klasse wurde mit einem falschen Passwort geöffnet und ist nicht richtig entschlüsselt!\r\r"
-        "Sollen die falsch entschlüsselten Daten trotzdem gespeichert werden?\r"
-        "Die gewählte Datei wird dabei überschrieben."));
+// A class deciphered with a wrong password holds garbage, and one left enciphered holds the
+// file's cipher bytes; written over a file either could destroy the only readable copy. It
+// is saved only on an explicit second confirmation whose default answer is No.
+bool Hauptsteuerung::FalschEntschluesseltSpeichernErlaubt(const std::string& datei) {
+  std::string text;
+  switch (entschluesselung_) {
+    case Entschluesselung::Lesbar: return true;
+    case Entschluesselung::FalschesPasswort:
+      text = T("Diese Klasse wurde mit einem falschen Passwort geöffnet und ist nicht richtig entschlüsselt!\r\r"
+               "Sollen die falsch entschlüsselten Daten trotzdem gespeichert werden?");
+      break;
+    case Entschluesselung::NichtEntschluesselt:
+      text = T("Diese Klasse wurde ohne Passwort geöffnet und ist nicht entschlüsselt!\r\r"
+               "Soll sie trotzdem gespeichert werden?\r"
+               "Die verschlüsselten Daten werden dabei so geschrieben, wie sie gelesen wurden.");
+      break;
+  }
+  if (!datei.empty()) text += T("\rDie Datei ") + OhneVerzeichnis(datei) + T(" wird dabei überschrieben.");
+  return meldungen_.VorsichtigeWarnfrage(text);
 }
 
 void Hauptsteuerung::NachDemSpeichern(const std::string& datei) {
@@ -143,7 +181,8 @@ void Hauptsteuerung::NachDemSpeichern(const std::string& datei) {
 bool Hauptsteuerung::Speichern() {
   DatensatzUebernehmen(zustand_.AktuellerSchueler);
   bool erfolg = true;
-  if (!FalschEntschluesseltSpeichernErlaubt()) {
+  const bool unterAktuellemNamen = !zustand_.Dateiname.empty() && zustand_.Dateiname != kVorlageDateiname;
+  if (!FalschEntschluesseltSpeichernErlaubt(unterAktuellemNamen ? zustand_.Dateiname : std::string())) {
     // nothing is written
   } else if (zustand_.Dateiname.empty()) {
     meldungen_.Fehler(T("Es existiert noch keine Datei!"));
@@ -162,7 +201,8 @@ bool Hauptsteuerung::Speichern() {
 
 bool Hauptsteuerung::SpeichernUnter() {
   DatensatzUebernehmen(zustand_.AktuellerSchueler);
-  bool erfolg = !FalschEntschluesseltSpeichernErlaubt() || SpeichereUnterNeuemNamen(SpeicherWeg::UnterNeuemNamen);
+  bool erfolg =
+      !FalschEntschluesseltSpeichernErlaubt(std::string()) || SpeichereUnterNeuemNamen(SpeicherWeg::UnterNeuemNamen);
   SchuelerListeFuellen();
   DatensatzAnzeigen(zustand_.AktuellerSchueler);
   return erfolg;

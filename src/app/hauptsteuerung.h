@@ -111,14 +111,18 @@ class Hauptsteuerung {
   const std::string& ZeugnisnameBeimStart() const { return zeugnisnameBeimStart_; }
   const std::string& KurznameBeimStart() const { return kurznameBeimStart_; }
   Datenschutz& Schutz() { return datenschutz_; }
-  // The class in memory was deciphered with a password whose check string did not match.
-  bool FalschEntschluesselt() const { return falschEntschluesselt_; }
+  // How the class in memory was opened. A class deciphered with a wrong password or left
+  // enciphered is written over a file only after an extra warning question.
+  Entschluesselung Entschluesselungsstand() const { return entschluesselung_; }
+  bool FalschEntschluesselt() const { return entschluesselung_ != Entschluesselung::Lesbar; }
 
  private:
   enum class SpeicherWeg { UnterNeuemNamen, Vorlagenklasse, UnterAktuellemNamen };
 
   bool SpeichereUnterNeuemNamen(SpeicherWeg weg);
-  bool FalschEntschluesseltSpeichernErlaubt();
+  // `datei`: the file that will be overwritten, empty when the save dialog is still to come.
+  bool FalschEntschluesseltSpeichernErlaubt(const std::string& datei);
+  void SchreibeSicherungskopie(const std::string& datei, const Bytes& bild);
   void SchreibeKlasse(const std::string& datei, Schreibart art, SpeicherWeg weg);
   void NachDemSpeichern(const std::string& datei);
   void Navigiere(int neu);
@@ -136,7 +140,7 @@ class Hauptsteuerung {
   std::string zeugnisnameBeimStart_;
   std::string kurznameBeimStart_;
   Datenschutz datenschutz_;
-  bool falschEntschluesselt_ = false;
+  Entschluesselung entschluesselung_ = Entschluesselung::Lesbar;
   bool schulFaecherGeladen_ = false;
   VorlagenZustand vorlagen_;
   TSchulFaecherListe schulFaecher_;

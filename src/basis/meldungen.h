@@ -13,7 +13,12 @@ enum class MeldungsArt {
   Schlicht       // caption = application title, no icon
 };
 
-enum class Knoepfe { Ok, JaNein, OkAbbrechen };
+enum class Knoepfe {
+  Ok,
+  JaNein,             // "&Ja" is the default button
+  JaNeinVorgabeNein,  // "&Nein" is the default button: Return must not destroy data
+  OkAbbrechen
+};
 
 enum class Antwort { Ok, Abbrechen, Ja, Nein };
 
@@ -33,6 +38,10 @@ class Meldungen {
   }
   bool Warnfrage(const std::string& text) {
     return Zeige(MeldungsArt::Warnung, text, Knoepfe::JaNein) == Antwort::Ja;
+  }
+  // A warning whose Yes would risk data: Return and Esc answer No.
+  bool VorsichtigeWarnfrage(const std::string& text) {
+    return Zeige(MeldungsArt::Warnung, text, Knoepfe::JaNeinVorgabeNein) == Antwort::Ja;
   }
 };
 

@@ -61,13 +61,17 @@ bool Datenschutz::FestlegungOk(const std::string& erste, const std::string& zwei
   return false;
 }
 
-bool Datenschutz::NachDemOeffnen(const Bytes& bild, TKlassenDatei& klasse, bool verschluesseln,
-                                 DatenPasswortDialoge& dialoge, Meldungen& m) {
-  if (!verschluesseln || !dialoge.ZeigePasswortAbfrage()) {
-    klasse = TKlassenDatei::AusBild(bild);
-    return false;
-  }
+Entschluesselung Datenschutz::NachDemOeffnen(const Bytes& bild, TKlassenDatei& klasse, bool verschluesseln,
+                                             DatenPasswortDialoge& dialoge, Meldungen& m) {
   const std::uint8_t* kennung = bild.data() + TKlassenDatei::KennungOffset;
+  if (!verschluesseln) {
+    klasse = TKlassenDatei::AusBild(bild);
+    return Entschluesselung::Lesbar;
+  }
+  if (!dialoge.ZeigePasswortAbfrage()) {
+    klasse = TKlassenDatei::AusBild(bild);
+    return kennung[0] == 0 ? Entschluesselung::Lesbar : Entschluesselung::NichtEntschluesselt;
+  }
   const std::size_t l = std::min<std::size_t>(kennung[0], kPasswortMax);
   c_ = p_;
   for (std::size_t j = 0; j < std::min(l, p_.size()); ++j) {
@@ -86,7 +90,7 @@ bool Datenschutz::NachDemOeffnen(const Bytes& bild, TKlassenDatei& klasse, bool 
   Bytes klar;
   Verschluesseln(bild, klar, verschluesseln, c_);
   klasse = TKlassenDatei::AusBild(klar);
-  return falsch;
+  return falsch ? Entschluesselung::FalschesPasswort : Entschluesselung::Lesbar;
 }
 
 void Datenschutz::FuerNeueKlasse(TKlassenDatei& klasse, bool verschluesseln) const {

@@ -28,6 +28,13 @@ class DatenPasswortDialoge {
   virtual bool ZeigePasswortFestlegung() = 0;
 };
 
+// How a class came into memory when it was opened.
+enum class Entschluesselung {
+  Lesbar,            // plain, or deciphered with the right password
+  FalschesPasswort,  // deciphered with a password whose check string does not match
+  NichtEntschluesselt  // enciphered file, prompt cancelled: the records are the file's bytes
+};
+
 // The data password P and the transform's password C, shared by every class of a run.
 class Datenschutz {
  public:
@@ -40,9 +47,9 @@ class Datenschutz {
   // OK of the definition window: equal entries of at least 4 characters.
   bool FestlegungOk(const std::string& erste, const std::string& zweite, Meldungen& m);
 
-  // Opening: the image read from the file into the class in memory. Returns true when
-  // the records were deciphered with a password whose check string does not match.
-  bool NachDemOeffnen(const Bytes& bild, TKlassenDatei& klasse, bool verschluesseln,
+  // Opening: the image read from the file into the class in memory. A cancelled prompt on
+  // a file whose check string is not empty leaves the records enciphered.
+  Entschluesselung NachDemOeffnen(const Bytes& bild, TKlassenDatei& klasse, bool verschluesseln,
                       DatenPasswortDialoge& dialoge, Meldungen& m);
   // "Neu": the check string of the new class.
   void FuerNeueKlasse(TKlassenDatei& klasse, bool verschluesseln) const;

@@ -24,7 +24,7 @@ EinstellformWerte Einstellregeln::Werte(const TProgrammEinstellungen& s) {
 }
 
 EinstellformWerte Einstellregeln::BeimZeigen() {
-  MitFehlerbox(m_, [&] { e_.Laden(); });
+  EinstellungenLadenMitMeldung(e_, m_);
   const auto& s = e_.Satz();
   offenSchutz_ = s.MehrstufigerSchutz;
   offenImmer_ = s.ImmerVerschluesseln;

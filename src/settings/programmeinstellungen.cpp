@@ -88,8 +88,14 @@ void ProgrammEinstellungen::Laden() {
       }
       throw;
     }
-    SchreibeDatensatz(kEinstellSicherung, bild);
+    // The record counts whatever happens to its safety copy: a copy that cannot be written
+    // must not lose the password or the protection.
     satz_ = TProgrammEinstellungen::AusBild(bild);
+    try {
+      SchreibeDatensatz(kEinstellSicherung, bild);
+    } catch (const EAFehler& f) {
+      throw SicherungskopieFehler(f.Nummer());
+    }
   } else if (DateiExistiert(kEinstellSicherung)) {
     ausSicherung();
   } else {
@@ -119,6 +125,17 @@ bool ProgrammEinstellungen::PwAendernOk(const std::string& erste, const std::str
   m.Fehler(T("Die eingegebenen Passwörter sind unterschiedlich\roder zu kurz (<4 Zeichen)!\r"
              "Das Konfigurationspasswort wurde NICHT geändert!"));
   return false;
+}
+
+void EinstellungenLadenMitMeldung(ProgrammEinstellungen& e, Meldungen& m) {
+  try {
+    e.Laden();
+  } catch (const SicherungskopieFehler& f) {
+    m.Fehler(T("Die Sicherungskopie VLMEINST.BAK der Programmeinstellungen konnte nicht geschrieben werden:\r") +
+             EAFehlerText(f.Nummer()));
+  } catch (const EAFehler& f) {
+    m.Fehler(EAFehlerText(f.Nummer()));
+  }
 }
 
 bool KonfigZugangPruefen(ProgrammEinstellungen& e, KonfigPasswortDialoge& d, Meldungen& m) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "basis/dateien.h"
+#include "basis/eafehler.h"
 #include "basis/meldungen.h"
 
 namespace velmora {
@@ -34,6 +35,12 @@ struct TProgrammEinstellungen {
   static TProgrammEinstellungen AusBild(const Bytes& bild);
 };
 
+// "VLMEINST.DAT" was read and taken, but its safety copy "VLMEINST.BAK" could not be written.
+class SicherungskopieFehler : public EAFehler {
+ public:
+  using EAFehler::EAFehler;
+};
+
 // The record for the whole run and the configuration password entered in it.
 class ProgrammEinstellungen {
  public:
@@ -43,7 +50,8 @@ class ProgrammEinstellungen {
   // Load: defaults, then "VLMEINST.DAT" (refreshing the safety copy from it) or only the
   // password and security options from "VLMEINST.BAK". A main file that cannot be read
   // leaves the safety copy untouched; the password then comes from the copy and the
-  // error is thrown afterwards.
+  // error is thrown afterwards. A safety copy that cannot be written throws
+  // SicherungskopieFehler after the main file's record has been taken.
   void Laden();
   // Save: "VLMEINST.DAT" opened for update or created; the safety copy is not touched.
   void Speichern() const;
@@ -69,6 +77,9 @@ class KonfigPasswortDialoge {
   virtual bool ZeigePasswortDlg() = 0;  // TPasswordDlg
   virtual bool ZeigePwAendern() = 0;    // Tpwaendern
 };
+
+// Load with its errors shown in the "Fehler" box (a failed safety copy named as such).
+void EinstellungenLadenMitMeldung(ProgrammEinstellungen& e, Meldungen& m);
 
 // The configuration access check of the subject-list commands.
 bool KonfigZugangPruefen(ProgrammEinstellungen& e, KonfigPasswortDialoge& d, Meldungen& m);

@@ -95,13 +95,25 @@ TEST(Editor, UnberuehrtesUebernehmenAendertNichts) {
   EXPECT_FALSE(u.nummerUngueltig);
   EXPECT_TRUE(ziel == s);
 
-  // A text put into a control by the program (flag not set) is stored, but is no change.
-  EditorInhalt e = DatensatzAnzeigen(s);
+  // What a control shows without the user's doing (a masked edit's blanks, a text box's
+  // line ends, an emptied box) is not written back: the field keeps its bytes, including
+  // the meaningless ones behind its text.
+  S alt = s;
+  alt.Setze(S::Geburtsdatum, "1.1.2000");
+  alt.Setze(S::Durchschnittsnote, "2");
+  alt.bytes[S::Name.offset + 1 + 20] = 0x7F;  // behind the 7 characters of "Schmidt"
+  alt.Setze(S::Hinweise, "Zeile\rohne LF");
+  EditorInhalt e = DatensatzAnzeigen(alt);
+  e.Geburtsdatum.text = "1 .1 .2000";
+  e.Durchschnittsnote.text = "2, ";
   e.Name.text = "Anders";
   e.Hinweise.text = "";
-  EXPECT_FALSE(DatensatzUebernehmen(e, ziel).geaendert);
-  EXPECT_EQ(ziel.Lies(S::Name), "Anders");
-  EXPECT_EQ(ziel.Lies(S::Hinweise), "");
+  e.Nummer.text = "kaputt";
+  ziel = alt;
+  UebernahmeErgebnis u2 = DatensatzUebernehmen(e, ziel);
+  EXPECT_FALSE(u2.geaendert);
+  EXPECT_FALSE(u2.nummerUngueltig);
+  EXPECT_TRUE(ziel == alt);
 }
 
 TEST(Editor, JedesGetippteFeldZaehltAlsAenderung) {

@@ -60,7 +60,13 @@ void SchreibeDatei(const std::filesystem::path& pfad, const Bytes& inhalt) {
 Antwort FakeMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                              const std::string& titel) {
   protokoll.push_back({art, text, knoepfe, titel});
-  if (antworten.empty()) return knoepfe == Knoepfe::JaNein ? Antwort::Ja : Antwort::Ok;
+  if (beimZeigen) beimZeigen(protokoll.back());
+  // Without a script the fake answers as Return would: with the default button.
+  if (antworten.empty()) {
+    if (knoepfe == Knoepfe::JaNein) return Antwort::Ja;
+    if (knoepfe == Knoepfe::JaNeinVorgabeNein) return Antwort::Nein;
+    return Antwort::Ok;
+  }
   Antwort a = antworten.front();
   antworten.pop_front();
   return a;

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ inline Bytes AlsBytes(std::string_view text) { return Bytes(text.begin(), text.e
 // failing 199236-byte comparison stays readable.
 ::testing::AssertionResult GleicheBytes(const Bytes& ist, const Bytes& soll);
 
-// Records every box; answers from `antworten`, else Ja to questions and Ok otherwise.
+// Records every box; answers from `antworten`, else with the box's default button.
 class FakeMeldungen : public Meldungen {
  public:
   struct Eintrag {
@@ -45,6 +46,8 @@ class FakeMeldungen : public Meldungen {
                 const std::string& titel = {}) override;
   std::vector<Eintrag> protokoll;
   std::deque<Antwort> antworten;
+  // Called with each box as it is shown, for tests that look at the screen at that moment.
+  std::function<void(const Eintrag&)> beimZeigen;
 };
 
 // Answers from a script; an empty script cancels the dialog.

@@ -164,7 +164,9 @@ TEST_F(Passwort, FalschEntschluesselteKlasseUeberschreibtDieDateiNurNachRueckfra
   EXPECT_TRUE(steuerung.Speichern());
   ASSERT_EQ(meldungen.protokoll.size(), 1u);
   EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Warnung);
-  EXPECT_EQ(meldungen.protokoll[0].knoepfe, Knoepfe::JaNein);
+  EXPECT_EQ(meldungen.protokoll[0].knoepfe, Knoepfe::JaNeinVorgabeNein) << "Return must answer No";
+  EXPECT_NE(meldungen.protokoll[0].text.find(T("Die Datei KLASSE.VLM wird dabei überschrieben.")),
+            std::string::npos);
   dialoge.speichernAntworten.push_back("KLASSE.VLM");
   meldungen.antworten = {Antwort::Nein};
   EXPECT_TRUE(steuerung.SpeichernUnter());
