@@ -36,14 +36,14 @@ namespace velmora {
 
 TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* eltern)
     : QMainWindow(eltern),
-      meldungen_(meldungen),
+      meldungen_(meldungen, this),
       dialoge_(dialoge),
-      druckflaeche_(meldungen),
-      steuerung_(*this, meldungen, dialoge, passwortDialoge_, passwortDialoge_),
-      druckbefehle_(steuerung_, druckflaeche_, meldungen, uhr_),
-      seitenAbfrage_(meldungen),
-      zeugnis_(steuerung_, druckflaeche_, meldungen, seitenAbfrage_),
-      zeugnistexte_(steuerung_, druckflaeche_, meldungen) {
+      druckflaeche_(meldungen_),
+      steuerung_(*this, meldungen_, dialoge, passwortDialoge_, passwortDialoge_),
+      druckbefehle_(steuerung_, druckflaeche_, meldungen_, uhr_),
+      seitenAbfrage_(meldungen_),
+      zeugnis_(steuerung_, druckflaeche_, meldungen_, seitenAbfrage_),
+      zeugnistexte_(steuerung_, druckflaeche_, meldungen_) {
   setWindowTitle(QStringLiteral("Velmora") + QString(10, QLatin1Char(' ')) + QStringLiteral("V.1.1. "));
   BaueMenue();
   BaueWerkzeugleiste();
@@ -54,16 +54,16 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
   hilfe_ = new THilfeFenster("KURZBEDIENUNGSANLEITUNG.HLP", this);
   // Every window is created once and shown again and again.
   passwortDialoge_ = QtPasswortDialoge(new TDatPasswDlg(steuerung_.Schutz(), this),
-                                       new TDatPwdAendDlg(steuerung_.Schutz(), meldungen, this),
+                                       new TDatPwdAendDlg(steuerung_.Schutz(), meldungen_, this),
                                        new TPasswordDlg(steuerung_.Einstellungen(), this),
-                                       new Tpwaendern(steuerung_.Einstellungen(), meldungen, this));
+                                       new Tpwaendern(steuerung_.Einstellungen(), meldungen_, this));
   auto fortschritt = [this] { fortschritt_->Zeige(); };
-  einstellform_ = new TEinstellform(steuerung_.Einstellungen(), passwortDialoge_, meldungen, fortschritt, this);
-  schulFach_ = new TSchulFachForm(meldungen, this);
-  klasFach_ = new TKlasFachForm(steuerung_.Vorlagen(), meldungen, dialoge, this);
-  form7_ = new TForm7(steuerung_.Vorlagen(), meldungen, this);
-  einstellDrk_ = new TEinstellDrkForm(steuerung_.Druckeinstellungen(), meldungen, fortschritt, this);
-  schulIdent_ = new TSchulIdentForm(steuerung_.Schule(), meldungen, this);
+  einstellform_ = new TEinstellform(steuerung_.Einstellungen(), passwortDialoge_, meldungen_, fortschritt, this);
+  schulFach_ = new TSchulFachForm(meldungen_, this);
+  klasFach_ = new TKlasFachForm(steuerung_.Vorlagen(), meldungen_, dialoge, this);
+  form7_ = new TForm7(steuerung_.Vorlagen(), meldungen_, this);
+  einstellDrk_ = new TEinstellDrkForm(steuerung_.Druckeinstellungen(), meldungen_, fortschritt, this);
+  schulIdent_ = new TSchulIdentForm(steuerung_.Schule(), meldungen_, this);
   infoDrucker_ = new Tinfodrucker(druckflaeche_, this);
   fehlerfenster_ = new TFehlerfenster(this);
   druckflaeche_.meldeAusgabe = [this](const QString& text) { status_[0]->setText(text); };
@@ -187,7 +187,11 @@ bool TMainForm::eventFilter(QObject* objekt, QEvent* ereignis) {
 void TMainForm::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (gestartet_) return;
-  steuerung_.Start();
+  {
+    // The start's error boxes appear once the window is on the screen.
+    FensterMeldungen::BeimZeigen halten(meldungen_);
+    steuerung_.Start();
+  }
   gestartet_ = true;
   hinweiseAktiv_ = true;
 }

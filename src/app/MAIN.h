@@ -8,6 +8,7 @@
 #include "basis/uhr.h"
 #include "print/druckbefehle.h"
 #include "qtadapter/qtdruckflaeche.h"
+#include "qtadapter/qtmeldungen.h"
 #include "qtadapter/qtpasswortdialoge.h"
 #include "reports/velmoallgdrk.h"
 #include "reports/zeugnisbefehl.h"
@@ -135,7 +136,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void KlassenZeugnistexte1Click() { zeugnistexte_.KlassenZeugnistexte1Click(); }
   void AusgefuellteZeugnistexte1Click() { zeugnistexte_.AusgefuellteZeugnistexte1Click(); }
 
-  Meldungen& meldungen_;
+  FensterMeldungen meldungen_;
   DateiDialoge& dialoge_;
   QtPasswortDialoge passwortDialoge_{nullptr, nullptr, nullptr, nullptr};
   QtDruckflaeche druckflaeche_;

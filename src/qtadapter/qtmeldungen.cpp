@@ -1,7 +1,9 @@
 #include "qtadapter/qtmeldungen.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "qtadapter/qttext.h"
 
@@ -11,7 +13,9 @@ QString AnwendungsTitel() { return QStringLiteral("Velmora  V.1.1."); }
 
 Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                            const std::string& titel) {
-  QMessageBox box(eltern_);
+  // Over the window that is modal now (a settings window, say), else over the main window.
+  QWidget* oben = QApplication::activeModalWidget();
+  QMessageBox box(oben ? oben : eltern_);
   QString kopf;
   switch (art) {
     case MeldungsArt::Fehler:
@@ -54,19 +58,42 @@ Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe kno
       box.setEscapeButton(abbrechen);
       break;
     case Knoepfe::JaNein:
+    case Knoepfe::JaNeinVorgabeNein:
       ja = box.addButton(U("&Ja"), QMessageBox::YesRole);
       nein = box.addButton(U("&Nein"), QMessageBox::NoRole);
       box.setEscapeButton(nein);
       break;
   }
-  box.setDefaultButton(ok ? ok : ja);
+  box.setDefaultButton(ok ? ok : knoepfe == Knoepfe::JaNeinVorgabeNein ? nein : ja);
   box.exec();
   QAbstractButton* gewaehlt = box.clickedButton();
   if (gewaehlt && gewaehlt == ja) return Antwort::Ja;
   if (gewaehlt && gewaehlt == nein) return Antwort::Nein;
   if (gewaehlt && gewaehlt == ok) return Antwort::Ok;
-  if (knoepfe == Knoepfe::JaNein) return Antwort::Nein;
+  if (knoepfe == Knoepfe::JaNein || knoepfe == Knoepfe::JaNeinVorgabeNein) return Antwort::Nein;
   return knoepfe == Knoepfe::Ok ? Antwort::Ok : Antwort::Abbrechen;
+}
+
+Antwort FensterMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
+                                const std::string& titel) {
+  if (sammeln_ > 0 && knoepfe == Knoepfe::Ok) {
+    gehalten_.push_back({art, text, titel});
+    return Antwort::Ok;
+  }
+  return ziel_.Zeige(art, text, knoepfe, titel);
+}
+
+FensterMeldungen::BeimZeigen::~BeimZeigen() {
+  if (--m_.sammeln_ > 0 || m_.gehalten_.empty()) return;
+  FensterMeldungen* m = &m_;
+  // The timer belongs to the window: a window destroyed meanwhile takes its boxes along.
+  QTimer::singleShot(0, m->fenster_.data(), [m] { m->Ausgeben(); });
+}
+
+void FensterMeldungen::Ausgeben() {
+  std::vector<Gehalten> boxen;
+  boxen.swap(gehalten_);
+  for (const Gehalten& b : boxen) ziel_.Zeige(b.art, b.text, Knoepfe::Ok, b.titel);
 }
 
 }  // namespace velmora

@@ -46,7 +46,10 @@ QLineEdit* Zahlenfeld(const QString& name, QWidget* eltern) {
 
 TEinstellDrkForm::TEinstellDrkForm(DruckEinstellungen& einstellungen, Meldungen& meldungen,
                                    std::function<void()> zeigeFortschritt, QWidget* eltern)
-    : QDialog(eltern), regeln_(einstellungen, meldungen), zeigeFortschritt_(std::move(zeigeFortschritt)) {
+    : QDialog(eltern),
+      meldungen_(meldungen, this),
+      regeln_(einstellungen, meldungen_),
+      zeigeFortschritt_(std::move(zeigeFortschritt)) {
   setWindowTitle(U("Druck-Einstellungen"));
   setModal(true);
   auto* spalte = new QVBoxLayout(this);
@@ -127,7 +130,9 @@ TEinstellDrkForm::TEinstellDrkForm(DruckEinstellungen& einstellungen, Meldungen&
 
 void TEinstellDrkForm::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  if (!e->spontaneous()) FormShow();
+  if (e->spontaneous()) return;
+  FensterMeldungen::BeimZeigen halten(meldungen_);
+  FormShow();
 }
 
 void TEinstellDrkForm::FormShow() { Fuelle(regeln_.BeimZeigen()); }

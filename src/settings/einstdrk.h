@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "qtadapter/qtmeldungen.h"
 #include "settings/druckeinstellungen.h"
 
 class QButtonGroup;
@@ -33,6 +34,7 @@ class TEinstellDrkForm : public QDialog {
   void Fuelle(const DrkFormWerte& w);
   DrkFormWerte Lies() const;
 
+  FensterMeldungen meldungen_;
   DruckEinstellRegeln regeln_;
   std::function<void()> zeigeFortschritt_;
   std::array<QLineEdit*, kRandAnzahl> raender_{};

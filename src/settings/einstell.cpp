@@ -16,7 +16,10 @@ namespace velmora {
 
 TEinstellform::TEinstellform(ProgrammEinstellungen& einstellungen, KonfigPasswortDialoge& dialoge,
                              Meldungen& meldungen, std::function<void()> zeigeFortschritt, QWidget* eltern)
-    : QDialog(eltern), regeln_(einstellungen, dialoge, meldungen), zeigeFortschritt_(std::move(zeigeFortschritt)) {
+    : QDialog(eltern),
+      meldungen_(meldungen, this),
+      regeln_(einstellungen, dialoge, meldungen_),
+      zeigeFortschritt_(std::move(zeigeFortschritt)) {
   setWindowTitle(U("Einstellungen"));
   setModal(true);
   auto* gitter = new QGridLayout(this);
@@ -113,7 +116,9 @@ void TEinstellform::Fuelle(const EinstellformWerte& w) {
 void TEinstellform::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   // A window restored by the window system is not opened anew.
-  if (!e->spontaneous()) Fuelle(regeln_.BeimZeigen());
+  if (e->spontaneous()) return;
+  FensterMeldungen::BeimZeigen halten(meldungen_);
+  Fuelle(regeln_.BeimZeigen());
 }
 
 void TEinstellform::StandardBtnClick() { Fuelle(regeln_.StandardHerstellen()); }

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "qtadapter/qtmeldungen.h"
 #include "settings/einstellregeln.h"
 
 class QButtonGroup;
@@ -43,6 +44,7 @@ class TEinstellform : public QDialog {
   void StandardBtnClick();
   void UebernehmenBtnClick();
 
+  FensterMeldungen meldungen_;
   Einstellregeln regeln_;
   std::function<void()> zeigeFortschritt_;
   QCheckBox* verschluesseln_;

@@ -12,7 +12,7 @@
 namespace velmora {
 
 TSchulIdentForm::TSchulIdentForm(SchulIdentitaet& identitaet, Meldungen& meldungen, QWidget* eltern)
-    : QDialog(eltern), regeln_(identitaet, meldungen) {
+    : QDialog(eltern), meldungen_(meldungen, this), regeln_(identitaet, meldungen_) {
   setWindowTitle(U("Schuldaten"));
   setModal(true);
   auto* spalte = new QVBoxLayout(this);
@@ -44,6 +44,7 @@ TSchulIdentForm::TSchulIdentForm(SchulIdentitaet& identitaet, Meldungen& meldung
 void TSchulIdentForm::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
+  FensterMeldungen::BeimZeigen halten(meldungen_);
   SchulIdentWerte w = regeln_.BeimZeigen();
   zeugnisname_->setText(Q(w.Zeugnisname));
   reserve_->setText(Q(w.SchulnameReserve));

@@ -2,6 +2,7 @@
 // TSchulIdentForm "Schuldaten": the school's three names.
 #include <QDialog>
 
+#include "qtadapter/qtmeldungen.h"
 #include "settings/schulidentitaet.h"
 
 class QLineEdit;
@@ -19,6 +20,7 @@ class TSchulIdentForm : public QDialog {
  private:
   void UebernehmenClick();
 
+  FensterMeldungen meldungen_;
   SchulIdentRegeln regeln_;
   QLineEdit* zeugnisname_;
   QLineEdit* reserve_;

@@ -12,7 +12,7 @@
 namespace velmora {
 
 TForm7::TForm7(VorlagenZustand& zustand, Meldungen& meldungen, QWidget* eltern)
-    : QDialog(eltern), zustand_(zustand), meldungen_(meldungen) {
+    : QDialog(eltern), zustand_(zustand), meldungen_(meldungen, this) {
   setWindowTitle(U("Auswahl einer Klassen-Fach-Vorlage"));
   setModal(true);
   auto* spalte = new QVBoxLayout(this);
@@ -35,6 +35,7 @@ TForm7::TForm7(VorlagenZustand& zustand, Meldungen& meldungen, QWidget* eltern)
 void TForm7::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
+  FensterMeldungen::BeimZeigen halten(meldungen_);
   liste_->clear();
   auswahl_ = VorlagenAuswahlZeigen(zustand_.AktuelleVorlage, meldungen_);
   for (const std::string& eintrag : auswahl_.eintraege) liste_->addItem(Q(eintrag));

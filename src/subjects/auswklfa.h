@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "basis/meldungen.h"
+#include "qtadapter/qtmeldungen.h"
 #include "subjects/vorlagenregeln.h"
 
 class QListWidget;
@@ -27,7 +28,7 @@ class TForm7 : public QDialog {
   void UebernehmenBtnClick();
 
   VorlagenZustand& zustand_;
-  Meldungen& meldungen_;
+  FensterMeldungen meldungen_;
   VorlagenAuswahl auswahl_;
   QListWidget* liste_;
   QPushButton* abbrechen_;

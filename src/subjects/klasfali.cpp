@@ -15,7 +15,7 @@ namespace velmora {
 
 TKlasFachForm::TKlasFachForm(VorlagenZustand& zustand, Meldungen& meldungen, DateiDialoge& dialoge,
                              QWidget* eltern)
-    : QDialog(eltern), regeln_(zustand, *this, meldungen, dialoge) {
+    : QDialog(eltern), meldungen_(meldungen, this), regeln_(zustand, *this, meldungen_, dialoge) {
   setWindowTitle(U("Fächerliste der Klasse "));
   setModal(true);
   auto* spalte = new QVBoxLayout(this);
@@ -69,7 +69,9 @@ TKlasFachForm::TKlasFachForm(VorlagenZustand& zustand, Meldungen& meldungen, Dat
 
 void TKlasFachForm::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  if (!e->spontaneous()) regeln_.BeimZeigen();
+  if (e->spontaneous()) return;
+  FensterMeldungen::BeimZeigen halten(meldungen_);
+  regeln_.BeimZeigen();
 }
 
 void TKlasFachForm::Fuelle(const VorlagenZeilen& zeilen, const TSchulFaecherListe& auswahl) {

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 
+#include "qtadapter/qtmeldungen.h"
 #include "subjects/vorlagenregeln.h"
 
 class QComboBox;
@@ -37,6 +38,7 @@ class TKlasFachForm : public QDialog, public KlasFachAnsicht {
   void showEvent(QShowEvent* e) override;
 
  private:
+  FensterMeldungen meldungen_;
   KlasFachRegeln regeln_;
   std::array<QComboBox*, 18> fach_{};
   std::array<QLineEdit*, 18> zusatz_{};

@@ -15,7 +15,7 @@
 
 namespace velmora {
 
-TSchulFachForm::TSchulFachForm(Meldungen& meldungen, QWidget* eltern) : QDialog(eltern), meldungen_(meldungen) {
+TSchulFachForm::TSchulFachForm(Meldungen& meldungen, QWidget* eltern) : QDialog(eltern), meldungen_(meldungen, this) {
   setWindowTitle(U("Fächerliste der Schule"));
   setModal(true);
   auto* gitter = new QGridLayout(this);
@@ -51,6 +51,7 @@ TSchulFachForm::TSchulFachForm(Meldungen& meldungen, QWidget* eltern) : QDialog(
 void TSchulFachForm::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
+  FensterMeldungen::BeimZeigen halten(meldungen_);
   liste_->clear();
   MitFehlerbox(meldungen_, [&] {
     for (const std::string& fach : SchulFachFormLaden()) liste_->addItem(Q(fach));

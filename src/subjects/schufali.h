@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "basis/meldungen.h"
+#include "qtadapter/qtmeldungen.h"
 #include "subjects/schulfaecher.h"
 
 class QLineEdit;
@@ -32,7 +33,7 @@ class TSchulFachForm : public QDialog {
   void LoeschenBtnClick();
   void BeendenBtnClick();
 
-  Meldungen& meldungen_;
+  FensterMeldungen meldungen_;
   QListWidget* liste_;
   QLineEdit* neu_;
   QPushButton* uebernehmen_;

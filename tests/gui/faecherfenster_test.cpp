@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -237,7 +238,11 @@ TEST_F(KlasFachFensterTest, SpeichernUnterEineAndereVorhandeneDateiSchreibtOhneF
 
 class VorlagenAuswahlTest : public ArbeitsverzeichnisTest {
  protected:
-  void Oeffne() { fenster_.show(); }
+  // Shows the window and lets it come up; its error boxes follow once it is on the screen.
+  void Oeffne() {
+    fenster_.show();
+    QCoreApplication::processEvents();
+  }
   QString Markiert() const {
     auto m = fenster_.findChild<QListWidget*>()->selectedItems();
     return m.isEmpty() ? QString() : m.front()->text();

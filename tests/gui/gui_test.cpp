@@ -20,6 +20,7 @@
 
 #include "app/MAIN.h"
 #include "app/editorseiten.h"
+#include "app/fortschritt.h"
 #include "basis/cp1252.h"
 #include "kern/hilfen.h"
 #include "qtadapter/qttext.h"
@@ -220,6 +221,43 @@ TEST_F(HauptfensterTest, DatumsfelderSpeichernZehnZeichenMitPunkten) {
   EXPECT_EQ(geburt->displayText(), QStringLiteral(" 3.04.1999"));
   fenster_->Steuerung().AktuelleDatenUebernehmen();
   EXPECT_EQ(Zustand().Klasse->Schueler[0].Lies(TSchuelerDatensatz::Geburtsdatum), " 3.04.1999");
+}
+
+TEST_F(HauptfensterTest, UnberuehrteFelderBleibenBeimSpeichernByteFuerByte) {
+  // A class as the person import leaves it: dates without leading blanks, a grade without a
+  // decimal place, a text with a lone CR. Offsets: Geburtsdatum 60, Hinweise 3002,
+  // Durchschnittsnote 4622, Zeugnisdatum 4678 of the slot.
+  Bytes bild = Zustand().Klasse->Bild();
+  auto setze = [&](std::size_t offset, const std::string& text, bool block = false) {
+    std::size_t o = offset;
+    if (!block) bild[o++] = static_cast<std::uint8_t>(text.size());
+    std::copy(text.begin(), text.end(), bild.begin() + static_cast<std::ptrdiff_t>(o));
+  };
+  setze(60, "1.1.2000");
+  setze(4622, "2");
+  setze(4678, "7.7.2026");
+  setze(3002, "erste\rzweite", true);
+  bild[199220] = 0;  // no data password
+  SchreibeDatei("KLASSE.VLM", bild);
+  fenster_->Steuerung().Einstellungen().Satz().DatenVerschluesseln = 0;
+  dialoge_.oeffnenAntworten.push_back("KLASSE.VLM");
+  fenster_->Steuerung().Oeffnen();
+  EXPECT_EQ(Feld(QStringLiteral("Geburtsdatum"))->displayText(), QStringLiteral("1 .1 .2000"));
+
+  // Every tab shown, another student and back: each stores the editor.
+  for (int seite = 0; seite < fenster_->Editor().count(); ++seite) fenster_->Editor().setCurrentIndex(seite);
+  fenster_->Knopf(U(">"))->click();
+  fenster_->Knopf(U("<"))->click();
+  EXPECT_FALSE(Zustand().DatenGeaendert);
+  QTimer::singleShot(0, [this] { fenster_->Fortschritt().close(); });
+  fenster_->Steuerung().Speichern();
+  // The records and the check string's length byte; the bytes behind that length carry the
+  // fixed key whenever a class is saved.
+  Bytes gespeichert = LiesDatei("KLASSE.VLM");
+  ASSERT_EQ(gespeichert.size(), bild.size());
+  gespeichert.resize(199221);
+  bild.resize(199221);
+  EXPECT_TRUE(GleicheBytes(gespeichert, bild));
 }
 
 TEST_F(HauptfensterTest, ReiterwechselUndNavigation) {
