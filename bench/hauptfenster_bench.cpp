@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "app/MAIN.h"
+#include "app/fenster/MAIN.h"
 #include "arbeitsverzeichnis.h"
 
 namespace {

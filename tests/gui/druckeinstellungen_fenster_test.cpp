@@ -9,7 +9,7 @@
 
 #include "kern/hilfen.h"
 #include "qtadapter/qttext.h"
-#include "settings/einstdrk.h"
+#include "settings/fenster/einstdrk.h"
 
 namespace velmora::test {
 namespace {

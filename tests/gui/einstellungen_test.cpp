@@ -11,7 +11,7 @@
 #include "basis/cp1252.h"
 #include "kern/hilfen.h"
 #include "qtadapter/qttext.h"
-#include "settings/einstell.h"
+#include "settings/fenster/einstell.h"
 
 namespace velmora::test {
 namespace {

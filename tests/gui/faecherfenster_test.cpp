@@ -11,9 +11,9 @@
 #include "basis/cp1252.h"
 #include "kern/hilfen.h"
 #include "qtadapter/qttext.h"
-#include "subjects/auswklfa.h"
-#include "subjects/klasfali.h"
-#include "subjects/schufali.h"
+#include "subjects/fenster/auswklfa.h"
+#include "subjects/fenster/klasfali.h"
+#include "subjects/fenster/schufali.h"
 
 namespace velmora::test {
 namespace {

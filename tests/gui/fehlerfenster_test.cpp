@@ -7,7 +7,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "check/fehlerfenster.h"
+#include "check/fenster/fehlerfenster.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {

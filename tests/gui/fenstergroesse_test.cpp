@@ -6,14 +6,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/MAIN.h"
+#include "app/fenster/MAIN.h"
 #include "kern/hilfen.h"
-#include "settings/einstdrk.h"
-#include "settings/einstell.h"
-#include "settings/schulident.h"
-#include "subjects/auswklfa.h"
-#include "subjects/klasfali.h"
-#include "subjects/schufali.h"
+#include "settings/fenster/einstdrk.h"
+#include "settings/fenster/einstell.h"
+#include "settings/fenster/schuldaten.h"
+#include "subjects/fenster/auswklfa.h"
+#include "subjects/fenster/klasfali.h"
+#include "subjects/fenster/schufali.h"
 
 namespace velmora::test {
 namespace {

@@ -18,9 +18,9 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "app/MAIN.h"
-#include "app/editorseiten.h"
-#include "app/fortschritt.h"
+#include "app/fenster/MAIN.h"
+#include "app/fenster/editorseiten.h"
+#include "app/fenster/fortschritt.h"
 #include "basis/cp1252.h"
 #include "kern/hilfen.h"
 #include "qtadapter/qttext.h"

@@ -8,13 +8,13 @@
 #include <QTimer>
 
 #include "basis/cp1252.h"
-#include "classdata/datpwaend.h"
-#include "classdata/datpwdlg.h"
+#include "classdata/fenster/datpwaend.h"
+#include "classdata/fenster/datpwdlg.h"
 #include "kern/hilfen.h"
-#include "qtadapter/qtpasswortdialoge.h"
+#include "app/fenster/passwortdialoge.h"
 #include "qtadapter/qttext.h"
-#include "settings/passwort.h"
-#include "settings/pwaend.h"
+#include "settings/fenster/passwort.h"
+#include "settings/fenster/pwaend.h"
 
 namespace velmora::test {
 namespace {

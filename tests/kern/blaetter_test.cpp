@@ -8,7 +8,7 @@
 #include "kern/hilfen.h"
 #include "print/blaetter.h"
 #include "print/druckbefehle.h"
-#include "printerinfo/druckerinfo.h"
+#include "printerinfo/druckerinfozeilen.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "subjects/auswklfa.h"
+#include "subjects/fenster/auswklfa.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/fortschritt.h"
+#include "app/fenster/fortschritt.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,4 +1,4 @@
-#include "check/fehlerfenster.h"
+#include "check/fenster/fehlerfenster.h"
 
 #include <QColor>
 #include <QFont>

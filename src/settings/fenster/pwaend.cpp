@@ -1,4 +1,4 @@
-#include "settings/pwaend.h"
+#include "settings/fenster/pwaend.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

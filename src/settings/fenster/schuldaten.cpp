@@ -1,4 +1,4 @@
-#include "settings/schulident.h"
+#include "settings/fenster/schuldaten.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

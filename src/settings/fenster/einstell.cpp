@@ -1,4 +1,4 @@
-#include "settings/einstell.h"
+#include "settings/fenster/einstell.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

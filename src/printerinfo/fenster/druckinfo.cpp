@@ -1,4 +1,4 @@
-#include "printerinfo/druckinfo.h"
+#include "printerinfo/fenster/druckinfo.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "subjects/klasfali.h"
+#include "subjects/fenster/klasfali.h"
 
 #include <QComboBox>
 #include <QGridLayout>

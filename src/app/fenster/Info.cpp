@@ -1,4 +1,4 @@
-#include "app/Info.h"
+#include "app/fenster/Info.h"
 
 #include <QLabel>
 #include <QPushButton>

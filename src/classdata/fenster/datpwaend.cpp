@@ -1,4 +1,4 @@
-#include "classdata/datpwaend.h"
+#include "classdata/fenster/datpwaend.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "subjects/schufali.h"
+#include "subjects/fenster/schufali.h"
 #include "basis/fehlerbox.h"
 
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "printerinfo/druckerinfo.h"
+#include "printerinfo/druckerinfozeilen.h"
 
 #include "basis/cp1252.h"
 #include "print/schriften.h"

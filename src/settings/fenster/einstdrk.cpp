@@ -1,4 +1,4 @@
-#include "settings/einstdrk.h"
+#include "settings/fenster/einstdrk.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
-#include "qtadapter/qtpasswortdialoge.h"
+#include "app/fenster/passwortdialoge.h"
 
-#include "classdata/datpwaend.h"
-#include "classdata/datpwdlg.h"
-#include "settings/passwort.h"
-#include "settings/pwaend.h"
+#include "classdata/fenster/datpwaend.h"
+#include "classdata/fenster/datpwdlg.h"
+#include "settings/fenster/passwort.h"
+#include "settings/fenster/pwaend.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "app/editorseiten.h"
+#include "app/fenster/editorseiten.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "printerinfo/druckerinfo.h"
+#include "printerinfo/druckerinfozeilen.h"
 
 class QTableWidget;
 

@@ -1,4 +1,4 @@
-#include "classdata/datpwdlg.h"
+#include "classdata/fenster/datpwdlg.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

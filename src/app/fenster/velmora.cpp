@@ -1,7 +1,7 @@
 // Program entry: the application, the ports and the main window.
 #include <QApplication>
 
-#include "app/MAIN.h"
+#include "app/fenster/MAIN.h"
 #include "qtadapter/qtdateidialoge.h"
 #include "qtadapter/qtmeldungen.h"
 

@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "app/MAIN.h"
+#include "app/fenster/MAIN.h"
 #include "app/hinweis.h"
 #include "qtadapter/qttext.h"
 

@@ -1,4 +1,4 @@
-#include "app/hilfe.h"
+#include "app/fenster/hilfe.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -9,7 +9,7 @@
 #include "print/druckbefehle.h"
 #include "qtadapter/qtdruckflaeche.h"
 #include "qtadapter/qtmeldungen.h"
-#include "qtadapter/qtpasswortdialoge.h"
+#include "app/fenster/passwortdialoge.h"
 #include "reports/velmoallgdrk.h"
 #include "reports/zeugnisbefehl.h"
 #include "reports/zeugnistexte.h"

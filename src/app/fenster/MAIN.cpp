@@ -1,4 +1,4 @@
-#include "app/MAIN.h"
+#include "app/fenster/MAIN.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,23 +12,23 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "app/Info.h"
-#include "app/editorseiten.h"
-#include "app/fortschritt.h"
-#include "app/hilfe.h"
+#include "app/fenster/Info.h"
+#include "app/fenster/editorseiten.h"
+#include "app/fenster/fortschritt.h"
+#include "app/fenster/hilfe.h"
 #include "app/hinweis.h"
-#include "check/fehlerfenster.h"
-#include "classdata/datpwaend.h"
-#include "classdata/datpwdlg.h"
-#include "printerinfo/druckinfo.h"
-#include "settings/einstdrk.h"
-#include "settings/einstell.h"
-#include "settings/passwort.h"
-#include "settings/pwaend.h"
-#include "settings/schulident.h"
-#include "subjects/auswklfa.h"
-#include "subjects/klasfali.h"
-#include "subjects/schufali.h"
+#include "check/fenster/fehlerfenster.h"
+#include "classdata/fenster/datpwaend.h"
+#include "classdata/fenster/datpwdlg.h"
+#include "printerinfo/fenster/druckinfo.h"
+#include "settings/fenster/einstdrk.h"
+#include "settings/fenster/einstell.h"
+#include "settings/fenster/passwort.h"
+#include "settings/fenster/pwaend.h"
+#include "settings/fenster/schuldaten.h"
+#include "subjects/fenster/auswklfa.h"
+#include "subjects/fenster/klasfali.h"
+#include "subjects/fenster/schufali.h"
 #include "basis/cp1252.h"
 #include "qtadapter/qttext.h"
 

@@ -1,4 +1,4 @@
-#include "settings/passwort.h"
+#include "settings/fenster/passwort.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
