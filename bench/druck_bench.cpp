@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-#include "arbeitsverzeichnis.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "classdata/verschluesselung.h"
 #include "print/blaetter.h"
 #include "qtadapter/qtdruckflaeche.h"
@@ -41,8 +42,8 @@ void BM_KopieDesKlassenbilds(benchmark::State& state) {
 BENCHMARK(BM_KopieDesKlassenbilds);
 
 void BM_FormatSteuerTabelleLaden(benchmark::State& state) {
-  BenchVerzeichnis v;
-  StilleMeldungen m;
+  velmora::test::TempArbeitsverzeichnis v{"velmora-bench-"};
+  velmora::test::StilleMeldungen m;
   TFormatSteuerTabelle t;
   std::string titel;
   LadeFormatSteuerTabelle(t, "DATBLATT.FST", titel, m);  // creates the file once
@@ -54,8 +55,8 @@ void BM_FormatSteuerTabelleLaden(benchmark::State& state) {
 BENCHMARK(BM_FormatSteuerTabelleLaden)->Unit(benchmark::kMicrosecond);
 
 void BM_TestblattAlsPdf(benchmark::State& state) {
-  BenchVerzeichnis v;
-  StilleMeldungen m;
+  velmora::test::TempArbeitsverzeichnis v{"velmora-bench-"};
+  velmora::test::StilleMeldungen m;
   QtDruckflaeche flaeche(m);
   flaeche.NurPdf();
   TFormatSteuerTabelle t;
@@ -75,18 +76,13 @@ BENCHMARK(BM_TestblattAlsPdf)->Unit(benchmark::kMillisecond);
 
 namespace {
 
-class Bestaetigt : public velmora::FormularSeitenAbfrage {
- public:
-  bool Frage(const std::string&) override { return true; }
-};
-
 void BM_HalbjahreszeugnisAlsPdf(benchmark::State& state) {
   using namespace velmora;
-  BenchVerzeichnis v;
-  StilleMeldungen m;
+  velmora::test::TempArbeitsverzeichnis v{"velmora-bench-"};
+  velmora::test::StilleMeldungen m;
   QtDruckflaeche flaeche(m);
   flaeche.NurPdf();
-  Bestaetigt ja;
+  test::SkriptSeitenAbfrage ja;  // confirms every prompt
   TZeilenpuffer puffer;
   TDruckEinstellungen druck;
   auto klasse = std::make_unique<TKlassenDatei>();

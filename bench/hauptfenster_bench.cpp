@@ -7,7 +7,8 @@
 #include <QTest>
 
 #include "app/fenster/MAIN.h"
-#include "arbeitsverzeichnis.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ class KeinDialog : public DateiDialoge {
 };
 
 void BM_StartBisFensterSichtbar(benchmark::State& state) {
-  BenchVerzeichnis v;
-  StilleMeldungen m;
+  velmora::test::TempArbeitsverzeichnis v{"velmora-bench-"};
+  velmora::test::StilleMeldungen m;
   KeinDialog d;
   for (auto _ : state) {
     TMainForm fenster(m, d);
@@ -36,8 +37,8 @@ void BM_StartBisFensterSichtbar(benchmark::State& state) {
 BENCHMARK(BM_StartBisFensterSichtbar)->Unit(benchmark::kMillisecond);
 
 void BM_KlickInDieSchuelerliste(benchmark::State& state) {
-  BenchVerzeichnis v;
-  StilleMeldungen m;
+  velmora::test::TempArbeitsverzeichnis v{"velmora-bench-"};
+  velmora::test::StilleMeldungen m;
   KeinDialog d;
   TMainForm fenster(m, d);
   fenster.show();

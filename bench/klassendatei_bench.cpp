@@ -5,53 +5,23 @@
 #include <deque>
 
 #include "app/hauptsteuerung.h"
-#include "arbeitsverzeichnis.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "basis/dateien.h"
 
 namespace {
 
 using namespace velmora;
 
-class FesterDialog : public DateiDialoge {
- public:
-  std::optional<std::string> Oeffnen(const DateiDialogWunsch&) override { return datei; }
-  std::optional<std::string> Speichern(const DateiDialogWunsch&) override { return datei; }
-  std::string datei = "KLASSE.VLM";
-};
-
-class LeereAnsicht : public HauptAnsicht {
- public:
-  EditorInhalt LiesEditor() override { return inhalt; }
-  void ZeigeEditor(const EditorInhalt& e) override { inhalt = e; }
-  void ZeigeListe(const std::vector<std::string>&, int) override {}
-  void WaehleListenZeile(int) override {}
-  void ZeigeAenderung(bool) override {}
-  void ZeigeDateiname(const std::string&) override {}
-  void ZeigeKurzname(const std::string&) override {}
-  void SetzeSchulFaecher(const TSchulFaecherListe&) override {}
-  void LeereZeugnistextfelder() override {}
-  void FokusAufNummer() override {}
-  void ZeigeSpeicherFortschritt() override {}
-  void ZeigeVorlagenAuswahl() override {}
-  EditorInhalt inhalt;
-};
-
-class OhnePasswort : public DatenPasswortDialoge, public KonfigPasswortDialoge {
- public:
-  bool ZeigePasswortAbfrage() override { return false; }
-  bool ZeigePasswortFestlegung() override { return true; }
-  bool ZeigePasswortDlg() override { return false; }
-  bool ZeigePwAendern() override { return false; }
-};
-
 struct Aufbau {
-  BenchVerzeichnis verzeichnis;
-  StilleMeldungen meldungen;
-  FesterDialog dialog;
-  LeereAnsicht ansicht;
-  OhnePasswort passwort;
+  test::TempArbeitsverzeichnis verzeichnis{"velmora-bench-"};
+  test::StilleMeldungen meldungen;
+  test::FakeDateiDialoge dialog{"KLASSE.VLM"};
+  test::FakeAnsicht ansicht;
+  test::FakePasswortDialoge passwort;
   Hauptsteuerung steuerung{ansicht, meldungen, dialog, passwort, passwort};
   Aufbau() {
+    passwort.Verbinde(steuerung.Schutz(), steuerung.Einstellungen(), meldungen);
     steuerung.Start();
     steuerung.SpeichernUnter();
   }

@@ -2,7 +2,8 @@
 // real Qt surface (target: at most 200 ms per printout).
 #include <benchmark/benchmark.h>
 
-#include "arbeitsverzeichnis.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "basis/cp1252.h"
 #include "qtadapter/qtdruckflaeche.h"
 #include "reports/zeugnistexte.h"
@@ -29,8 +30,8 @@ std::unique_ptr<TKlassenDatei> VolleKlasse() {
 }
 
 void BM_KlassenZeugnistexteAlsPdf(benchmark::State& state) {
-  BenchVerzeichnis v;
-  StilleMeldungen m;
+  velmora::test::TempArbeitsverzeichnis v{"velmora-bench-"};
+  velmora::test::StilleMeldungen m;
   QtDruckflaeche flaeche(m);
   flaeche.NurPdf();
   auto klasse = VolleKlasse();

@@ -7,7 +7,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "kern/hilfen.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "qtadapter/qttext.h"
 #include "settings/fenster/einstdrk.h"
 

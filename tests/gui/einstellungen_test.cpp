@@ -9,7 +9,8 @@
 #include <QRadioButton>
 
 #include "basis/cp1252.h"
-#include "kern/hilfen.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "qtadapter/qttext.h"
 #include "settings/fenster/einstell.h"
 

@@ -9,7 +9,9 @@
 #include <QPushButton>
 
 #include "basis/cp1252.h"
-#include "kern/hilfen.h"
+#include "common/datensatzbytes.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "qtadapter/qttext.h"
 #include "subjects/fenster/auswklfa.h"
 #include "subjects/fenster/klasfali.h"
@@ -32,26 +34,10 @@ std::vector<std::string> Texte(const FakeMeldungen& m) {
   return t;
 }
 
-// A ".KFV" image built from the documented row layout: 18 rows of 157 bytes, Fach at 0
-// (length + 50), FachZusatz at 51 (length + 100), Bewertung at 152, Zusatz at 154.
-Bytes Vorlagenbild(const std::vector<std::pair<std::string, std::string>>& zeilen) {
-  Bytes b(18 * 157, 0);
-  for (std::size_t r = 0; r < 18; ++r) {
-    auto [fach, zusatz] = r < zeilen.size() ? zeilen[r] : std::pair{kLeer, std::string()};
-    std::uint8_t* z = b.data() + 157 * r;
-    z[0] = static_cast<std::uint8_t>(fach.size());
-    std::copy(fach.begin(), fach.end(), z + 1);
-    z[51] = static_cast<std::uint8_t>(zusatz.size());
-    std::copy(zusatz.begin(), zusatz.end(), z + 52);
-    z[152] = 1;
-    z[153] = '-';
-  }
-  return b;
-}
+using layout::Vorlagenbild;
 
 std::string FachImBild(const Bytes& b, std::size_t r) {
-  const std::uint8_t* z = b.data() + 157 * r;
-  return std::string(z + 1, z + 1 + z[0]);
+  return layout::LiesString(b.data(), layout::VorlagenZeile(r) + layout::kFach);
 }
 
 // ---- TSchulFachForm ----
@@ -223,7 +209,7 @@ TEST_F(KlasFachFensterTest, SpeichernUnterEineAndereVorhandeneDateiSchreibtOhneF
   ASSERT_EQ(bild.size(), 2826u);
   EXPECT_EQ(FachImBild(bild, 0), "Sport");
   EXPECT_EQ(FachImBild(bild, 2), std::string(50, 'G'));
-  EXPECT_EQ(bild[2 * 157 + 51], 10);
+  EXPECT_EQ(bild[layout::VorlagenZeile(2) + layout::kFachZusatz], 10);
   EXPECT_EQ(zustand_.AktuelleVorlage, "DREI.KFV");
   EXPECT_EQ(fenster_->VorlagenFeld().text(), U("DREI.KFV"));
 

@@ -7,7 +7,8 @@
 #include <QTimer>
 
 #include "app/fenster/MAIN.h"
-#include "kern/hilfen.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "settings/fenster/einstdrk.h"
 #include "settings/fenster/einstell.h"
 #include "settings/fenster/schuldaten.h"

@@ -22,7 +22,8 @@
 #include "app/fenster/editorseiten.h"
 #include "app/fenster/fortschritt.h"
 #include "basis/cp1252.h"
-#include "kern/hilfen.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora::test {

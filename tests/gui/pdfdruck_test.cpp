@@ -10,7 +10,8 @@
 #include <regex>
 #include <sstream>
 
-#include "kern/hilfen.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "print/blaetter.h"
 #include "print/schriften.h"
 #include "qtadapter/qtdruckflaeche.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "basis/cp1252.h"
-#include "kern/aufzeichnende_flaeche.h"
-#include "kern/hilfen.h"
+#include "common/aufzeichnende_flaeche.h"
+#include "common/steuerungstest.h"
 #include "print/blaetter.h"
 #include "print/druckbefehle.h"
 #include "printerinfo/druckerinfozeilen.h"
@@ -16,11 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::AufzeichnendeFlaeche;
 using S = TSchuelerDatensatz;
-
-class FesteUhr : public Uhr {
- public:
-  Datum Heute() const override { return Datum{2026, 12, 7}; }
-};
 
 // A table whose every entry is printed at X = 10·k, Y = 20·k in font 1.
 TFormatSteuerTabelle AllesDrucken() {
@@ -158,7 +153,7 @@ class Blattbefehle : public test::SteuerungsTest {
     SteuerungsTest::SetUp();
   }
   AufzeichnendeFlaeche flaeche;
-  FesteUhr uhr;
+  test::FesteUhr uhr;
   Druckbefehle befehle{steuerung, flaeche, meldungen, uhr};
 };
 

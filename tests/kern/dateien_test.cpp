@@ -10,7 +10,7 @@
 #include "basis/cp1252.h"
 #include "basis/dateien.h"
 #include "basis/eafehler.h"
-#include "kern/hilfen.h"
+#include "common/arbeitsverzeichnis.h"
 
 namespace velmora {
 namespace {

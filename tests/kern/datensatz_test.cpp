@@ -3,22 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "classdata/schuelerdatensatz.h"
-#include "kern/hilfen.h"
+#include "common/datensatzbytes.h"
+#include "common/arbeitsverzeichnis.h"
 
 namespace velmora {
 namespace {
 
 using S = TSchuelerDatensatz;
 
-void IntAn(std::uint8_t* b, std::size_t o, std::int64_t wert, int bytes) {
-  for (int i = 0; i < bytes; ++i) b[o + i] = static_cast<std::uint8_t>((wert >> (8 * i)) & 0xFF);
-}
-
-// Length byte, then the text; the rest of the field stays as it is.
-void StringAn(std::uint8_t* b, std::size_t o, const std::string& text) {
-  b[o] = static_cast<std::uint8_t>(text.size());
-  std::copy(text.begin(), text.end(), b + o + 1);
-}
+using test::layout::SchreibeString;
+using test::layout::SchreibeZahl;
+namespace layout = test::layout;
 
 // Every string field with its documented offset and number of characters.
 const struct {
@@ -45,20 +40,20 @@ TEST(Datensatz, JedesFeldAnSeinerDokumentiertenStelle) {
   S s;
   std::array<std::uint8_t, 5692> e{};
   s.SetzeNummer(0x12345678);
-  IntAn(e.data(), 0, 0x12345678, 4);
+  SchreibeZahl(e.data(), 0, 0x12345678, 4);
   s.SetzeStatus(1);
-  IntAn(e.data(), 4, 1, 2);
+  SchreibeZahl(e.data(), 4, 1, 2);
   s.SetzeAnrede(3);
-  IntAn(e.data(), 6, 3, 2);
+  SchreibeZahl(e.data(), 6, 3, 2);
   s.SetzeSchulart(-2);
-  IntAn(e.data(), 4412, -2, 2);
+  SchreibeZahl(e.data(), 4412, -2, 2);
   s.SetzeZeugnisart(0x0105);
-  IntAn(e.data(), 4598, 0x0105, 2);
+  SchreibeZahl(e.data(), 4598, 0x0105, 2);
   char start = 'A';
   for (const auto& f : kStringFelder) {
     std::string text = Fuelltext(f.max, start++);
     s.Setze(f.feld, text);
-    StringAn(e.data(), f.offset, text);
+    SchreibeString(e.data(), f.offset, text);
   }
   const std::pair<TextFeld, std::size_t> bloecke[] = {
       {S::Hinweise, 3002}, {S::Bemerkungen, 4012}, {S::InterneBemerkungen, 4690}};
@@ -73,11 +68,11 @@ TEST(Datensatz, JedesFeldAnSeinerDokumentiertenStelle) {
     s.SetzeFach(r, TFachZeile::FachZusatz, "LF" + n);
     s.SetzeFach(r, TFachZeile::Bewertung, std::to_string(r % 6 + 1));
     s.SetzeFach(r, TFachZeile::Zusatz, "x" + n.substr(0, 1));
-    const std::size_t zeile = 176 + 157 * r;
-    StringAn(e.data(), zeile, "Fach " + n);
-    StringAn(e.data(), zeile + 51, "LF" + n);
-    StringAn(e.data(), zeile + 152, std::to_string(r % 6 + 1));
-    StringAn(e.data(), zeile + 154, "x" + n.substr(0, 1));
+    const std::size_t zeile = layout::Zeile(r);
+    SchreibeString(e.data(), zeile + layout::kFach, "Fach " + n);
+    SchreibeString(e.data(), zeile + layout::kFachZusatz, "LF" + n);
+    SchreibeString(e.data(), zeile + layout::kBewertung, std::to_string(r % 6 + 1));
+    SchreibeString(e.data(), zeile + layout::kZusatz, "x" + n.substr(0, 1));
   }
   EXPECT_TRUE(test::GleicheBytes(Bytes(s.bytes.begin(), s.bytes.end()), Bytes(e.begin(), e.end())));
 

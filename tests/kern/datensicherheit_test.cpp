@@ -8,7 +8,7 @@
 #include "basis/cp1252.h"
 #include "basis/dateien.h"
 #include "classdata/verschluesselung.h"
-#include "kern/hilfen.h"
+#include "common/steuerungstest.h"
 #include "settings/programmeinstellungen.h"
 
 namespace velmora {

@@ -3,7 +3,8 @@
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
-#include "kern/hilfen.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "settings/programmeinstellungen.h"
 
 namespace velmora {

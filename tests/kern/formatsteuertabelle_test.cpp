@@ -7,8 +7,9 @@
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
-#include "kern/aufzeichnende_flaeche.h"
-#include "kern/hilfen.h"
+#include "common/aufzeichnende_flaeche.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "print/formatsteuertabelle.h"
 #include "print/zeilenpuffer.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
-#include "kern/hilfen.h"
+#include "common/steuerungstest.h"
 
 namespace velmora {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "basis/eafehler.h"
-#include "kern/hilfen.h"
+#include "common/arbeitsverzeichnis.h"
 
 namespace velmora {
 namespace {

@@ -6,7 +6,9 @@
 
 #include "app/import.h"
 #include "basis/cp1252.h"
-#include "kern/hilfen.h"
+#include "common/datensatzbytes.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 
 namespace velmora {
 namespace {
@@ -73,10 +75,8 @@ class Import : public test::ArbeitsverzeichnisTest {
   }
   S& Platz(std::size_t i) { return klasse.Schueler[i]; }
   std::string Note(std::size_t platz, std::size_t zeile) {
-    const S& s = klasse.Schueler[platz];
-    const std::size_t o = 176 + 157 * zeile + 152;
-    return std::string(s.bytes.begin() + static_cast<long>(o) + 1,
-                       s.bytes.begin() + static_cast<long>(o) + 1 + s.bytes[o]);
+    return test::layout::LiesString(klasse.Schueler[platz].bytes.data(),
+                                    test::layout::Zeile(zeile) + test::layout::kBewertung);
   }
   std::string Noten(std::size_t platz) {
     std::string n;

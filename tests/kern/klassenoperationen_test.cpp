@@ -7,7 +7,9 @@
 #include "app/klassenoperationen.h"
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
-#include "kern/hilfen.h"
+#include "common/datensatzbytes.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 
 namespace velmora {
 namespace {
@@ -15,11 +17,10 @@ namespace {
 using S = TSchuelerDatensatz;
 using test::FakeMeldungen;
 
+namespace layout = test::layout;
+
 // A length-prefixed string of the record as the layout places it.
-std::string StringBei(const S& s, std::size_t offset) {
-  return std::string(s.bytes.begin() + static_cast<long>(offset) + 1,
-                     s.bytes.begin() + static_cast<long>(offset) + 1 + s.bytes[offset]);
-}
+std::string StringBei(const S& s, std::size_t offset) { return layout::LiesString(s.bytes.data(), offset); }
 
 class Klassenoperationen : public test::ArbeitsverzeichnisTest {
  protected:
@@ -64,9 +65,9 @@ TEST_F(Klassenoperationen, BewertungenLoeschenFragtMitDemGespeichertenNamenUndSe
             T("Sollen die Bewertungen für: \r\rAnna Lena Meier\r\r wirklich GELÖSCHT werden?"));
   S soll = vorher;
   for (std::size_t r = 0; r < 18; ++r) {
-    const std::size_t bewertung = 176 + 157 * r + 152;
+    const std::size_t bewertung = layout::Zeile(r) + layout::kBewertung;
     EXPECT_EQ(StringBei(z.Aktuell(), bewertung), "-") << r;
-    EXPECT_EQ(StringBei(z.Aktuell(), 176 + 157 * r + 154), "z") << r;
+    EXPECT_EQ(StringBei(z.Aktuell(), layout::Zeile(r) + layout::kZusatz), "z") << r;
     soll.bytes[bewertung] = 1;
     soll.bytes[bewertung + 1] = '-';
   }

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "kern/aufzeichnende_flaeche.h"
+#include "common/aufzeichnende_flaeche.h"
 #include "print/schriften.h"
 
 namespace velmora {

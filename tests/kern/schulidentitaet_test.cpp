@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "basis/eafehler.h"
-#include "kern/hilfen.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "settings/schulidentitaet.h"
 
 namespace velmora {

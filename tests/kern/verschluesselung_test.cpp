@@ -4,7 +4,7 @@
 
 #include "basis/cp1252.h"
 #include "classdata/verschluesselung.h"
-#include "kern/hilfen.h"
+#include "common/steuerungstest.h"
 
 namespace velmora {
 namespace {

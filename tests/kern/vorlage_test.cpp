@@ -5,7 +5,9 @@
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
-#include "kern/hilfen.h"
+#include "common/datensatzbytes.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "subjects/klassenfachvorlage.h"
 #include "subjects/schulfaecher.h"
 
@@ -34,29 +36,21 @@ class Vorlage : public test::ArbeitsverzeichnisTest {
   TKlassenDatei klasse;
 };
 
-void StringAn(Bytes& b, std::size_t o, const std::string& text) {
-  b[o] = static_cast<std::uint8_t>(text.size());
-  std::copy(text.begin(), text.end(), b.begin() + static_cast<long>(o) + 1);
-}
+namespace layout = test::layout;
 
-// A template file: row r (0-based) at 157*r, Fach at +0, FachZusatz at +51, Bewertung
-// at +152, Zusatz at +154. Every row empty ("   - - -", grade "-").
-Bytes LeereVorlagenBytes() {
-  Bytes b(2826, 0);
-  for (std::size_t r = 0; r < 18; ++r) {
-    StringAn(b, 157 * r, "   - - -");
-    StringAn(b, 157 * r + 152, "-");
-  }
-  return b;
-}
+void StringAn(Bytes& b, std::size_t o, const std::string& text) { layout::SchreibeString(b.data(), o, text); }
+
+// Every row empty ("   - - -", grade "-").
+Bytes LeereVorlagenBytes() { return layout::Vorlagenbild({}); }
 
 // The empty template with row 3 filled; its grade fields must never be taken over.
 Bytes VorlagenBytes(const std::string& fach3, const std::string& zusatz3) {
   Bytes b = LeereVorlagenBytes();
-  StringAn(b, 157 * 2, fach3);
-  StringAn(b, 157 * 2 + 51, zusatz3);
-  StringAn(b, 157 * 2 + 152, "2");
-  StringAn(b, 157 * 2 + 154, "xy");
+  const std::size_t zeile = layout::VorlagenZeile(2);
+  StringAn(b, zeile + layout::kFach, fach3);
+  StringAn(b, zeile + layout::kFachZusatz, zusatz3);
+  StringAn(b, zeile + layout::kBewertung, "2");
+  StringAn(b, zeile + layout::kZusatz, "xy");
   return b;
 }
 
@@ -72,9 +66,9 @@ TEST_F(Vorlage, LeererDatensatzByteFuerByte) {
   StringAn(e, 8, "   - frei -");
   StringAn(e, 60, "00.00.0000");
   for (std::size_t r = 0; r < 18; ++r) {
-    StringAn(e, 176 + 157 * r, r == 2 ? "Deutsch" : "   - - -");
-    if (r == 2) StringAn(e, 176 + 157 * r + 51, "Lernfeld 3");
-    StringAn(e, 176 + 157 * r + 152, "-");
+    StringAn(e, layout::Zeile(r) + layout::kFach, r == 2 ? "Deutsch" : "   - - -");
+    if (r == 2) StringAn(e, layout::Zeile(r) + layout::kFachZusatz, "Lernfeld 3");
+    StringAn(e, layout::Zeile(r) + layout::kBewertung, "-");
   }
   std::string leer = "   - - -";
   std::copy(leer.begin(), leer.end(), e.begin() + 3002);

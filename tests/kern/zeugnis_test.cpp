@@ -7,8 +7,8 @@
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
-#include "kern/aufzeichnende_flaeche.h"
-#include "kern/hilfen.h"
+#include "common/aufzeichnende_flaeche.h"
+#include "common/steuerungstest.h"
 #include "reports/zeugnisbefehl.h"
 
 namespace velmora {

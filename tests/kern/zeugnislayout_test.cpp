@@ -9,8 +9,9 @@
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
-#include "kern/aufzeichnende_flaeche.h"
-#include "kern/hilfen.h"
+#include "common/aufzeichnende_flaeche.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/fakes.h"
 #include "print/schriften.h"
 #include "reports/drucken1.h"
 #include "reports/velmoallgdrk.h"

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "basis/cp1252.h"
-#include "kern/aufzeichnende_flaeche.h"
-#include "kern/hilfen.h"
+#include "common/aufzeichnende_flaeche.h"
+#include "common/steuerungstest.h"
 #include "reports/zeugnistexte.h"
 
 namespace velmora {

@@ -1,4 +1,4 @@
-#include "kern/aufzeichnende_flaeche.h"
+#include "common/aufzeichnende_flaeche.h"
 
 #include <algorithm>
 

@@ -1,37 +1,19 @@
 #pragma once
-// Test helpers: a fresh working directory per test and recording fakes of the ports.
-#include <gtest/gtest.h>
-
+// The fakes of the ports, shared by the logic tests, the window tests and the benchmarks:
+// message boxes, file dialogs, the main window as the logic sees it, the password windows,
+// the page prompt of the reports and the clock. Each records what it was asked and answers
+// from a script. (The recording printer surface is in aufzeichnende_flaeche.h.)
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/hauptsteuerung.h"
+#include "basis/uhr.h"
 #include "reports/velmoallgdrk.h"
 
 namespace velmora::test {
-
-// Each test runs in a new empty temporary directory, removed afterwards.
-class ArbeitsverzeichnisTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-  std::filesystem::path verzeichnis_, vorher_;
-};
-
-// True when this process can still write the file (or create a file in the directory),
-// for instance because it runs with administrator rights despite the write protection.
-bool DarfSchreiben(const std::filesystem::path& pfad);
-
-Bytes LiesDatei(const std::filesystem::path& pfad);
-void SchreibeDatei(const std::filesystem::path& pfad, const Bytes& inhalt);
-inline Bytes AlsBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
-// Compares byte blocks and reports only the sizes and the first differing offset, so a
-// failing 199236-byte comparison stays readable.
-::testing::AssertionResult GleicheBytes(const Bytes& ist, const Bytes& soll);
 
 // Records every box; answers from `antworten`, else with the box's default button.
 class FakeMeldungen : public Meldungen {
@@ -50,13 +32,16 @@ class FakeMeldungen : public Meldungen {
   std::function<void(const Eintrag&)> beimZeigen;
 };
 
-// Answers from a script; an empty script cancels the dialog.
+// Answers from a script; an empty script cancels the dialog, or gives `immer` when set.
 class FakeDateiDialoge : public DateiDialoge {
  public:
+  FakeDateiDialoge() = default;
+  explicit FakeDateiDialoge(std::string datei) : immer(std::move(datei)) {}
   std::optional<std::string> Oeffnen(const DateiDialogWunsch& w) override;
   std::optional<std::string> Speichern(const DateiDialogWunsch& w) override;
   std::deque<std::optional<std::string>> oeffnenAntworten, speichernAntworten;
   std::vector<DateiDialogWunsch> oeffnenAufrufe, speichernAufrufe;
+  std::optional<std::string> immer;
 };
 
 // The main window as the logic sees it. A test "types" with Tippe on `editor`.
@@ -129,24 +114,24 @@ class SkriptSeitenAbfrage : public FormularSeitenAbfrage {
   std::vector<std::string> texte;
 };
 
-// The main-window logic started in a fresh working directory, with every port faked.
-// The boxes shown by the start are counted and then cleared.
-class SteuerungsTest : public ArbeitsverzeichnisTest {
- protected:
-  void SetUp() override {
-    ArbeitsverzeichnisTest::SetUp();
-    passwoerter.Verbinde(steuerung.Schutz(), steuerung.Einstellungen(), meldungen);
-    steuerung.Start();
-    startMeldungen = meldungen.protokoll.size();
-    meldungen.protokoll.clear();
+// Message boxes that answer at once and record nothing (for the benchmarks): the default
+// button of every box.
+class StilleMeldungen : public Meldungen {
+ public:
+  Antwort Zeige(MeldungsArt, const std::string&, Knoepfe k, const std::string&) override {
+    if (k == Knoepfe::JaNein) return Antwort::Ja;
+    return k == Knoepfe::JaNeinVorgabeNein ? Antwort::Nein : Antwort::Ok;
   }
+};
 
-  FakeAnsicht ansicht;
-  FakeMeldungen meldungen;
-  FakeDateiDialoge dialoge;
-  FakePasswortDialoge passwoerter;
-  Hauptsteuerung steuerung{ansicht, meldungen, dialoge, passwoerter, passwoerter};
-  std::size_t startMeldungen = 0;
+// A clock that always tells the same day.
+class FesteUhr : public Uhr {
+ public:
+  explicit FesteUhr(Datum tag = Datum{2026, 12, 7}) : tag_(tag) {}
+  Datum Heute() const override { return tag_; }
+
+ private:
+  Datum tag_;
 };
 
 }  // namespace velmora::test
