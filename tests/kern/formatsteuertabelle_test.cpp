@@ -10,6 +10,7 @@
 #include "common/aufzeichnende_flaeche.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
+#include "common/vorlagenbeschreibung.h"
 #include "print/formatsteuertabelle.h"
 #include "print/zeilenpuffer.h"
 
@@ -33,55 +34,16 @@ Werte Grundwerte() {
   return w;
 }
 
-Werte TestblattWerte() {
-  Werte w = Grundwerte();
-  w[0] = {500, 0, 10, 1, 1};
-  for (int k = 1; k <= 30; ++k) w[k] = {0, 100 + 75 * k, k, 1, 1};
-  w[98] = {0, 2650, 14, 1, 1};
-  w[99] = {1250, 2650, 30, 1, 1};
+Werte AlsWerte(const TFormatSteuerTabelle& t) {
+  Werte w;
+  for (std::size_t k = 0; k < 100; ++k) w[k] = {t[k].X, t[k].Y, t[k].Schrift, t[k].Seite, t[k].Drucken};
   return w;
 }
 
-Werte DatenrahmenWerte() {
-  Werte w = Grundwerte();
-  const std::array<std::array<int, 6>, 25> zeilen{{
-      {0, 600, 0, 10, 1, 1},   {1, 0, 100, 2, 1, 1},    {2, 0, 0, 2, 1, 0},      {3, 300, 200, 2, 1, 1},
-      {4, 1000, 200, 2, 1, 1}, {5, 0, 260, 2, 1, 1},    {6, 0, 0, 2, 1, 0},      {7, 0, 320, 2, 1, 1},
-      {8, 800, 320, 2, 1, 1},  {9, 0, 380, 2, 1, 1},    {10, 0, 480, 6, 1, 1},   {11, 750, 480, 6, 1, 1},
-      {12, 1550, 480, 6, 1, 1}, {13, 1600, 480, 6, 1, 1}, {83, 0, 1240, 6, 1, 1}, {84, 0, 2000, 2, 1, 1},
-      {85, 1000, 2000, 2, 1, 1}, {86, 0, 2060, 6, 1, 1}, {87, 0, 2400, 2, 1, 1},  {88, 600, 2400, 2, 1, 1},
-      {89, 1200, 2400, 2, 1, 1}, {90, 0, 2460, 2, 1, 1}, {91, 900, 2460, 2, 1, 1}, {92, 1400, 2460, 2, 1, 1},
-      {93, 0, 2520, 2, 1, 1},
-  }};
-  for (const auto& z : zeilen) w[z[0]] = {z[1], z[2], z[3], z[4], z[5]};
-  for (int k = 94; k <= 97; ++k) w[k] = {0, 0, 1, 1, 0};
-  w[98] = {0, 2650, 14, 1, 1};
-  w[99] = {1250, 2650, 30, 1, 1};
-  return w;
-}
-
-Werte DatenblattWerte() {
-  Werte w = Grundwerte();
-  const std::array<std::array<int, 6>, 22> zeilen{{
-      {0, 600, 0, 10, 1, 1},    {1, 300, 100, 20, 1, 1},   {2, 0, 0, 3, 1, 0},        {3, 700, 200, 1, 1, 1},
-      {4, 1500, 200, 1, 1, 1},  {5, 300, 260, 1, 1, 1},    {6, 0, 0, 1, 1, 1},        {7, 300, 320, 1, 1, 1},
-      {8, 900, 320, 1, 1, 1},   {9, 300, 380, 1, 1, 1},    {83, 0, 1300, 1, 1, 1},    {84, 750, 2000, 1, 1, 1},
-      {85, 1500, 2000, 1, 1, 1}, {86, 0, 2120, 1, 1, 1},   {87, 250, 2400, 1, 1, 1},  {88, 900, 2400, 1, 1, 1},
-      {89, 1500, 2400, 1, 1, 1}, {90, 250, 2460, 1, 1, 1}, {91, 1200, 2460, 1, 1, 1}, {92, 1500, 2460, 1, 1, 1},
-      {93, 500, 2520, 1, 1, 1}, {94, 1200, 2520, 1, 1, 1},
-  }};
-  for (const auto& z : zeilen) w[z[0]] = {z[1], z[2], z[3], z[4], z[5]};
-  for (int r = 0; r <= 10; ++r) {
-    w[10 + 4 * r] = {100, 540 + 60 * r, 1, 1, 1};
-    w[11 + 4 * r] = {750, 540 + 60 * r, 3, 1, 1};
-    w[12 + 4 * r] = {1550, 540 + 60 * r, 1, 1, 1};
-    w[13 + 4 * r] = {1600, 540 + 60 * r, 1, 1, 1};
-  }
-  for (int k = 95; k <= 97; ++k) w[k] = {0, 0, 1, 1, 0};
-  w[98] = {0, 2650, 14, 1, 1};
-  w[99] = {1250, 2650, 30, 1, 1};
-  return w;
-}
+// The three layouts of the internal sheets, as tests/daten/vorlagen.txt describes them.
+Werte TestblattWerte() { return AlsWerte(test::BeschriebeneTabelle("TSTBLATT")); }
+Werte DatenrahmenWerte() { return AlsWerte(test::BeschriebeneTabelle("DATRAHMN")); }
+Werte DatenblattWerte() { return AlsWerte(test::BeschriebeneTabelle("DATBLATT")); }
 
 // The file's lines: title, thirteen "=", then per entry its number, five values, "- - - - -".
 std::vector<std::string> DateiZeilen(const std::string& titel, const Werte& w) {
