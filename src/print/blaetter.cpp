@@ -1,6 +1,7 @@
 #include "print/blaetter.h"
 
 #include "basis/cp1252.h"
+#include "basis/version.h"
 #include "print/schriften.h"
 #include "settings/schulidentitaet.h"
 
@@ -62,7 +63,7 @@ bool DruckeTestblatt(DruckFlaeche& flaeche, const TFormatSteuerTabelle& werte, c
   DruckeEintrag(flaeche, 0, "Drucker-Testblatt", werte);
   for (int n = 1; n <= 40; ++n) DruckeEintrag(flaeche, static_cast<std::size_t>(n), TestblattZeile(n), werte);
   DruckeEintrag(flaeche, 98, DatumszeileFuer(kopf), werte);
-  DruckeEintrag(flaeche, 99, "Velmora V.1.1.", werte);
+  DruckeEintrag(flaeche, 99, ProgrammMitVersion(), werte);
   return flaeche.BeendeDokument();
 }
 
@@ -125,7 +126,7 @@ bool DruckeDatenblatt(DruckFlaeche& flaeche, const TSchuelerDatensatz& satz, con
   label(93, "(Zgn.)Ort, Datum:");
   wert(93, satz.Lies(S::Zeugnisort) + ", " + satz.Lies(S::Zeugnisdatum));
   label(98, DatumszeileFuer(kopf));
-  label(99, "Velmora V.1.0.");
+  label(99, DatenblattMitVersion());
 
   if (mitRahmen) {
     const int links = InternRandLinks - 50;

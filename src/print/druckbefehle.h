@@ -10,8 +10,10 @@ class Hauptsteuerung;
 
 class Druckbefehle {
  public:
-  Druckbefehle(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, const Uhr& uhr)
-      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), uhr_(uhr) {}
+  // `puffer`: the program's one line buffer, shared with the reports and the report-text lists.
+  Druckbefehle(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, const Uhr& uhr,
+               TZeilenpuffer& puffer)
+      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), uhr_(uhr), puffer_(puffer) {}
 
   // "&Testblatt": loads "TSTBLATT.FST" and prints the test sheet.
   void Testblatt1Click();
@@ -20,9 +22,6 @@ class Druckbefehle {
   void Datenblatt1Click();
   void DatenblattDrucken();
 
-  // The line buffer shared by the sheets, the report body and the report-text forms.
-  TZeilenpuffer& Zeilenpuffer() { return puffer_; }
-
  private:
   BlattKopf Kopf() const;
 
@@ -30,7 +29,7 @@ class Druckbefehle {
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
   const Uhr& uhr_;
-  TZeilenpuffer puffer_;
+  TZeilenpuffer& puffer_;
 };
 
 }  // namespace velmora

@@ -25,6 +25,13 @@ inline QLineEdit* PasswortFeld(QWidget* eltern) {
   return feld;
 }
 
+// A button with an object name, by which tests and the program find it whatever its caption.
+inline QPushButton* BenannterKnopf(const QString& name, const QString& text, QWidget* eltern) {
+  auto* knopf = new QPushButton(text, eltern);
+  knopf->setObjectName(name);
+  return knopf;
+}
+
 // A row of buttons at the right edge, added to the bottom of `spalte`.
 inline void KnopfZeile(QBoxLayout* spalte, std::initializer_list<QPushButton*> knoepfe) {
   auto* zeile = new QHBoxLayout;

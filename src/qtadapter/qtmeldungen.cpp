@@ -5,11 +5,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "basis/version.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
 
-QString AnwendungsTitel() { return QStringLiteral("Velmora  V.1.1."); }
+QString AnwendungsTitel() { return Q(AnwendungsTitelText()); }
 
 Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                            const std::string& titel) {

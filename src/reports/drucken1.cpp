@@ -255,8 +255,7 @@ void DruckeZeugnis(Zeugnistyp typ, const ZeugnisUmgebung& u, const TKlassenDatei
   // A job the printer refused (the surface has shown its error) ends the command: no
   // further prompt follows.
   const auto job = [&](std::uint16_t erste, std::uint16_t letzte, const TSeitenRaender& r) {
-    return DruckeZeugnisKoerper(kontext, erste, letzte, klasse, tabelle, r, schueler, z.LetzteZeile,
-                                z.HinweisZeilen, z.BemerkungZeilen, z.Zeilenbreite, z.Zeilenabstand);
+    return DruckeZeugnisKoerper(kontext, erste, letzte, klasse, tabelle, r, schueler, z);
   };
   const std::int16_t art = u.druck.Druckart;
   if (art != 1 && art != 2) return;

@@ -33,15 +33,7 @@ void LadeZeugnisTabelle(TFormatSteuerTabelle& tabelle, const std::string& datein
 // The margins of the report's form pages from the print settings; the other pairs are 0.
 TSeitenRaender ZeugnisRaender(Zeugnistyp typ, const TDruckEinstellungen& druck);
 
-// The five counts handed to the report body.
-struct ZeugnisZaehler {
-  int LetzteZeile;
-  int HinweisZeilen;
-  int BemerkungZeilen;
-  int Zeilenbreite;
-  int Zeilenabstand;
-  bool operator==(const ZeugnisZaehler&) const = default;
-};
+// The five counts a report hands to the report body.
 ZeugnisZaehler ZeugnisZaehlerFuer(Zeugnistyp typ, std::int16_t verlag);
 
 // Everything a layout routine reads besides the class and the student.

@@ -200,8 +200,7 @@ std::string ZeugnisOrtDatum(const TSchuelerDatensatz& satz) {
 
 bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeite, std::uint16_t letzteSeite,
                           const TKlassenDatei& klasse, const TFormatSteuerTabelle& tabelle,
-                          const TSeitenRaender& raender, std::size_t schueler, int letzteZeile, int hinweisZeilen,
-                          int bemerkungZeilen, int zeilenbreite, int zeilenabstand) {
+                          const TSeitenRaender& raender, std::size_t schueler, const ZeugnisZaehler& zaehler) {
   if (schueler >= klasse.Schueler.size()) return false;
   const TSchuelerDatensatz& s = klasse.Schueler[schueler];
   DruckFlaeche& f = kontext.flaeche;
@@ -216,7 +215,7 @@ bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeit
   const std::string hinweise = s.Lies(S::Hinweise).substr(0, 999);
   const std::string bemerkungen = s.Lies(S::Bemerkungen).substr(0, 399);
   const auto anzahl = [](int n) { return static_cast<std::size_t>(std::max(n, 1)); };
-  const auto breite = static_cast<std::size_t>(std::max(zeilenbreite, 1));
+  const auto breite = static_cast<std::size_t>(std::max(zaehler.Zeilenbreite, 1));
   const std::string strich = BewertungInWorten("-", inWorten, verlag);
 
   if (!f.BeginneDokument(T("Zeugnis"))) return false;
@@ -247,8 +246,8 @@ bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeit
     text(91, s.Lies(S::SchuljahrVon));
     text(92, s.Lies(S::SchuljahrBis));
 
-    UmbrecheText(hinweise, anzahl(hinweisZeilen), breite, kontext.puffer);
-    DruckeSeitenZeilen(f, anzahl(hinweisZeilen), zeilenabstand, kontext.puffer, raender, p, tabelle[83]);
+    UmbrecheText(hinweise, anzahl(zaehler.HinweisZeilen), breite, kontext.puffer);
+    DruckeSeitenZeilen(f, anzahl(zaehler.HinweisZeilen), zaehler.Zeilenabstand, kontext.puffer, raender, p, tabelle[83]);
 
     text(84, s.Lies(S::VersaeumteStunden));
     text(85, s.Lies(S::Entschuldigt));
@@ -256,7 +255,7 @@ bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeit
 
     // Subject rows: r counts printed rows, i the subjects of the record.
     std::size_t r = 0, i = 0;
-    const auto zeilen = static_cast<std::size_t>(std::max(letzteZeile, -1) + 1);
+    const auto zeilen = static_cast<std::size_t>(std::max(zaehler.LetzteZeile, -1) + 1);
     while (r < zeilen && i < S::FachzeilenAnzahl) {
       const std::string fach = s.LiesFach(i, TFachZeile::Fach);
       const std::string lernfeld = s.LiesFach(i, TFachZeile::FachZusatz);
@@ -295,8 +294,8 @@ bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeit
       ++i;
     }
 
-    UmbrecheText(bemerkungen, anzahl(bemerkungZeilen), breite, kontext.puffer);
-    DruckeSeitenZeilen(f, anzahl(bemerkungZeilen), zeilenabstand, kontext.puffer, raender, p, tabelle[86]);
+    UmbrecheText(bemerkungen, anzahl(zaehler.BemerkungZeilen), breite, kontext.puffer);
+    DruckeSeitenZeilen(f, anzahl(zaehler.BemerkungZeilen), zaehler.Zeilenabstand, kontext.puffer, raender, p, tabelle[86]);
 
     text(88, s.Lies(S::Einschulungsdatum));
     text(89, s.Lies(S::Ausschulungsdatum));

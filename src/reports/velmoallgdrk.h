@@ -102,7 +102,18 @@ std::string ZeugnisName(const TSchuelerDatensatz& satz);
 // to 37.
 std::string ZeugnisOrtDatum(const TSchuelerDatensatz& satz);
 
-// What the report body needs besides its eleven arguments.
+// The five counts of a report for the report body.
+struct ZeugnisZaehler {
+  int LetzteZeile;      // number of the last printed subject row (rows 0..LetzteZeile)
+  int HinweisZeilen;    // lines of the wrapped Hinweise
+  int BemerkungZeilen;  // lines of the wrapped Bemerkungen
+  int Zeilenbreite;     // characters per wrapped line
+  int Zeilenabstand;    // distance of the wrapped lines in 1/10 mm
+  bool operator==(const ZeugnisZaehler&) const = default;
+};
+
+// What the report body needs besides the pages, the class, the table, the margins, the
+// student and the counts.
 struct ZeugnisKontext {
   DruckFlaeche& flaeche;
   const TDruckEinstellungen& druck;  // AlleInWorten, MitEinstellecke
@@ -116,7 +127,6 @@ struct ZeugnisKontext {
 // student index outside the class or a job the printer refused; true otherwise.
 bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeite, std::uint16_t letzteSeite,
                           const TKlassenDatei& klasse, const TFormatSteuerTabelle& tabelle,
-                          const TSeitenRaender& raender, std::size_t schueler, int letzteZeile, int hinweisZeilen,
-                          int bemerkungZeilen, int zeilenbreite, int zeilenabstand);
+                          const TSeitenRaender& raender, std::size_t schueler, const ZeugnisZaehler& zaehler);
 
 }  // namespace velmora

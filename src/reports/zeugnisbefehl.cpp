@@ -2,7 +2,7 @@
 
 #include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
-#include "basis/eafehler.h"
+#include "basis/fehlerbox.h"
 
 namespace velmora {
 
@@ -75,11 +75,7 @@ void Zeugnisbefehl::Zeugnis1Click() {
 
   const ZeugnisUmgebung u{flaeche_, meldungen_, abfrage_, druck, haupt_.Einstellungen().Satz().Verlag,
                           haupt_.ZeugnisnameBeimStart(), puffer_};
-  try {
-    DruckeZeugnis(*e.typ, u, *z.Klasse, index);
-  } catch (const EAFehler& fehler) {
-    meldungen_.Fehler(EAFehlerText(fehler.Nummer()));
-  }
+  MitFehlerbox(meldungen_, [&] { DruckeZeugnis(*e.typ, u, *z.Klasse, index); });
 }
 
 void Zeugnisbefehl::Zeugnis2Click(bool druckdialogBestaetigt) {

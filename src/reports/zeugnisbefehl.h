@@ -33,8 +33,9 @@ ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugni
 
 class Zeugnisbefehl {
  public:
-  Zeugnisbefehl(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, FormularSeitenAbfrage& abfrage)
-      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), abfrage_(abfrage) {}
+  Zeugnisbefehl(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, FormularSeitenAbfrage& abfrage,
+                TZeilenpuffer& puffer)
+      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), abfrage_(abfrage), puffer_(puffer) {}
 
   // "&Zeugnis", the button "Zeugnis drucken" and the tool-bar button: the report of the
   // current student as last stored (edits not yet taken over are not seen). A file error
@@ -44,14 +45,12 @@ class Zeugnisbefehl {
   // confirmed the dialog, the same as Zeugnis1Click.
   void Zeugnis2Click(bool druckdialogBestaetigt);
 
-  TZeilenpuffer& Zeilenpuffer() { return puffer_; }
-
  private:
   Hauptsteuerung& haupt_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
   FormularSeitenAbfrage& abfrage_;
-  TZeilenpuffer puffer_;
+  TZeilenpuffer& puffer_;
 };
 
 }  // namespace velmora

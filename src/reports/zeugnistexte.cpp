@@ -73,7 +73,7 @@ bool DruckeZeugnistexte(DruckFlaeche& flaeche, const TKlassenDatei& klasse, std:
 
   const auto frei = [&](std::size_t i) { return i >= TKlassenDatei::Schuelerzahl || klasse.Schueler[i].IstFrei(); };
   const auto fusszeile = [&] {
-    DruckeSeitenEintrag(flaeche, kZeugnistextFusszeile, tabelle[kTextFuss], kSeite, raender);
+    DruckeSeitenEintrag(flaeche, ZeugnistextFusszeile(), tabelle[kTextFuss], kSeite, raender);
   };
 
   int j = 1;  // the student's place on the current page

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "basis/meldungen.h"
+#include "basis/version.h"
 #include "classdata/schuelerdatensatz.h"
 #include "print/druckflaeche.h"
 #include "print/formatsteuertabelle.h"
@@ -55,7 +56,8 @@ bool HatZeugnistext(const TSchuelerDatensatz& satz);
 // The texts of a list.
 std::string ZeugnistextUeberschrift(bool mitTexten);
 std::string ZeugnistextNamenszeile(const TSchuelerDatensatz& satz);  // "Vornamen Name, Klasse"
-inline constexpr const char* kZeugnistextFusszeile = "Velmora V.1.1.";
+// The footer names the program with its version.
+inline std::string ZeugnistextFusszeile() { return ProgrammMitVersion(); }
 
 // One print job: from slot `ersterSchueler` on, up to the first free slot or the end of
 // the class, each student as a block; a heading on top of every page that receives a
@@ -72,8 +74,8 @@ bool DruckeZeugnistexte(DruckFlaeche& flaeche, const TKlassenDatei& klasse, std:
 // Cancel and prints only on OK, starting at the current student of the main window.
 class Zeugnistextbefehle {
  public:
-  Zeugnistextbefehle(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen)
-      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen) {}
+  Zeugnistextbefehle(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, TZeilenpuffer& puffer)
+      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), puffer_(puffer) {}
 
   // "Klassen-Zeugnistexte (Hinweise ...)": names with their texts.
   void KlassenZeugnistexte1Click();
@@ -93,7 +95,7 @@ class Zeugnistextbefehle {
   Hauptsteuerung& haupt_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
-  TZeilenpuffer puffer_;
+  TZeilenpuffer& puffer_;
 };
 
 }  // namespace velmora

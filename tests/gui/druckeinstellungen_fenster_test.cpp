@@ -27,11 +27,7 @@ class DruckeinstellungenFenster : public ArbeitsverzeichnisTest {
     fenster_.reset();
     ArbeitsverzeichnisTest::TearDown();
   }
-  QPushButton* Knopf(const char* text) {
-    for (auto* k : fenster_->findChildren<QPushButton*>())
-      if (k->text() == U(text)) return k;
-    return nullptr;
-  }
+  QPushButton* Knopf(const char* name) { return fenster_->findChild<QPushButton*>(QString::fromLatin1(name)); }
   QCheckBox* Box(const char* name) { return fenster_->findChild<QCheckBox*>(QString::fromLatin1(name)); }
   QRadioButton* Gewaehlt() {
     for (auto* r : fenster_->findChildren<QRadioButton*>())
@@ -64,7 +60,7 @@ TEST_F(DruckeinstellungenFenster, abgelehntesFeldMeldetSichUndDieEinstellungenWe
   fenster_->Rand(5).setText(U("12 cm"));
   fenster_->Rand(6).setText(U("  -25"));
   Box("AlleInWorten")->setChecked(true);
-  Knopf("Einstellungen übernehmen")->click();
+  Knopf("Uebernehmen")->click();
   ASSERT_EQ(meldungen_.protokoll.size(), 1u);
   EXPECT_EQ(meldungen_.protokoll[0].titel, "Eingabefehler");
   EXPECT_EQ(meldungen_.protokoll[0].text, RandEingabefehlerText());
@@ -80,7 +76,7 @@ TEST_F(DruckeinstellungenFenster, abgelehntesFeldMeldetSichUndDieEinstellungenWe
   fenster_->show();
   EXPECT_EQ(fenster_->Rand(5).text(), U("0"));
   EXPECT_EQ(fenster_->Rand(6).text(), U("-25"));
-  Knopf("Standard wiederherstellen")->click();
+  Knopf("Standard")->click();
   EXPECT_EQ(fenster_->Rand(6).text(), U("150"));
   Knopf("Abbrechen")->click();
   EXPECT_EQ(fenster_->result(), QDialog::Rejected);

@@ -94,36 +94,65 @@ TEST_F(HauptfensterTest, StartZeigtLeereKlasseAufDerSeiteBewertungen) {
 }
 
 TEST_F(HauptfensterTest, MenueHatAlleEintraegeMitIhrenBeschriftungen) {
-  const std::vector<std::pair<const char*, std::vector<const char*>>> erwartet = {
-      {"&Datei", {"&Neu...", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "D&rucken",
-                  "Drucker &einrichten...", "&Beenden"}},
-      {"D&rucken", {"Zeugnisse", "Datenblätter", "Empfangsbekenntnisse"}},
-      {"&Bearbeiten", {"&Rückgängig", "Schüler-Datensatz &Ausschneiden", "Schüler-Datensatz &Kopieren",
-                       "Schüler-Datensatz &Einfügen", "Neue Fächerliste zuordnen und Bew. löschen"}},
-      {"&Prüfen", {"&Daten für`s Zeugnis"}},
-      {"&Tools", {"Sortieren nach Namen", "Sortieren nach Nummern", "&Import der Personendaten",
-                  "Import von Bewertungen", "&Export der Personendaten", "&Druckerdaten anzeigen"}},
-      {"&Einstellungen", {"&Programmeinstellungen", "&Druckeinstellungen", "Fächerliste der &Klasse",
-                          "Fächerliste der &Schule"}},
-      {"&Hilfe", {"Kurzbeschreibung", "&Inhalt", "&Themenbezogene Hilfe...", "&Hilfe verwenden", "I&nfo..."}},
+  // Per menu (by object name) its title and its entries (object name, caption) in order.
+  struct Menue {
+    const char* name;
+    const char* titel;
+    std::vector<std::pair<const char*, const char*>> eintraege;
   };
-  for (const auto& [menue, eintraege] : erwartet) {
-    for (const char* eintrag : eintraege) {
-      bool gefunden = false;
-      for (QMenu* m : fenster_->findChildren<QMenu*>()) {
-        if (m->title() != U(menue)) continue;
-        for (QAction* a : m->actions()) gefunden = gefunden || a->text() == U(eintrag);
-      }
-      EXPECT_TRUE(gefunden) << menue << " / " << eintrag;
+  const std::vector<Menue> erwartet = {
+      {"MenueDatei", "&Datei",
+       {{"Neu1", "&Neu..."}, {"Oeffnen1", "Ö&ffnen..."}, {"Speichern1", "&Speichern"},
+        {"SpeichernUnter1", "Speichern &unter..."}, {"DruckerEinrichten1", "Drucker &einrichten..."},
+        {"Beenden1", "&Beenden"}}},
+      {"MenueDateiDrucken", "D&rucken",
+       {{"Zeugnis2", "Zeugnisse"}, {"Datenblatt2", "Datenblätter"}, {"Empfangsbekenntnis2", "Empfangsbekenntnisse"}}},
+      {"MenueBearbeiten", "&Bearbeiten",
+       {{"Rueckgaengig1", "&Rückgängig"}, {"Ausschneiden1", "Schüler-Datensatz &Ausschneiden"},
+        {"Kopieren1", "Schüler-Datensatz &Kopieren"}, {"Einfuegen1", "Schüler-Datensatz &Einfügen"},
+        {"NeueFaecherliste1", "Neue Fächerliste zuordnen und Bew. löschen"}}},
+      {"MenuePruefen", "&Prüfen", {{"DatenfrsZeugnis1", "&Daten für`s Zeugnis"}}},
+      {"MenueDrucken", "D&rucken",
+       {{"Datenblatt1", "Schüler-&Datenblatt"}, {"Namensliste1", "Klassen-&Namensliste"},
+        {"Sammelformular1", "Sammelformular Klassen-Zeugnistexte"},
+        {"KlassenZeugnistexte1", "Klassen-Zeugnistexte (Hinweise ...)"},
+        {"AusgefuellteZeugnistexte1", "ausgefüllte Klassen-Zeugnistexte (Hinw. ...)"},
+        {"Zensurenuebersicht1", "Klassen-&Zensurenübersicht"}, {"Testblatt1", "&Testblatt"}, {"Zeugnis1", "&Zeugnis"},
+        {"Empfangsbekenntnis1", "&Empfangsbekenntnis"}}},
+      {"MenueTools", "&Tools",
+       {{"SortierenNamen1", "Sortieren nach Namen"}, {"SortierenNummern1", "Sortieren nach Nummern"},
+        {"PersonenImport1", "&Import der Personendaten"}, {"BewertungsImport1", "Import von Bewertungen"},
+        {"PersonenExport1", "&Export der Personendaten"}, {"Druckerdaten1", "&Druckerdaten anzeigen"}}},
+      {"MenueEinstellungen", "&Einstellungen",
+       {{"Programmeinstellungen1", "&Programmeinstellungen"}, {"Druckeinstellungen1", "&Druckeinstellungen"},
+        {"FaecherlisteKlasse1", "Fächerliste der &Klasse"}, {"FaecherlisteSchule1", "Fächerliste der &Schule"}}},
+      {"MenueHilfe", "&Hilfe",
+       {{"Kurzbeschreibung1", "Kurzbeschreibung"}, {"Inhalt1", "&Inhalt"},
+        {"ThemenHilfe1", "&Themenbezogene Hilfe..."}, {"HilfeVerwenden1", "&Hilfe verwenden"}, {"Info1", "I&nfo..."}}},
+  };
+  for (const Menue& m : erwartet) {
+    QMenu* menue = fenster_->findChild<QMenu*>(QString::fromLatin1(m.name));
+    ASSERT_NE(menue, nullptr) << m.name;
+    EXPECT_EQ(menue->title(), U(m.titel)) << m.name;
+    QStringList namen;
+    for (QAction* a : menue->actions()) {
+      if (!a->isSeparator() && !a->menu()) namen << a->objectName();
     }
+    QStringList soll;
+    for (const auto& [name, text] : m.eintraege) {
+      soll << QString::fromLatin1(name);
+      QAction* a = fenster_->Aktion(QString::fromLatin1(name));
+      ASSERT_NE(a, nullptr) << name;
+      EXPECT_EQ(a->text(), U(text)) << name;
+    }
+    // The menus may hold further entries of the program's own, after these in their order.
+    QStringList gefunden;
+    for (const QString& n : namen) {
+      if (soll.contains(n)) gefunden << n;
+    }
+    EXPECT_EQ(gefunden, soll) << m.name;
   }
-  // The printing menu of the menu bar itself.
-  for (const char* eintrag : {"Schüler-&Datenblatt", "Klassen-&Namensliste", "Sammelformular Klassen-Zeugnistexte",
-                              "Klassen-Zeugnistexte (Hinweise ...)", "ausgefüllte Klassen-Zeugnistexte (Hinw. ...)",
-                              "Klassen-&Zensurenübersicht", "&Testblatt", "&Zeugnis", "&Empfangsbekenntnis"}) {
-    EXPECT_NE(fenster_->Aktion(U("D&rucken"), U(eintrag)), nullptr) << eintrag;
-  }
-  QToolBar* leiste = fenster_->findChild<QToolBar*>();
+  QToolBar* leiste = fenster_->findChild<QToolBar*>(QStringLiteral("Werkzeugleiste"));
   ASSERT_NE(leiste, nullptr);
   QStringList tipps;
   for (QAction* a : leiste->actions()) {
@@ -136,14 +165,13 @@ TEST_F(HauptfensterTest, MenueHatAlleEintraegeMitIhrenBeschriftungen) {
 }
 
 TEST_F(HauptfensterTest, NichtVerfuegbareEintraegeZeigenIhreMeldung) {
-  for (auto [menue, eintrag] : {std::pair{"&Tools", "Sortieren nach Namen"}, std::pair{"&Tools", "Sortieren nach Nummern"},
-                                std::pair{"&Tools", "&Export der Personendaten"}, std::pair{"&Bearbeiten", "&Rückgängig"},
-                                std::pair{"D&rucken", "&Empfangsbekenntnis"}}) {
+  for (const char* name :
+       {"SortierenNamen1", "SortierenNummern1", "PersonenExport1", "Rueckgaengig1", "Empfangsbekenntnis1"}) {
     meldungen_.protokoll.clear();
-    QAction* a = fenster_->Aktion(U(menue), U(eintrag));
-    ASSERT_NE(a, nullptr) << eintrag;
+    QAction* a = fenster_->Aktion(QString::fromLatin1(name));
+    ASSERT_NE(a, nullptr) << name;
     a->trigger();
-    ASSERT_EQ(meldungen_.protokoll.size(), 1u) << eintrag;
+    ASSERT_EQ(meldungen_.protokoll.size(), 1u) << name;
     EXPECT_EQ(meldungen_.protokoll[0].art, MeldungsArt::Schlicht);
     EXPECT_EQ(meldungen_.protokoll[0].text, T("Die gewünschte Funktion ist in dieser Version noch nicht verfügbar!"));
   }
@@ -247,8 +275,8 @@ TEST_F(HauptfensterTest, UnberuehrteFelderBleibenBeimSpeichernByteFuerByte) {
 
   // Every tab shown, another student and back: each stores the editor.
   for (int seite = 0; seite < fenster_->Editor().count(); ++seite) fenster_->Editor().setCurrentIndex(seite);
-  fenster_->Knopf(U(">"))->click();
-  fenster_->Knopf(U("<"))->click();
+  fenster_->Knopf(QStringLiteral("NaechsterSchueler"))->click();
+  fenster_->Knopf(QStringLiteral("VorigerSchueler"))->click();
   EXPECT_FALSE(Zustand().DatenGeaendert);
   QTimer::singleShot(0, [this] { fenster_->Fortschritt().close(); });
   fenster_->Steuerung().Speichern();
@@ -263,16 +291,16 @@ TEST_F(HauptfensterTest, UnberuehrteFelderBleibenBeimSpeichernByteFuerByte) {
 
 TEST_F(HauptfensterTest, ReiterwechselUndNavigation) {
   fenster_->Editor().setCurrentIndex(TEditorSeiten::Zeugnisdaten);
-  fenster_->Knopf(U("> |"))->click();
+  fenster_->Knopf(QStringLiteral("LetzterSchueler"))->click();
   EXPECT_EQ(Zustand().AktuellerSchueler, 34);
   EXPECT_EQ(fenster_->Liste().currentRow(), 34);
-  fenster_->Knopf(U(">"))->click();
+  fenster_->Knopf(QStringLiteral("NaechsterSchueler"))->click();
   EXPECT_EQ(Zustand().AktuellerSchueler, 34);
-  fenster_->Knopf(U("<"))->click();
+  fenster_->Knopf(QStringLiteral("VorigerSchueler"))->click();
   EXPECT_EQ(Zustand().AktuellerSchueler, 33);
-  fenster_->Knopf(U("| <"))->click();
+  fenster_->Knopf(QStringLiteral("ErsterSchueler"))->click();
   EXPECT_EQ(Zustand().AktuellerSchueler, 0);
-  fenster_->Knopf(U("<"))->click();
+  fenster_->Knopf(QStringLiteral("VorigerSchueler"))->click();
   EXPECT_EQ(Zustand().AktuellerSchueler, 0);
   EXPECT_FALSE(Zustand().DatenGeaendert);
 }
@@ -282,7 +310,7 @@ TEST_F(HauptfensterTest, RadiogruppeAnredeZaehltAlsAenderung) {
   for (QRadioButton* r : fenster_->Editor().findChildren<QRadioButton*>()) {
     if (r->text() == U("Frau")) r->click();
   }
-  fenster_->Knopf(U("aktuelle Daten übernehmen"))->click();
+  fenster_->Knopf(QStringLiteral("DatenUebernehmen"))->click();
   EXPECT_EQ(Zustand().Klasse->Schueler[0].Anrede(), 2);
   EXPECT_TRUE(Zustand().DatenGeaendert);
 }
@@ -290,9 +318,9 @@ TEST_F(HauptfensterTest, RadiogruppeAnredeZaehltAlsAenderung) {
 TEST_F(HauptfensterTest, ZeugnisknopfUndMenueVerweigernOhneZeugnistyp) {
   for (int weg = 0; weg < 3; ++weg) {
     meldungen_.protokoll.clear();
-    if (weg == 0) fenster_->Knopf(U("Zeugnis drucken"))->click();
-    if (weg == 1) fenster_->Aktion(U("D&rucken"), U("&Zeugnis"))->trigger();
-    if (weg == 2) fenster_->Aktion(U("Werkzeugleiste"), U("Zeugnis drucken"))->trigger();
+    if (weg == 0) fenster_->Knopf(QStringLiteral("Button4"))->click();
+    if (weg == 1) fenster_->Aktion(QStringLiteral("Zeugnis1"))->trigger();
+    if (weg == 2) fenster_->Aktion(QStringLiteral("SpeedButton11"))->trigger();
     ASSERT_EQ(meldungen_.protokoll.size(), 1u) << weg;
     EXPECT_EQ(meldungen_.protokoll[0].art, MeldungsArt::Fehler);
     EXPECT_EQ(meldungen_.protokoll[0].text, T("Kein Zeugnisdruck möglich, da kein Zeugnistyp ausgewählt wurde!"));
@@ -307,18 +335,17 @@ TEST_F(HauptfensterTest, ZeugnisEintraegeMitIhrenHinweisenUndBestaetigungen) {
     const char* frage;  // nullptr: the entry asks nothing first
   };
   const Fall faelle[] = {
-      {"&Zeugnis", "Drucken eines Zeugnisses", nullptr},
-      {"Klassen-Zeugnistexte (Hinweise ...)", "Drucken der Zeugnistexte der Klasse",
-       "Druck aller Zeugnistexte\r(Hinweise zum ...)"},
-      {"Sammelformular Klassen-Zeugnistexte", "Drucken eines Formulares für die Erfassung von Zeugnistexten",
+      {"Zeugnis1", "Drucken eines Zeugnisses", nullptr},
+      {"KlassenZeugnistexte1", "Drucken der Zeugnistexte der Klasse", "Druck aller Zeugnistexte\r(Hinweise zum ...)"},
+      {"Sammelformular1", "Drucken eines Formulares für die Erfassung von Zeugnistexten",
        "Druck eines Sammelformulars\rfür die Zeugnistexte"},
-      {"ausgefüllte Klassen-Zeugnistexte (Hinw. ...)", "", "Druck der ausgefüllten Zeugnistexte\r(Hinweise zum ...)"},
+      {"AusgefuellteZeugnistexte1", "", "Druck der ausgefüllten Zeugnistexte\r(Hinweise zum ...)"},
   };
   for (const Fall& f : faelle) {
-    QAction* a = fenster_->Aktion(U("D&rucken"), U(f.eintrag));
+    QAction* a = fenster_->Aktion(QString::fromLatin1(f.eintrag));
     ASSERT_NE(a, nullptr) << f.eintrag;
     fenster_->Statusfeld(0).setText(U("vorher"));
-    a->hover();
+    a->showStatusText(fenster_.get());  // as the menu does when the pointer is on the entry
     EXPECT_EQ(fenster_->Statusfeld(0).text(), U(f.hinweis)) << f.eintrag;
     if (!f.frage) continue;
     meldungen_.protokoll.clear();
@@ -339,7 +366,7 @@ TEST_F(HauptfensterTest, DatenpruefungZeigtErstDenHinweis) {
       if (w->windowTitle() == U("Datenprüfung für Zeugnis") && w->isVisible()) w->close();
     }
   });
-  fenster_->Knopf(U("Daten (für Zeugnis) prüfen"))->click();
+  fenster_->Knopf(QStringLiteral("Button1"))->click();
   ASSERT_GE(meldungen_.protokoll.size(), 1u);
   EXPECT_EQ(meldungen_.protokoll[0].art, MeldungsArt::Schlicht);
   EXPECT_EQ(meldungen_.protokoll[0].text, T("Diese Funktion ist in der Testphase!"));
@@ -376,15 +403,24 @@ TEST_F(HauptfensterTest, EndeMitAenderungUndAbgebrochenemSpeichernSichertTrotzde
 }
 
 TEST_F(HauptfensterTest, LangerHinweisGehtInDasErsteStatusfeld) {
-  QAction* a = fenster_->Aktion(U("&Tools"), U("&Import der Personendaten"));
+  QAction* a = fenster_->Aktion(QStringLiteral("PersonenImport1"));
   ASSERT_NE(a, nullptr);
-  a->hover();
+  a->showStatusText(fenster_.get());
   EXPECT_EQ(fenster_->Statusfeld(0).text(), U("Import von Personendaten aus TXT-Datei"));
-  QAction* neu = fenster_->Aktion(U("Werkzeugleiste"), U("Neu"));
+  // The tool-bar hints end in "|": a tooltip only, panel 1 is emptied.
+  QAction* neu = fenster_->Aktion(QStringLiteral("SpeedButton1"));
   ASSERT_NE(neu, nullptr);
-  neu->hover();
+  neu->showStatusText(fenster_.get());
   EXPECT_EQ(fenster_->Statusfeld(0).text(), QString());
   EXPECT_EQ(neu->toolTip(), U("Neu"));
+  // A button's long hint comes when the pointer enters it and goes when it leaves.
+  QPushButton* knopf = fenster_->Knopf(QStringLiteral("Button4"));
+  ASSERT_NE(knopf, nullptr);
+  QEvent betreten(QEvent::Enter), verlassen(QEvent::Leave);
+  QApplication::sendEvent(knopf, &betreten);
+  EXPECT_EQ(fenster_->Statusfeld(0).text(), U("das Zeugnis des Schülers drucken"));
+  QApplication::sendEvent(knopf, &verlassen);
+  EXPECT_EQ(fenster_->Statusfeld(0).text(), QString());
 }
 
 }  // namespace

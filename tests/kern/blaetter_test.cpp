@@ -154,7 +154,8 @@ class Blattbefehle : public test::SteuerungsTest {
   }
   AufzeichnendeFlaeche flaeche;
   test::FesteUhr uhr;
-  Druckbefehle befehle{steuerung, flaeche, meldungen, uhr};
+  TZeilenpuffer puffer;
+  Druckbefehle befehle{steuerung, flaeche, meldungen, uhr, puffer};
 };
 
 TEST_F(Blattbefehle, AbgebrochenesDatenblattDrucktNichtsUndLegtKeineTabelleAn) {

@@ -52,7 +52,8 @@ class Zeugnisdruck : public test::SteuerungsTest {
 
   AufzeichnendeFlaeche flaeche;
   test::SkriptSeitenAbfrage abfrage;
-  Zeugnisbefehl befehl{steuerung, flaeche, meldungen, abfrage};
+  TZeilenpuffer puffer;
+  Zeugnisbefehl befehl{steuerung, flaeche, meldungen, abfrage, puffer};
 };
 
 TEST_F(Zeugnisdruck, HalbjahreszeugnisEndeZuEnde) {

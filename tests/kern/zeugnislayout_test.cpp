@@ -633,7 +633,7 @@ TEST_F(Zeugnislayout, KoerperLeereSeiteNurMitEinstelleckeUndUnsinnigeZaehler) {
   TSeitenRaender r{};
   r[0] = {200, 300};
   const ZeugnisKontext k{flaeche, druck, 0, "Schule", puffer};
-  ASSERT_TRUE(DruckeZeugnisKoerper(k, 1, 1, klasse, leer, r, 3, 11, 12, 3, 74, 85));
+  ASSERT_TRUE(DruckeZeugnisKoerper(k, 1, 1, klasse, leer, r, 3, {11, 12, 3, 74, 85}));
   const int x = 200 - kRandX, y = -(300 - kRandY);
   const auto linien = flaeche.Nur(AufzeichnendeFlaeche::Art::LinieZu);
   ASSERT_EQ(linien.size(), 2u);
@@ -644,12 +644,12 @@ TEST_F(Zeugnislayout, KoerperLeereSeiteNurMitEinstelleckeUndUnsinnigeZaehler) {
   flaeche.aufrufe.clear();
   TFormatSteuerTabelle alles{};
   for (auto& e : alles) e = {10, 10, 1, 1, 1};
-  EXPECT_TRUE(DruckeZeugnisKoerper(k, 0, 65535, klasse, alles, r, 3, 1000, -5, 5000, -3, -85));
+  EXPECT_TRUE(DruckeZeugnisKoerper(k, 0, 65535, klasse, alles, r, 3, {1000, -5, 5000, -3, -85}));
   EXPECT_EQ(Auftraege(), 1u);
-  EXPECT_FALSE(DruckeZeugnisKoerper(k, 1, 1, klasse, alles, r, 99, 11, 12, 3, 74, 85));
+  EXPECT_FALSE(DruckeZeugnisKoerper(k, 1, 1, klasse, alles, r, 99, {11, 12, 3, 74, 85}));
   flaeche.dokumentAblehnen = true;
   flaeche.aufrufe.clear();
-  EXPECT_FALSE(DruckeZeugnisKoerper(k, 1, 1, klasse, alles, r, 3, 11, 12, 3, 74, 85));
+  EXPECT_FALSE(DruckeZeugnisKoerper(k, 1, 1, klasse, alles, r, 3, {11, 12, 3, 74, 85}));
   EXPECT_TRUE(flaeche.Texte().empty());
 }
 

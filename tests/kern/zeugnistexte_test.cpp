@@ -331,7 +331,8 @@ class Zeugnistextbefehl : public test::SteuerungsTest {
     return n;
   }
   AufzeichnendeFlaeche flaeche;
-  Zeugnistextbefehle befehle{steuerung, flaeche, meldungen};
+  TZeilenpuffer puffer;
+  Zeugnistextbefehle befehle{steuerung, flaeche, meldungen, puffer};
 };
 
 TEST_F(Zeugnistextbefehl, AbbrechenDrucktNichts) {

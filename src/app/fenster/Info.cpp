@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "basis/version.h"
+#include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -12,7 +14,7 @@ TProgInfoForm::TProgInfoForm(QWidget* eltern) : QDialog(eltern) {
   setWindowTitle(U("Programm-Informationen"));
   setModal(false);
   auto* spalte = new QVBoxLayout(this);
-  auto* name = new QLabel(U("Velmora V.1.1."), this);
+  auto* name = new QLabel(Q(ProgrammMitVersion()), this);
   QFont schrift = name->font();
   schrift.setPointSize(schrift.pointSize() + 6);
   schrift.setBold(true);
@@ -22,7 +24,7 @@ TProgInfoForm::TProgInfoForm(QWidget* eltern) : QDialog(eltern) {
   auto* zeile = new QLabel(U("Zeugnisse und Schülerdaten für die Berufsschule"), this);
   zeile->setAlignment(Qt::AlignCenter);
   spalte->addWidget(zeile);
-  auto* ok = new QPushButton(U("OK"), this);
+  auto* ok = BenannterKnopf(QStringLiteral("Ok"), U("OK"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   spalte->addWidget(ok, 0, Qt::AlignCenter);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QVBoxLayout>
 
 #include "app/fenster/Info.h"
@@ -30,6 +31,7 @@
 #include "subjects/fenster/klasfali.h"
 #include "subjects/fenster/schufali.h"
 #include "basis/cp1252.h"
+#include "basis/version.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -40,11 +42,11 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
       dialoge_(dialoge),
       druckflaeche_(meldungen_),
       steuerung_(*this, meldungen_, dialoge, passwortDialoge_, passwortDialoge_),
-      druckbefehle_(steuerung_, druckflaeche_, meldungen_, uhr_),
+      druckbefehle_(steuerung_, druckflaeche_, meldungen_, uhr_, zeilenpuffer_),
       seitenAbfrage_(meldungen_),
-      zeugnis_(steuerung_, druckflaeche_, meldungen_, seitenAbfrage_),
-      zeugnistexte_(steuerung_, druckflaeche_, meldungen_) {
-  setWindowTitle(QStringLiteral("Velmora") + QString(10, QLatin1Char(' ')) + QStringLiteral("V.1.1. "));
+      zeugnis_(steuerung_, druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_),
+      zeugnistexte_(steuerung_, druckflaeche_, meldungen_, zeilenpuffer_) {
+  setWindowTitle(Q(Hauptfensterkopf()));
   BaueMenue();
   BaueWerkzeugleiste();
   BaueFlaeche();
@@ -82,10 +84,10 @@ void TMainForm::BaueFlaeche() {
   liste_->setMinimumWidth(230);
   links->addWidget(liste_, 1);
   auto* navigation = new QHBoxLayout;
-  QPushButton* erster = NeuerKnopf(U("| <"), U("zum ersten Schüler"));
-  QPushButton* voriger = NeuerKnopf(U("<"), U("zum vorigen Schüler"));
-  QPushButton* naechster = NeuerKnopf(U(">"), U("zum nächsten Schüler"));
-  QPushButton* letzter = NeuerKnopf(U("> |"), U("zum letzten Schüler"));
+  QPushButton* erster = NeuerKnopf(QStringLiteral("ErsterSchueler"), U("| <"), U("zum ersten Schüler"));
+  QPushButton* voriger = NeuerKnopf(QStringLiteral("VorigerSchueler"), U("<"), U("zum vorigen Schüler"));
+  QPushButton* naechster = NeuerKnopf(QStringLiteral("NaechsterSchueler"), U(">"), U("zum nächsten Schüler"));
+  QPushButton* letzter = NeuerKnopf(QStringLiteral("LetzterSchueler"), U("> |"), U("zum letzten Schüler"));
   for (QPushButton* k : {erster, voriger, naechster, letzter}) navigation->addWidget(k);
   links->addLayout(navigation);
   zeile->addLayout(links);
@@ -95,14 +97,14 @@ void TMainForm::BaueFlaeche() {
 
   auto* arbeit = new QGroupBox(U("Arbeits-Funktionen"), mitte);
   auto* rechts = new QVBoxLayout(arbeit);
-  QPushButton* bewLoeschen = NeuerKnopf(U("Bewertungen löschen"), U("alle Bewertungen des Schülers löschen"));
+  QPushButton* bewLoeschen = NeuerKnopf(QStringLiteral("BewertungenLoeschen"), U("Bewertungen löschen"), U("alle Bewertungen des Schülers löschen"));
   QPushButton* texteLoeschen =
-      NeuerKnopf(U("Zeugnistexte löschen"), U("Zeugnistexte und Fehlzeiten des Schülers löschen"));
+      NeuerKnopf(QStringLiteral("ZeugnistexteLoeschen"), U("Zeugnistexte löschen"), U("Zeugnistexte und Fehlzeiten des Schülers löschen"));
   QPushButton* uebernehmen =
-      NeuerKnopf(U("aktuelle Daten übernehmen"), U("die Eingaben in den Schülerdatensatz übernehmen"));
+      NeuerKnopf(QStringLiteral("DatenUebernehmen"), U("aktuelle Daten übernehmen"), U("die Eingaben in den Schülerdatensatz übernehmen"));
   QPushButton* pruefen =
-      NeuerKnopf(U("Daten (für Zeugnis) prüfen"), U("die Zeugnisdaten des Schülers prüfen"));
-  QPushButton* zeugnis = NeuerKnopf(U("Zeugnis drucken"), U("das Zeugnis des Schülers drucken"));
+      NeuerKnopf(QStringLiteral("Button1"), U("Daten (für Zeugnis) prüfen"), U("die Zeugnisdaten des Schülers prüfen"));
+  QPushButton* zeugnis = NeuerKnopf(QStringLiteral("Button4"), U("Zeugnis drucken"), U("das Zeugnis des Schülers drucken"));
   for (QPushButton* k : {bewLoeschen, texteLoeschen, uebernehmen, pruefen, zeugnis}) rechts->addWidget(k);
   rechts->addStretch();
   zeile->addWidget(arbeit);
@@ -155,33 +157,24 @@ void TMainForm::BaueStatusleiste() {
   status_[1]->setText(U("aktuelle Datei"));
 }
 
-QPushButton* TMainForm::NeuerKnopf(const QString& beschriftung, const QString& hinweis) {
+QPushButton* TMainForm::NeuerKnopf(const QString& name, const QString& beschriftung, const QString& hinweis) {
   auto* knopf = new QPushButton(beschriftung, this);
-  knopf->setProperty("velmoraHinweis", hinweis);
+  knopf->setObjectName(name);
   knopf->setToolTip(Q(KurzerHinweis(K(hinweis))));
-  knopf->installEventFilter(this);
+  knopf->setStatusTip(Q(LangerHinweis(K(hinweis))));
   return knopf;
 }
 
-QPushButton* TMainForm::Knopf(const QString& beschriftung) const {
-  for (QPushButton* k : findChildren<QPushButton*>()) {
-    if (k->text() == beschriftung) return k;
-  }
-  return nullptr;
-}
+QPushButton* TMainForm::Knopf(const QString& name) const { return findChild<QPushButton*>(name); }
 
-void TMainForm::ZeigeLangenHinweis(const QString& hinweis) {
-  if (hinweiseAktiv_) status_[0]->setText(Q(LangerHinweis(K(hinweis))));
-}
-
-bool TMainForm::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if (ereignis->type() == QEvent::Enter) {
-    QVariant hinweis = objekt->property("velmoraHinweis");
-    if (hinweis.isValid()) ZeigeLangenHinweis(hinweis.toString());
-  } else if (ereignis->type() == QEvent::Leave && objekt->property("velmoraHinweis").isValid()) {
-    ZeigeLangenHinweis(QString());
+bool TMainForm::event(QEvent* ereignis) {
+  if (ereignis->type() == QEvent::StatusTip) {
+    // Qt sends the status tip of the entry or control under the pointer, and an empty one
+    // when the pointer leaves it; panel 1 shows it once the start sequence has run.
+    if (hinweiseAktiv_) status_[0]->setText(static_cast<QStatusTipEvent*>(ereignis)->tip());
+    return true;
   }
-  return QMainWindow::eventFilter(objekt, ereignis);
+  return QMainWindow::event(ereignis);
 }
 
 void TMainForm::showEvent(QShowEvent* e) {

@@ -65,9 +65,9 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   TSchulIdentForm& SchulIdentForm() { return *schulIdent_; }
   Tinfodrucker& Druckerinfo() { return *infoDrucker_; }
   TFehlerfenster& Fehlerfenster() { return *fehlerfenster_; }
-  // The menu entry or tool-bar button with this caption (for the tests and the hints).
-  QAction* Aktion(const QString& menue, const QString& eintrag) const;
-  QPushButton* Knopf(const QString& beschriftung) const;
+  // The menu entry, tool-bar button or button with this object name.
+  QAction* Aktion(const QString& name) const;
+  QPushButton* Knopf(const QString& name) const;
 
   // HauptAnsicht
   EditorInhalt LiesEditor() override;
@@ -83,24 +83,23 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void ZeigeSpeicherFortschritt() override;
   void ZeigeVorlagenAuswahl() override;
 
-  // The long hint of a menu entry or control goes to status panel 1.
-  void ZeigeLangenHinweis(const QString& hinweis);
-
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
-  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  // The status tips of menu entries and controls go to status panel 1.
+  bool event(QEvent* ereignis) override;
 
  private:
   void BaueMenue();
   void BaueWerkzeugleiste();
   void BaueFlaeche();
   void BaueStatusleiste();
-  QAction* NeueAktion(QWidget* menue, const QString& beschriftung, const QString& hinweis,
+  QAction* NeueAktion(QWidget* menue, const QString& name, const QString& beschriftung, const QString& hinweis,
                       void (TMainForm::*befehl)());
-  QAction* NichtVerfuegbareAktion(QWidget* menue, const QString& beschriftung, const QString& hinweis);
-  QAction* OhneAktion(QWidget* menue, const QString& beschriftung, const QString& hinweis);
-  QPushButton* NeuerKnopf(const QString& beschriftung, const QString& hinweis);
+  QAction* NichtVerfuegbareAktion(QWidget* menue, const QString& name, const QString& beschriftung,
+                                  const QString& hinweis);
+  QAction* OhneAktion(QWidget* menue, const QString& name, const QString& beschriftung, const QString& hinweis);
+  QPushButton* NeuerKnopf(const QString& name, const QString& beschriftung, const QString& hinweis);
 
   // Command handlers.
   void FileNew();
@@ -142,6 +141,8 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   QtDruckflaeche druckflaeche_;
   SystemUhr uhr_;
   Hauptsteuerung steuerung_;
+  // The one line buffer of the printouts (data sheet, report body, report-text lists).
+  TZeilenpuffer zeilenpuffer_;
   Druckbefehle druckbefehle_;
   MeldungsSeitenAbfrage seitenAbfrage_;
   Zeugnisbefehl zeugnis_;

@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -215,7 +216,7 @@ QWidget* TEditorSeiten::BaueSeiteZeugnisdaten() {
   auto* seite = new QWidget(this);
   auto* gitter = new QGridLayout(seite);
   auto zuweisen = [&](int i) {
-    auto* knopf = new QPushButton(U("allen zuweisen"), seite);
+    auto* knopf = BenannterKnopf(QStringLiteral("Knopf"), U("allen zuweisen"), seite);
     allenZuweisen[static_cast<std::size_t>(i)] = knopf;
     return knopf;
   };

@@ -22,8 +22,9 @@ namespace {
 
 constexpr int IdRolle = Qt::UserRole;
 
-QPushButton* NeuerKnopf(const QString& beschriftung, QWidget* eltern) {
+QPushButton* NeuerKnopf(const QString& name, const QString& beschriftung, QWidget* eltern) {
   auto* knopf = new QPushButton(beschriftung, eltern);
+  knopf->setObjectName(name);
   knopf->setAutoDefault(false);  // Enter in the search field must not press a button
   return knopf;
 }
@@ -37,9 +38,9 @@ THilfeFenster::THilfeFenster(std::string dateiname, QWidget* eltern)
 
   auto* haupt = new QVBoxLayout(this);
   auto* knoepfe = new QHBoxLayout;
-  inhaltKnopf_ = NeuerKnopf(U("Inhalt"), this);
-  zurueckKnopf_ = NeuerKnopf(U("Zurück"), this);
-  QPushButton* schliessen = NeuerKnopf(U("Schließen"), this);
+  inhaltKnopf_ = NeuerKnopf(QStringLiteral("Inhalt"), U("Inhalt"), this);
+  zurueckKnopf_ = NeuerKnopf(QStringLiteral("Zurueck"), U("Zurück"), this);
+  QPushButton* schliessen = NeuerKnopf(QStringLiteral("Schliessen"), U("Schließen"), this);
   knoepfe->addWidget(inhaltKnopf_);
   knoepfe->addWidget(zurueckKnopf_);
   knoepfe->addStretch(1);

@@ -13,6 +13,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -34,7 +35,7 @@ TFehlerfenster::TFehlerfenster(QWidget* eltern) : QDialog(eltern) {
   name_->setReadOnly(true);
   name_->setMinimumWidth(260);
   kopf->addWidget(name_, 1);
-  start_ = new QPushButton(U("Test jetzt starten"), this);
+  start_ = BenannterKnopf(QStringLiteral("Start"), U("Test jetzt starten"), this);
   kopf->addWidget(start_);
   spalte->addLayout(kopf);
 
@@ -57,7 +58,7 @@ TFehlerfenster::TFehlerfenster(QWidget* eltern) : QDialog(eltern) {
   fett.setBold(true);
   zustand_->setFont(fett);
   fuss->addWidget(zustand_, 1);
-  beenden_ = new QPushButton(U("Beenden"), this);
+  beenden_ = BenannterKnopf(QStringLiteral("Beenden"), U("Beenden"), this);
   fuss->addWidget(beenden_);
   spalte->addLayout(fuss);
 

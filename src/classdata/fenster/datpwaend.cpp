@@ -21,7 +21,7 @@ TDatPwdAendDlg::TDatPwdAendDlg(Datenschutz& schutz, Meldungen& meldungen, QWidge
   zweites_ = PasswortFeld(this);
   spalte->addWidget(erstes_);
   spalte->addWidget(zweites_);
-  ok_ = new QPushButton(U("OK"), this);
+  ok_ = BenannterKnopf(QStringLiteral("Ok"), U("OK"), this);
   ok_->setDefault(true);
   spalte->addWidget(ok_, 0, Qt::AlignCenter);
   connect(ok_, &QPushButton::clicked, this, &TDatPwdAendDlg::OKBtnClick);

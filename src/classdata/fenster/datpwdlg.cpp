@@ -21,9 +21,9 @@ TDatPasswDlg::TDatPasswDlg(Datenschutz& schutz, QWidget* eltern) : QDialog(elter
   feld_ = PasswortFeld(this);
   spalte->addWidget(feld_);
 
-  ok_ = new QPushButton(U("OK"), this);
+  ok_ = BenannterKnopf(QStringLiteral("Ok"), U("OK"), this);
   ok_->setDefault(true);
-  abbrechen_ = new QPushButton(U("Abbrechen"), this);
+  abbrechen_ = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
   KnopfZeile(spalte, {ok_, abbrechen_});
   connect(ok_, &QPushButton::clicked, this, &TDatPasswDlg::OKBtnClick);
   connect(abbrechen_, &QPushButton::clicked, this, &TDatPasswDlg::CancelBtnClick);

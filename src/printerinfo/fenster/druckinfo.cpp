@@ -5,6 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -21,7 +22,7 @@ Tinfodrucker::Tinfodrucker(DruckFlaeche& flaeche, QWidget* eltern) : QDialog(elt
   tabelle_->verticalHeader()->setDefaultSectionSize(18);
   tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   spalte->addWidget(tabelle_, 1);
-  auto* schliessen = new QPushButton(U("Schließen"), this);
+  auto* schliessen = BenannterKnopf(QStringLiteral("Schliessen"), U("Schließen"), this);
   connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
   spalte->addWidget(schliessen, 0, Qt::AlignRight);
   resize(500, 520);

@@ -12,6 +12,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -110,9 +111,9 @@ TEinstellDrkForm::TEinstellDrkForm(DruckEinstellungen& einstellungen, Meldungen&
   spalte->addWidget(raender);
 
   auto* knoepfe = new QHBoxLayout;
-  auto* standard = new QPushButton(U("Standard wiederherstellen"), this);
-  auto* abbrechen = new QPushButton(U("Abbrechen"), this);
-  auto* uebernehmen = new QPushButton(U("Einstellungen übernehmen"), this);
+  auto* standard = BenannterKnopf(QStringLiteral("Standard"), U("Standard wiederherstellen"), this);
+  auto* abbrechen = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
+  auto* uebernehmen = BenannterKnopf(QStringLiteral("Uebernehmen"), U("Einstellungen übernehmen"), this);
   QFont fett = uebernehmen->font();
   fett.setBold(true);
   uebernehmen->setFont(fett);

@@ -10,6 +10,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -61,13 +62,13 @@ TEinstellform::TEinstellform(ProgrammEinstellungen& einstellungen, KonfigPasswor
   gitter->addWidget(sicherheit_, 1, 0);
 
   auto* knoepfe = new QHBoxLayout;
-  standard_ = new QPushButton(U("Standard herstellen"), this);
-  abbrechen_ = new QPushButton(U("Abbrechen"), this);
-  uebernehmen_ = new QPushButton(U("Übernehmen"), this);
+  standard_ = BenannterKnopf(QStringLiteral("Standard"), U("Standard herstellen"), this);
+  abbrechen_ = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
+  uebernehmen_ = BenannterKnopf(QStringLiteral("Uebernehmen"), U("Übernehmen"), this);
   QFont fett = uebernehmen_->font();
   fett.setBold(true);
   uebernehmen_->setFont(fett);
-  passwort_ = new QPushButton(U("Konfigurationspasswort ändern"), this);
+  passwort_ = BenannterKnopf(QStringLiteral("Passwort"), U("Konfigurationspasswort ändern"), this);
   knoepfe->addWidget(standard_);
   knoepfe->addWidget(passwort_);
   knoepfe->addStretch();

@@ -17,9 +17,9 @@ TPasswordDlg::TPasswordDlg(ProgrammEinstellungen& einstellungen, QWidget* eltern
   spalte->addWidget(FetteBeschriftung(U("Bitte das Passwort eingeben:"), this));
   feld_ = PasswortFeld(this);
   spalte->addWidget(feld_);
-  ok_ = new QPushButton(U("OK"), this);
+  ok_ = BenannterKnopf(QStringLiteral("Ok"), U("OK"), this);
   ok_->setDefault(true);
-  abbrechen_ = new QPushButton(U("Abbrechen"), this);
+  abbrechen_ = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
   KnopfZeile(spalte, {ok_, abbrechen_});
   connect(ok_, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);
   connect(abbrechen_, &QPushButton::clicked, this, &TPasswordDlg::reject);

@@ -21,8 +21,8 @@ Tpwaendern::Tpwaendern(ProgrammEinstellungen& einstellungen, Meldungen& meldunge
   spalte->addWidget(erstes_);
   spalte->addWidget(zweites_);
   auto* knoepfe = new QHBoxLayout;
-  abbrechen_ = new QPushButton(U("Abbrechen"), this);
-  ok_ = new QPushButton(U("OK"), this);
+  abbrechen_ = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
+  ok_ = BenannterKnopf(QStringLiteral("Ok"), U("OK"), this);
   ok_->setDefault(true);
   knoepfe->addStretch();
   knoepfe->addWidget(abbrechen_);

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -31,8 +32,8 @@ TSchulIdentForm::TSchulIdentForm(SchulIdentitaet& identitaet, Meldungen& meldung
 
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addStretch();
-  auto* uebernehmen = new QPushButton(U("Übernehmen"), this);
-  auto* abbrechen = new QPushButton(U("Abbrechen"), this);
+  auto* uebernehmen = BenannterKnopf(QStringLiteral("Uebernehmen"), U("Übernehmen"), this);
+  auto* abbrechen = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
   uebernehmen->setDefault(true);
   knoepfe->addWidget(uebernehmen);
   knoepfe->addWidget(abbrechen);

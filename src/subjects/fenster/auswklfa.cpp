@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -22,8 +23,8 @@ TForm7::TForm7(VorlagenZustand& zustand, Meldungen& meldungen, QWidget* eltern)
   liste_->setMinimumSize(260, 220);
   spalte->addWidget(liste_);
   auto* knoepfe = new QHBoxLayout;
-  abbrechen_ = new QPushButton(U("Abbrechen"), this);
-  uebernehmen_ = new QPushButton(U("Auswahl übernehmen"), this);
+  abbrechen_ = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
+  uebernehmen_ = BenannterKnopf(QStringLiteral("Uebernehmen"), U("Auswahl übernehmen"), this);
   knoepfe->addWidget(abbrechen_);
   knoepfe->addStretch();
   knoepfe->addWidget(uebernehmen_);

@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -21,8 +22,8 @@ TKlasFachForm::TKlasFachForm(VorlagenZustand& zustand, Meldungen& meldungen, Dat
   auto* spalte = new QVBoxLayout(this);
 
   auto* oben = new QHBoxLayout;
-  neu_ = new QPushButton(U("Neue Fächerliste Erstellen"), this);
-  oeffnen_ = new QPushButton(U("Fächerliste Öffnen ..."), this);
+  neu_ = BenannterKnopf(QStringLiteral("Neu"), U("Neue Fächerliste Erstellen"), this);
+  oeffnen_ = BenannterKnopf(QStringLiteral("Oeffnen"), U("Fächerliste Öffnen ..."), this);
   oben->addWidget(neu_);
   oben->addWidget(oeffnen_);
   oben->addStretch();
@@ -51,9 +52,9 @@ TKlasFachForm::TKlasFachForm(VorlagenZustand& zustand, Meldungen& meldungen, Dat
   spalte->addLayout(gitter);
 
   auto* unten = new QHBoxLayout;
-  speichernUnter_ = new QPushButton(U("Fächerliste Speichern unter ..."), this);
-  speichern_ = new QPushButton(U("Fächerliste Speichern"), this);
-  verlassen_ = new QPushButton(U("dieses Fenster Verlassen"), this);
+  speichernUnter_ = BenannterKnopf(QStringLiteral("SpeichernUnter"), U("Fächerliste Speichern unter ..."), this);
+  speichern_ = BenannterKnopf(QStringLiteral("Speichern"), U("Fächerliste Speichern"), this);
+  verlassen_ = BenannterKnopf(QStringLiteral("Verlassen"), U("dieses Fenster Verlassen"), this);
   unten->addWidget(speichernUnter_);
   unten->addWidget(speichern_);
   unten->addStretch();

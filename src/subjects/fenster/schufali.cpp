@@ -29,16 +29,16 @@ TSchulFachForm::TSchulFachForm(Meldungen& meldungen, QWidget* eltern) : QDialog(
   neu_ = new QLineEdit(this);
   neu_->setMinimumWidth(220);
   gitter->addWidget(neu_, 1, 1);
-  uebernehmen_ = new QPushButton(U("Fach übernehmen"), this);
-  loeschen_ = new QPushButton(U("Fach löschen"), this);
+  uebernehmen_ = BenannterKnopf(QStringLiteral("Uebernehmen"), U("Fach übernehmen"), this);
+  loeschen_ = BenannterKnopf(QStringLiteral("Loeschen"), U("Fach löschen"), this);
   auto* knoepfe = new QVBoxLayout;
   knoepfe->addWidget(uebernehmen_);
   knoepfe->addWidget(loeschen_);
   knoepfe->addStretch();
   gitter->addLayout(knoepfe, 2, 1);
 
-  abbrechen_ = new QPushButton(U("Abbrechen"), this);
-  beenden_ = new QPushButton(U("Beenden"), this);
+  abbrechen_ = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
+  beenden_ = BenannterKnopf(QStringLiteral("Beenden"), U("Beenden"), this);
   gitter->addWidget(abbrechen_, 3, 1);
   gitter->addWidget(beenden_, 4, 1);
 
