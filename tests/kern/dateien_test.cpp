@@ -102,8 +102,12 @@ TEST_F(Dateien, FehlgeschlagenesSchreibenLaesstDieAlteDateiStehen) {
   EXPECT_EQ(FehlerNummer([] { SchreibeDatensatz("ordner.dat", AlsBytes("x")); }), 5);
   EXPECT_TRUE(fs::is_directory("ordner.dat"));
   EXPECT_EQ(LiesDatei("ordner.dat/drin"), AlsBytes("bleibt"));
+}
 
-#ifndef _WIN32
+TEST_F(Dateien, VollePlatteLaesstDieAlteDateiStehen) {
+#ifdef _WIN32
+  GTEST_SKIP() << "needs a file size limit (setrlimit) to fill the disk, which Windows lacks";
+#else
   // A write that runs out of room half way: a file size limit makes the write fail
   // the way a full disk does.
   SchreibeDatei("alt.dat", AlsBytes("alter Inhalt"));
@@ -119,7 +123,7 @@ TEST_F(Dateien, FehlgeschlagenesSchreibenLaesstDieAlteDateiStehen) {
   EXPECT_EQ(nummer, 101);
   EXPECT_EQ(LiesDatei("alt.dat"), AlsBytes("alter Inhalt"));
   for (const auto& e : fs::directory_iterator(".")) {
-    EXPECT_TRUE(e.path().filename() == "alt.dat" || e.path().filename() == "ordner.dat") << e.path();
+    EXPECT_EQ(e.path().filename(), "alt.dat");
   }
 #endif
 }

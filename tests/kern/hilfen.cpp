@@ -21,6 +21,12 @@ void ArbeitsverzeichnisTest::SetUp() {
 void ArbeitsverzeichnisTest::TearDown() {
   std::filesystem::current_path(vorher_);
   std::error_code ec;
+  // Windows deletes no read-only file: lift the write protection a test left behind.
+  for (std::filesystem::recursive_directory_iterator it(verzeichnis_, ec), ende; !ec && it != ende; it.increment(ec)) {
+    std::error_code egal;
+    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
+                                 egal);
+  }
   std::filesystem::remove_all(verzeichnis_, ec);
 }
 
