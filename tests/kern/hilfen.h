@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/hauptsteuerung.h"
+#include "basis/eafehler.h"
 #include "reports/velmoallgdrk.h"
 
 namespace velmora::test {
@@ -24,6 +25,17 @@ class ArbeitsverzeichnisTest : public ::testing::Test {
 // True when this process can still write the file (or create a file in the directory),
 // for instance because it runs with administrator rights despite the write protection.
 bool DarfSchreiben(const std::filesystem::path& pfad);
+
+// Runs `f` and returns the number of the EAFehler it throws, or -1 without one.
+template <class F>
+int FehlerNummer(F&& f) {
+  try {
+    f();
+  } catch (const EAFehler& e) {
+    return e.Nummer();
+  }
+  return -1;
+}
 
 Bytes LiesDatei(const std::filesystem::path& pfad);
 void SchreibeDatei(const std::filesystem::path& pfad, const Bytes& inhalt);

@@ -22,6 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::AlsBytes;
+using test::FehlerNummer;
 using test::LiesDatei;
 using test::SchreibeDatei;
 
@@ -31,16 +32,6 @@ constexpr bool kWindows =
 #else
     false;
 #endif
-
-template <class F>
-int FehlerNummer(F&& f) {
-  try {
-    f();
-  } catch (const EAFehler& e) {
-    return e.Nummer();
-  }
-  return -1;
-}
 
 std::size_t Eintraege(const fs::path& verzeichnis) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(verzeichnis), fs::directory_iterator()));
