@@ -10,9 +10,20 @@ VELMORA_PAKETE=(
   fonts-liberation2 xvfb xauth poppler-utils
 )
 
+# Installs the missing ones of the given packages, by default VELMORA_PAKETE. With
+# --ohne-empfehlungen first, the packages they merely recommend stay out.
 velmora_pakete_installieren() {
+  local optionen=(-y -q -o DPkg::Lock::Timeout=600)
+  if [ "${1:-}" = --ohne-empfehlungen ]; then
+    optionen+=(--no-install-recommends)
+    shift
+  fi
+  local pakete=("$@")
+  if [ ${#pakete[@]} -eq 0 ]; then
+    pakete=("${VELMORA_PAKETE[@]}")
+  fi
   local fehlend=()
-  for p in "${VELMORA_PAKETE[@]}"; do
+  for p in "${pakete[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
       fehlend+=("$p")
     fi
@@ -25,8 +36,8 @@ velmora_pakete_installieren() {
   if [ "$(id -u)" -ne 0 ]; then
     als_root=(sudo)
   fi
-  "${als_root[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -q "${fehlend[@]}"
+  "${als_root[@]}" apt-get update -q -o DPkg::Lock::Timeout=600
+  DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install "${optionen[@]}" "${fehlend[@]}"
 }
 
 velmora_bauen() {

@@ -15,6 +15,30 @@ namespace velmora::plattform {
 
 #ifdef _WIN32
 
+namespace {
+// The errno value for a Windows error, so that a failed replace reports the same I/O error
+// number as a failed open of the same file.
+int ErrnoAusWindowsFehler(DWORD fehler) {
+  switch (fehler) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME: return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT: return EACCES;
+    case ERROR_INVALID_NAME: return EINVAL;
+    case ERROR_FILENAME_EXCED_RANGE: return ENAMETOOLONG;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+    default: return EIO;
+  }
+}
+}  // namespace
+
 bool AufPlatteSichern(std::FILE* datei) { return _commit(_fileno(datei)) == 0; }
 
 bool KuerzeDatei(std::FILE* datei, std::uintmax_t groesse) {
@@ -23,11 +47,18 @@ bool KuerzeDatei(std::FILE* datei, std::uintmax_t groesse) {
 }
 
 bool ErsetzeDatei(const std::filesystem::path& quelle, const std::filesystem::path& ziel) {
+  // A read-only file is write-protected and is never replaced. NTFS refuses it in
+  // MoveFileExW anyway; other file systems behind the API (Wine's) would replace it.
+  const DWORD attribute = GetFileAttributesW(ziel.c_str());
+  if (attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_READONLY)) {
+    errno = EACCES;
+    return false;
+  }
   if (MoveFileExW(quelle.c_str(), ziel.c_str(),
                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
-  errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+  errno = ErrnoAusWindowsFehler(GetLastError());
   return false;
 }
 

@@ -21,6 +21,12 @@ TempArbeitsverzeichnis::TempArbeitsverzeichnis(const std::string& praefix)
 TempArbeitsverzeichnis::~TempArbeitsverzeichnis() {
   std::error_code ec;
   std::filesystem::current_path(vorher_, ec);
+  // Windows deletes no read-only file: lift the write protection a test left behind.
+  for (std::filesystem::recursive_directory_iterator it(pfad_, ec), ende; !ec && it != ende; it.increment(ec)) {
+    std::error_code egal;
+    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
+                                 egal);
+  }
   std::filesystem::remove_all(pfad_, ec);
 }
 

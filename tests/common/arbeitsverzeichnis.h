@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "basis/dateien.h"
+#include "basis/eafehler.h"
 
 namespace velmora::test {
 
@@ -38,6 +39,17 @@ class ArbeitsverzeichnisTest : public ::testing::Test {
 // True when this process can still write the file (or create a file in the directory),
 // for instance because it runs with administrator rights despite the write protection.
 bool DarfSchreiben(const std::filesystem::path& pfad);
+
+// Runs `f` and returns the number of the EAFehler it throws, or -1 without one.
+template <class F>
+int FehlerNummer(F&& f) {
+  try {
+    f();
+  } catch (const EAFehler& e) {
+    return e.Nummer();
+  }
+  return -1;
+}
 
 Bytes LiesDatei(const std::filesystem::path& pfad);
 void SchreibeDatei(const std::filesystem::path& pfad, const Bytes& inhalt);

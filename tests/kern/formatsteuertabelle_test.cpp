@@ -134,6 +134,8 @@ TEST_F(Steuertabelle, FehlendeDateienEntstehenAusIhrerVorlage) {
     EXPECT_EQ(tabelle, AlsTabelle(f.werte));
     EXPECT_EQ(titel, T(f.titelUtf8));
     EXPECT_EQ(LiesDatei(f.name), datei);
+    // File names ignore case on Windows: "tstblatt.fst" must not find "TSTBLATT.FST".
+    fs::remove(f.name);
   }
   EXPECT_TRUE(meldungen.protokoll.empty());
 }
@@ -274,7 +276,10 @@ TEST_F(Steuertabelle, NichtAnlegbareDateiIstEinEAFehler) {
 TEST_F(Steuertabelle, SchreibgeschuetztesVerzeichnis) {
   fs::create_directory("fest");
   fs::permissions("fest", fs::perms::owner_read | fs::perms::owner_exec);
-  if (test::DarfSchreiben("fest")) GTEST_SKIP() << "write protection does not hold for this user";
+  if (test::DarfSchreiben("fest")) {
+    GTEST_SKIP() << "write protection does not hold for this user (nor on Windows, where a "
+                    "directory's read-only attribute does not stop creating files)";
+  }
   EXPECT_EQ(Lade("fest/TSTBLATT.FST"), ea::ZugriffVerweigert);
   EXPECT_FALSE(fs::exists("fest/TSTBLATT.FST"));
 }
