@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/arbeitsverzeichnis.h"
+#include "common/beispiele.h"
 #include "common/fakes.h"
 #include "classdata/verschluesselung.h"
 #include "print/blaetter.h"
@@ -85,16 +86,7 @@ void BM_HalbjahreszeugnisAlsPdf(benchmark::State& state) {
   test::SkriptSeitenAbfrage ja;  // confirms every prompt
   TZeilenpuffer puffer;
   TDruckEinstellungen druck;
-  auto klasse = std::make_unique<TKlassenDatei>();
-  auto& s = klasse->Schueler[0];
-  s.Setze(TSchuelerDatensatz::Vornamen, "Jan");
-  s.Setze(TSchuelerDatensatz::Name, "Kowalski");
-  s.Setze(TSchuelerDatensatz::Hinweise, "Jan arbeitet im Unterricht stets aufmerksam mit und ist hilfsbereit.");
-  for (std::size_t r = 0; r < 18; ++r) {
-    s.SetzeFach(r, TFachZeile::Fach, r < 8 ? "Deutsch" : "   - - -");
-    s.SetzeFach(r, TFachZeile::Bewertung, r % 2 ? "2" : "0");
-  }
-  s.SetzeZeugnisart(1);
+  auto klasse = test::KlasseMitJan();
   ZeugnisUmgebung u{flaeche, m, ja, druck, 1, "Berufsschule Musterstadt", puffer};
   DruckeHalbjahreszeugnis(u, *klasse, 0);  // creates the table file once
   for (auto _ : state) DruckeHalbjahreszeugnis(u, *klasse, 0);

@@ -32,12 +32,28 @@ inline QPushButton* BenannterKnopf(const QString& name, const QString& text, QWi
   return knopf;
 }
 
+// The "OK" (default) and "Abbrechen" buttons of the password prompts, in a row at the
+// bottom of `spalte`.
+struct OkAbbrechen {
+  QPushButton* ok;
+  QPushButton* abbrechen;
+};
+inline OkAbbrechen OkAbbrechenZeile(QBoxLayout* spalte, QWidget* eltern);
+
 // A row of buttons at the right edge, added to the bottom of `spalte`.
 inline void KnopfZeile(QBoxLayout* spalte, std::initializer_list<QPushButton*> knoepfe) {
   auto* zeile = new QHBoxLayout;
   zeile->addStretch();
   for (QPushButton* k : knoepfe) zeile->addWidget(k);
   spalte->addLayout(zeile);
+}
+
+inline OkAbbrechen OkAbbrechenZeile(QBoxLayout* spalte, QWidget* eltern) {
+  OkAbbrechen k{BenannterKnopf(QStringLiteral("Ok"), QStringLiteral("OK"), eltern),
+                BenannterKnopf(QStringLiteral("Abbrechen"), QStringLiteral("Abbrechen"), eltern)};
+  k.ok->setDefault(true);
+  KnopfZeile(spalte, {k.ok, k.abbrechen});
+  return k;
 }
 
 }  // namespace velmora

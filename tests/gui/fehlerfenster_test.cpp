@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include "check/fenster/fehlerfenster.h"
+#include "common/beispiele.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -16,11 +17,7 @@ namespace {
 using S = TSchuelerDatensatz;
 
 S Satz(const std::string& name, const std::string& vornamen, std::int16_t zeugnisart) {
-  S s;
-  s.Setze(S::Name, name);
-  s.Setze(S::Vornamen, vornamen);
-  s.SetzeZeugnisart(zeugnisart);
-  return s;
+  return test::SchuelerMit(name, vornamen, zeugnisart);
 }
 
 QColor Textfarbe(QLineEdit& feld) { return feld.palette().color(QPalette::Text); }

@@ -425,11 +425,3 @@ TEST_F(HauptfensterTest, LangerHinweisGehtInDasErsteStatusfeld) {
 
 }  // namespace
 }  // namespace velmora::test
-
-int main(int argc, char** argv) {
-  // The windows run offscreen, also when the test list is read at build time.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -173,7 +173,10 @@ TEST_F(SchreibgeschuetztesVerzeichnis, SchreibgeschuetztDateiWirdAnOrtUndStelleG
   SchreibeDatei("lang.dat", AlsBytes("0123456789"));
   SchreibeDatei("rest.dat", AlsBytes("0123456789"));
   SperreVerzeichnis();
-  if (test::DarfSchreiben(".")) GTEST_SKIP() << "write protection does not hold for this user";
+  if (test::DarfSchreiben(".")) {
+    GTEST_SKIP() << "write protection does not hold for this user (nor on Windows, where a folder's read-only "
+                    "attribute does not stop creating files)";
+  }
   SchreibeDatensatz("lang.dat", AlsBytes("abc"));
   EXPECT_EQ(LiesDatei("lang.dat"), AlsBytes("abc"));
   SchreibeDatensatz("rest.dat", AlsBytes("abc"), Schreibart::Ueberschreiben);
@@ -189,7 +192,10 @@ TEST_F(SchreibgeschuetztesVerzeichnis, SchreibgeschuetztKlasseLaesstSichOeffnenU
   dialoge.speichernAntworten.push_back("KLASSE.VLM");
   ASSERT_TRUE(steuerung.SpeichernUnter());
   SperreVerzeichnis();
-  if (test::DarfSchreiben(".")) GTEST_SKIP() << "write protection does not hold for this user";
+  if (test::DarfSchreiben(".")) {
+    GTEST_SKIP() << "write protection does not hold for this user (nor on Windows, where a folder's read-only "
+                    "attribute does not stop creating files)";
+  }
 
   meldungen.protokoll.clear();
   Oeffne("KLASSE.VLM", std::nullopt);

@@ -3,6 +3,7 @@
 
 #include "basis/cp1252.h"
 #include "check/fehlertest.h"
+#include "common/beispiele.h"
 
 namespace velmora {
 namespace {
@@ -10,11 +11,7 @@ namespace {
 using S = TSchuelerDatensatz;
 
 S Satz(const std::string& name, const std::string& vornamen, std::int16_t zeugnisart) {
-  S s;
-  s.Setze(S::Name, name);
-  s.Setze(S::Vornamen, vornamen);
-  s.SetzeZeugnisart(zeugnisart);
-  return s;
+  return test::SchuelerMit(name, vornamen, zeugnisart);
 }
 
 // The result of each test of one run, read from the colours of its arrow lines.

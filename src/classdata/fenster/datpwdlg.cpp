@@ -21,10 +21,9 @@ TDatPasswDlg::TDatPasswDlg(Datenschutz& schutz, QWidget* eltern) : QDialog(elter
   feld_ = PasswortFeld(this);
   spalte->addWidget(feld_);
 
-  ok_ = BenannterKnopf(QStringLiteral("Ok"), U("OK"), this);
-  ok_->setDefault(true);
-  abbrechen_ = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
-  KnopfZeile(spalte, {ok_, abbrechen_});
+  const OkAbbrechen knoepfe = OkAbbrechenZeile(spalte, this);
+  ok_ = knoepfe.ok;
+  abbrechen_ = knoepfe.abbrechen;
   connect(ok_, &QPushButton::clicked, this, &TDatPasswDlg::OKBtnClick);
   connect(abbrechen_, &QPushButton::clicked, this, &TDatPasswDlg::CancelBtnClick);
   setFixedSize(sizeHint().expandedTo(QSize(340, 0)));

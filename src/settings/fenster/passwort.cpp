@@ -17,10 +17,9 @@ TPasswordDlg::TPasswordDlg(ProgrammEinstellungen& einstellungen, QWidget* eltern
   spalte->addWidget(FetteBeschriftung(U("Bitte das Passwort eingeben:"), this));
   feld_ = PasswortFeld(this);
   spalte->addWidget(feld_);
-  ok_ = BenannterKnopf(QStringLiteral("Ok"), U("OK"), this);
-  ok_->setDefault(true);
-  abbrechen_ = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
-  KnopfZeile(spalte, {ok_, abbrechen_});
+  const OkAbbrechen knoepfe = OkAbbrechenZeile(spalte, this);
+  ok_ = knoepfe.ok;
+  abbrechen_ = knoepfe.abbrechen;
   connect(ok_, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);
   connect(abbrechen_, &QPushButton::clicked, this, &TPasswordDlg::reject);
   setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
