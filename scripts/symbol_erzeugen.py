@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Renders the program icon src/app/ressourcen/velmora.svg into velmora-256.png and velmora.ico.
+"""Renders the program icon src/app/ressourcen/velmora.svg into velmora-256.png and velmora.ico,
+and the tool-bar symbols src/app/ressourcen/symbole/*.svg into PNGs of 24 and 48 px.
 
 Needs rsvg-convert (Debian package librsvg2-bin); everything else is Python's standard library.
 The .ico holds one PNG-compressed image per size, as Windows reads them since Vista.
@@ -45,6 +46,11 @@ def main() -> None:
     (ORDNER / "velmora-256.png").write_bytes(bilder[-1][1])
     (ORDNER / "velmora.ico").write_bytes(ico(bilder))
     print(f"{ORDNER / 'velmora.ico'}: {len(bilder)} Bilder ({', '.join(str(g) for g in GROESSEN)} px)")
+    symbole = sorted((ORDNER / "symbole").glob("*.svg"))
+    for symbol in symbole:
+        for g in (24, 48):
+            render(symbol, g, symbol.with_name(f"{symbol.stem}-{g}.png"))
+    print(f"{ORDNER / 'symbole'}: {len(symbole)} Symbole in 24 und 48 px")
 
 
 if __name__ == "__main__":

@@ -94,6 +94,7 @@ void Hauptsteuerung::Neu() {
     return;
   }
   zustand_.Dateiname = kVorlageDateiname;
+  ansicht_.ZeigeDateiname(kOhneDatei);  // "Speichern" asks for a name again
   zustand_.AktuellerSchueler = 0;
   SchuelerListeFuellen();
   ansicht_.WaehleListenZeile(0);
@@ -304,6 +305,14 @@ void Hauptsteuerung::Einfuegen() {
   }
   SchuelerListeFuellen();
   DatensatzAnzeigen(zustand_.AktuellerSchueler);
+}
+
+void Hauptsteuerung::SchuldatenUebernommen() {
+  // A name the teacher has just entered belongs on the next printout; waiting for a restart
+  // printed the first reports without it.
+  zeugnisnameBeimStart_ = schule_.Satz().Zeugnisname;
+  kurznameBeimStart_ = schule_.Satz().Kurzname;
+  ansicht_.ZeigeKurzname(kurznameBeimStart_);
 }
 
 void Hauptsteuerung::NichtVerfuegbar() { meldungen_.Hinweis(NichtVerfuegbarText()); }

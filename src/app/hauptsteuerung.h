@@ -22,6 +22,8 @@ namespace velmora {
 inline constexpr const char* kVorlageDateiname = "VORLAGE.VLM";
 inline constexpr const char* kSicherungsDatei = "Sicherung.DAT";
 inline constexpr const char* kKlassenFilter = "Velmora (*.VLM)|*.VLM";
+// Status panel 2 while the class has no file of its own.
+inline constexpr const char* kOhneDatei = "aktuelle Datei";
 
 // What the logic needs of the main window.
 class HauptAnsicht {
@@ -63,6 +65,10 @@ class Hauptsteuerung {
   void Start();
   // End sequence; true when the program may close.
   bool Beenden();
+
+  // "Übernehmen" of the school-data window: the status bar and the printouts take the new
+  // names at once.
+  void SchuldatenUebernommen();
 
   // Class-file commands.
   void Neu();
@@ -107,7 +113,8 @@ class Hauptsteuerung {
   DruckEinstellungen& Druckeinstellungen() { return druckEinstellungen_; }
   const TDruckEinstellungen& DruckSatz() const { return druckEinstellungen_.Satz(); }
   SchulIdentitaet& Schule() { return schule_; }
-  // The school's names as they were at program start; the printouts use these.
+  // The school's names as they were at program start, or as the school-data window last
+  // took them; the printouts use these.
   const std::string& ZeugnisnameBeimStart() const { return zeugnisnameBeimStart_; }
   const std::string& KurznameBeimStart() const { return kurznameBeimStart_; }
   Datenschutz& Schutz() { return datenschutz_; }

@@ -1,5 +1,6 @@
 #include "qtadapter/qtdateidialoge.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QStringList>
@@ -12,20 +13,25 @@ QString QtFilter(const std::string& filter) {
   QStringList teile = Q(filter).split(QLatin1Char('|'));
   QStringList filterListe;
   for (int i = 0; i + 1 < teile.size(); i += 2) {
-    QString beschreibung = teile[i];
+    QString beschreibung = teile[i].trimmed();
     QString muster = teile[i + 1];
     muster.replace(QLatin1Char(';'), QLatin1Char(' '));
-    // Qt reads the patterns from the last parentheses of an entry.
-    if (!beschreibung.endsWith(QLatin1Char('(') + muster + QLatin1Char(')'))) {
-      beschreibung += QStringLiteral(" (") + muster + QLatin1Char(')');
+    // Qt reads the patterns from the last parentheses of an entry and shows them: a
+    // description that names its patterns in parentheses gets the patterns the filter
+    // really applies there, instead of a second pair of parentheses.
+    if (beschreibung.endsWith(QLatin1Char(')')) && beschreibung.contains(QLatin1Char('('))) {
+      beschreibung = beschreibung.left(beschreibung.lastIndexOf(QLatin1Char('('))).trimmed();
     }
-    filterListe << beschreibung;
+    filterListe << beschreibung + QStringLiteral(" (") + muster + QLatin1Char(')');
   }
   return filterListe.join(QStringLiteral(";;"));
 }
 
 std::optional<std::string> QtDateiDialoge::Zeige(const DateiDialogWunsch& wunsch, bool speichern) {
-  QFileDialog dialog(eltern_);
+  // Over the window that is modal now (the template editor, say), else over the main window.
+  QWidget* oben = QApplication::activeModalWidget();
+  QFileDialog dialog(oben ? oben : eltern_);
+  dialog.setWindowTitle(speichern ? QStringLiteral("Speichern unter") : QString::fromUtf8("Öffnen"));
   dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The program asks its own overwrite question.

@@ -65,7 +65,15 @@ void QtDruckflaeche::NurPdf() {
 }
 
 bool QtDruckflaeche::DruckDialog(QWidget* eltern) {
+  // A PDF file the program named for an earlier job is not offered again: the dialog
+  // proposes a new name, which stays the program's own (each job then gets a fresh one).
+  if (SchreibtPdf() && drucker_->outputFileName() == vergebenerName_) {
+    QDir().mkpath(QDir::current().filePath(ausgabeordner_));
+    vergebenerName_ = NeuerPdfName();
+    drucker_->setOutputFileName(vergebenerName_);
+  }
   QPrintDialog dialog(drucker_.get(), eltern);
+  dialog.setWindowTitle(QStringLiteral("Drucken"));
   return dialog.exec() == QDialog::Accepted;
 }
 

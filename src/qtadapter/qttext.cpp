@@ -1,5 +1,9 @@
 #include "qtadapter/qttext.h"
 
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+
 #include "basis/cp1252.h"
 
 namespace velmora {
@@ -19,6 +23,13 @@ std::string KMehrzeilig(const QString& text) {
   QString t = text;
   t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
   return K(t);
+}
+
+void SortiereDeutsch(QStringList& liste) {
+  QCollator vergleich{QLocale(QLocale::German, QLocale::Germany)};
+  vergleich.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(liste.begin(), liste.end(),
+                   [&](const QString& a, const QString& b) { return vergleich.compare(a, b) < 0; });
 }
 
 }  // namespace velmora

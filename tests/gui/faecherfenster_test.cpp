@@ -85,6 +85,10 @@ TEST_F(SchulFachFensterTest, UebernehmenLoeschenUndBeendenSchreibtDieListe) {
   fenster_.LoeschenKnopf().click();
   EXPECT_EQ(fenster_.Liste().count(), 5);
   EXPECT_EQ(fenster_.Liste().item(2)->text(), U("sport"));
+  // Nothing is selected afterwards: a second click deletes nothing.
+  EXPECT_TRUE(fenster_.Liste().selectedItems().isEmpty());
+  fenster_.LoeschenKnopf().click();
+  EXPECT_EQ(fenster_.Liste().count(), 5);
 
   fenster_.BeendenKnopf().click();
   EXPECT_EQ(fenster_.result(), QDialog::Accepted);

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "qtadapter/qtsprache.h"
+
 namespace {
 
 // A modal window that stays up this long is taken as stuck: the test fails, the window is
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
   // The windows run offscreen, also when the test list is read at build time.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  velmora::SprecheDeutsch(app);  // as the program: Qt's own dialogs in German
   ::testing::InitGoogleTest(&argc, argv);
   StarteWaechter(app);
   return RUN_ALL_TESTS();

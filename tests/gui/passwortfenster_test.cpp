@@ -171,7 +171,14 @@ TEST_F(PasswortFensterTest, AdapterZeigtDieFensterModalUndMeldetOk) {
     QTest::keyClick(&aendern, Qt::Key_Escape);
   });
   EXPECT_FALSE(dialoge.ZeigePwAendern());
-  QTimer::singleShot(0, &aendern, [&] { aendern.OkKnopf().click(); });
+  // Each opening starts with empty fields.
+  QTimer::singleShot(0, &aendern, [&] {
+    EXPECT_TRUE(aendern.ErstesFeld().text().isEmpty());
+    EXPECT_TRUE(aendern.ZweitesFeld().text().isEmpty());
+    aendern.ErstesFeld().setText(QStringLiteral("neu12"));
+    aendern.ZweitesFeld().setText(QStringLiteral("neu12"));
+    aendern.OkKnopf().click();
+  });
   EXPECT_TRUE(dialoge.ZeigePwAendern());
   EXPECT_EQ(einstellungen_.Satz().KonfigPasswort, "neu12");
 }

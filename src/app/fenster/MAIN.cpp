@@ -1,7 +1,11 @@
 #include "app/fenster/MAIN.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QCloseEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QScreen>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,6 +38,9 @@
 #include "basis/version.h"
 #include "qtadapter/qttext.h"
 
+// The resources of a static library are registered by hand, outside any namespace.
+static void LadeVelmoraRessourcen() { Q_INIT_RESOURCE(velmora); }
+
 namespace velmora {
 
 TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* eltern)
@@ -46,11 +53,15 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
       seitenAbfrage_(meldungen_),
       zeugnis_(steuerung_, druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_),
       zeugnistexte_(steuerung_, druckflaeche_, meldungen_, zeilenpuffer_) {
+  LadeVelmoraRessourcen();
   setWindowTitle(Q(Hauptfensterkopf()));
+  setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora-256.png")));
   BaueMenue();
   BaueWerkzeugleiste();
   BaueFlaeche();
   BaueStatusleiste();
+  BaueTastenkuerzel();
+  VerbindeHinweisende();
   fortschritt_ = new Tfortschrittdlg(this);
   info_ = new TProgInfoForm(this);
   hilfe_ = new THilfeFenster("KURZBEDIENUNGSANLEITUNG.HLP", this);
@@ -68,8 +79,39 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
   schulIdent_ = new TSchulIdentForm(steuerung_.Schule(), meldungen_, this);
   infoDrucker_ = new Tinfodrucker(druckflaeche_, this);
   fehlerfenster_ = new TFehlerfenster(this);
-  druckflaeche_.meldeAusgabe = [this](const QString& text) { status_[0]->setText(text); };
-  resize(1150, 780);
+  druckflaeche_.meldeAusgabe = [this](const QString& text) {
+    status_[0]->setText(text);
+    panel1IstHinweis_ = false;
+  };
+  // Room for everything, but never more than the screen offers beside its task bar (1366×768
+  // leaves about 1366×728); the tabs scroll where the window is smaller still.
+  QSize groesse(1150, 720);
+  if (const QScreen* bildschirm = screen()) groesse = groesse.boundedTo(bildschirm->availableGeometry().size());
+  resize(groesse);
+}
+
+void TMainForm::BaueTastenkuerzel() {
+  // To the previous and next student as the buttons "<" and ">" do, from anywhere in the window.
+  auto* zurueck = new QAction(this);
+  zurueck->setObjectName(QStringLiteral("ZumVorigenSchueler"));
+  zurueck->setShortcuts({QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::Key_Up)});
+  connect(zurueck, &QAction::triggered, this, [this] { steuerung_.ZumVorigen(); });
+  auto* weiter = new QAction(this);
+  weiter->setObjectName(QStringLiteral("ZumNaechstenSchueler"));
+  weiter->setShortcuts({QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Down)});
+  connect(weiter, &QAction::triggered, this, [this] { steuerung_.ZumNaechsten(); });
+  addActions({zurueck, weiter});
+}
+
+void TMainForm::VerbindeHinweisende() {
+  // A hint stays only while the pointer is on its entry: it goes when a menu closes and when
+  // a command has run (a notice the command itself put there stays).
+  const auto leeren = [this] {
+    if (panel1IstHinweis_) status_[0]->clear();
+  };
+  for (QMenu* menue : findChildren<QMenu*>()) connect(menue, &QMenu::aboutToHide, this, leeren);
+  for (QAction* a : findChildren<QAction*>()) connect(a, &QAction::triggered, this, leeren);
+  for (QPushButton* k : findChildren<QPushButton*>()) connect(k, &QPushButton::clicked, this, leeren);
 }
 
 TMainForm::~TMainForm() = default;
@@ -154,7 +196,7 @@ void TMainForm::BaueStatusleiste() {
     status_[static_cast<std::size_t>(i)] = feld;
     statusBar()->addWidget(feld);
   }
-  status_[1]->setText(U("aktuelle Datei"));
+  status_[1]->setText(Q(kOhneDatei));
 }
 
 QPushButton* TMainForm::NeuerKnopf(const QString& name, const QString& beschriftung, const QString& hinweis) {
@@ -171,7 +213,10 @@ bool TMainForm::event(QEvent* ereignis) {
   if (ereignis->type() == QEvent::StatusTip) {
     // Qt sends the status tip of the entry or control under the pointer, and an empty one
     // when the pointer leaves it; panel 1 shows it once the start sequence has run.
-    if (hinweiseAktiv_) status_[0]->setText(static_cast<QStatusTipEvent*>(ereignis)->tip());
+    if (hinweiseAktiv_) {
+      status_[0]->setText(static_cast<QStatusTipEvent*>(ereignis)->tip());
+      panel1IstHinweis_ = true;
+    }
     return true;
   }
   return QMainWindow::event(ereignis);
@@ -264,7 +309,9 @@ void TMainForm::HilfeSuche() { hilfe_->ZeigeSuche(QString()); }
 void TMainForm::HilfeVerwenden() { hilfe_->ZeigeHilfeVerwenden(); }
 void TMainForm::Programmeinstellungen1Click() { einstellform_->exec(); }
 void TMainForm::Druckeinstellungen1Click() { einstellDrk_->exec(); }
-void TMainForm::Schuldaten1Click() { schulIdent_->exec(); }
+void TMainForm::Schuldaten1Click() {
+  if (schulIdent_->exec() == QDialog::Accepted) steuerung_.SchuldatenUebernommen();
+}
 
 void TMainForm::FaecherlisteSchule1Click() {
   if (steuerung_.FaecherlisteDerSchule()) schulFach_->exec();

@@ -94,6 +94,8 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void BaueWerkzeugleiste();
   void BaueFlaeche();
   void BaueStatusleiste();
+  void BaueTastenkuerzel();
+  void VerbindeHinweisende();
   QAction* NeueAktion(QWidget* menue, const QString& name, const QString& beschriftung, const QString& hinweis,
                       void (TMainForm::*befehl)());
   QAction* NichtVerfuegbareAktion(QWidget* menue, const QString& name, const QString& beschriftung,
@@ -165,6 +167,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   TFehlerfenster* fehlerfenster_{};
   bool gestartet_ = false;
   bool hinweiseAktiv_ = false;
+  bool panel1IstHinweis_ = false;  // panel 1 shows a hint (not a notice of a command)
   bool listeWirdGefuellt_ = false;
   int zeileVomWechsel_ = -1;
   bool beendenBestaetigt_ = false;

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -27,11 +28,26 @@ int Byteslaenge(const QString& text) { return static_cast<int>(text.size() + tex
 }  // namespace
 
 BegrenzterText::BegrenzterText(int grenze, QWidget* eltern) : QPlainTextEdit(eltern), grenze_(grenze) {
+  // Tab goes on to the next control: a TAB inside a text would end its printed text there.
+  setTabChangesFocus(true);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
     if (fuellend_) return;
     geaendert_ = true;
     Begrenze();
   });
+}
+
+void BegrenzterText::insertFromMimeData(const QMimeData* quelle) {
+  // A pasted TAB becomes a blank, for the same reason.
+  QString text = quelle->text();
+  if (!text.contains(QLatin1Char('\t'))) {
+    QPlainTextEdit::insertFromMimeData(quelle);
+    return;
+  }
+  text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+  QMimeData ohneTab;
+  ohneTab.setText(text);
+  QPlainTextEdit::insertFromMimeData(&ohneTab);
 }
 
 void BegrenzterText::Fuelle(const QString& text) {
@@ -118,12 +134,25 @@ QLineEdit* Feld(QWidget* eltern, int breite = 0) {
 
 // ---- TEditorSeiten ----
 
+namespace {
+
+// Every tab scrolls, so that each of its controls stays reachable in a small window.
+QScrollArea* Rollbar(QWidget* seite, QWidget* eltern) {
+  auto* rahmen = new QScrollArea(eltern);
+  rahmen->setWidget(seite);
+  rahmen->setWidgetResizable(true);
+  rahmen->setFrameShape(QFrame::NoFrame);
+  return rahmen;
+}
+
+}  // namespace
+
 TEditorSeiten::TEditorSeiten(QWidget* eltern) : QTabWidget(eltern) {
-  addTab(BaueSeitePersonendaten(), U("Personendaten"));
+  addTab(Rollbar(BaueSeitePersonendaten(), this), U("Personendaten"));
   addTab(BaueSeiteBewertungen(), U("Bewertungen"));
-  addTab(BaueSeiteZeugnistexte(), U("Zeugnistexte"));
-  addTab(BaueSeiteZeugnisdaten(), U("Zeugnisdaten"));
-  addTab(BaueSeiteBemerkungen(), U("Bemerkungen"));
+  addTab(Rollbar(BaueSeiteZeugnistexte(), this), U("Zeugnistexte"));
+  addTab(Rollbar(BaueSeiteZeugnisdaten(), this), U("Zeugnisdaten"));
+  addTab(Rollbar(BaueSeiteBemerkungen(), this), U("Bemerkungen"));
   setCurrentIndex(Bewertungen);
 }
 
@@ -176,8 +205,14 @@ QWidget* TEditorSeiten::BaueSeiteBewertungen() {
     auto& fz = fachZusatz_[static_cast<std::size_t>(r)];
     fz = Feld(seite);
     fz->setReadOnly(true);
+    fz->setFocusPolicy(Qt::ClickFocus);  // Tab passes over the read-only learning field
     auto& zus = zusatz_[static_cast<std::size_t>(r)];
     zus = Feld(seite, 50);
+    const QString nummer = QString::number(r + 1);
+    fach->setObjectName(QStringLiteral("Fach") + nummer);
+    bew->setObjectName(QStringLiteral("Bewertung") + nummer);
+    fz->setObjectName(QStringLiteral("FachZusatz") + nummer);
+    zus->setObjectName(QStringLiteral("Zusatz") + nummer);
     gitter->addWidget(fach, r + 1, 0);
     gitter->addWidget(bew, r + 1, 1);
     gitter->addWidget(fz, r + 1, 2);
@@ -185,6 +220,22 @@ QWidget* TEditorSeiten::BaueSeiteBewertungen() {
   }
   gitter->setColumnStretch(2, 1);
   gitter->setRowStretch(19, 1);
+  // Tab: subject, grade, addition, then the next row's subject. Enter in a grade goes on to
+  // the next row's grade, for typing a column of grades.
+  QWidget* vorher = nullptr;
+  for (std::size_t r = 0; r < 18; ++r) {
+    for (QWidget* w : {static_cast<QWidget*>(fach_[r]), static_cast<QWidget*>(bewertung_[r]),
+                       static_cast<QWidget*>(zusatz_[r])}) {
+      if (vorher) setTabOrder(vorher, w);
+      vorher = w;
+    }
+    if (r + 1 < 18) {
+      connect(bewertung_[r], &QLineEdit::returnPressed, this, [this, r] {
+        bewertung_[r + 1]->setFocus(Qt::TabFocusReason);
+        bewertung_[r + 1]->selectAll();
+      });
+    }
+  }
   rahmen->setWidget(seite);
   rahmen->setWidgetResizable(true);
   return rahmen;
@@ -195,9 +246,11 @@ QWidget* TEditorSeiten::BaueSeiteZeugnistexte() {
   auto* spalte = new QVBoxLayout(seite);
   spalte->addWidget(new QLabel(U("Hinweise zum Arbeits- und Sozialverhalten"), seite));
   hinweise_ = new BegrenzterText(1000, seite);
+  hinweise_->setObjectName(QStringLiteral("Hinweise"));
   spalte->addWidget(hinweise_, 3);
   auto* stunden = new QHBoxLayout;
   versaeumt_ = Feld(seite, 70);
+  versaeumt_->setObjectName(QStringLiteral("VersaeumteStunden"));
   entschuldigt_ = Feld(seite, 70);
   stunden->addWidget(new QLabel(U("Versäumte Stunden"), seite));
   stunden->addWidget(versaeumt_);
@@ -208,6 +261,7 @@ QWidget* TEditorSeiten::BaueSeiteZeugnistexte() {
   spalte->addLayout(stunden);
   spalte->addWidget(new QLabel(U("Bemerkungen"), seite));
   bemerkungen_ = new BegrenzterText(400, seite);
+  bemerkungen_->setObjectName(QStringLiteral("Bemerkungen"));
   spalte->addWidget(bemerkungen_, 2);
   return seite;
 }
@@ -373,7 +427,7 @@ void TEditorSeiten::Zeige(const EditorInhalt& e) {
 
 void TEditorSeiten::SetzeFaecher(const QStringList& faecher) {
   QStringList sortiert = faecher;
-  sortiert.sort(Qt::CaseInsensitive);
+  SortiereDeutsch(sortiert);
   for (QComboBox* fach : fach_) {
     const QString text = fach->currentText();
     fach->clear();

@@ -24,6 +24,9 @@ class BegrenzterText : public QPlainTextEdit {
   void Fuelle(const QString& text);
   bool Geaendert() const { return geaendert_; }
 
+ protected:
+  void insertFromMimeData(const QMimeData* quelle) override;
+
  private:
   void Begrenze();
   int grenze_;

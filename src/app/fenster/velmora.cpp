@@ -4,10 +4,12 @@
 #include "app/fenster/MAIN.h"
 #include "qtadapter/qtdateidialoge.h"
 #include "qtadapter/qtmeldungen.h"
+#include "qtadapter/qtsprache.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(velmora::AnwendungsTitel());
+  velmora::SprecheDeutsch(app);
   velmora::QtMeldungen meldungen;
   velmora::QtDateiDialoge dialoge;
   velmora::TMainForm fenster(meldungen, dialoge);

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "qtadapter/qtfelder.h"
@@ -31,6 +32,14 @@ Tpwaendern::Tpwaendern(ProgrammEinstellungen& einstellungen, Meldungen& meldunge
   connect(ok_, &QPushButton::clicked, this, &Tpwaendern::OKBtnClick);
   connect(abbrechen_, &QPushButton::clicked, this, &Tpwaendern::reject);
   setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
+}
+
+void Tpwaendern::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (e->spontaneous()) return;
+  erstes_->clear();
+  zweites_->clear();
+  erstes_->setFocus();
 }
 
 void Tpwaendern::OKBtnClick() {

@@ -21,6 +21,10 @@ class Tpwaendern : public QDialog {
   QPushButton& OkKnopf() { return *ok_; }
   QPushButton& AbbrechenKnopf() { return *abbrechen_; }
 
+ protected:
+  // Each opening starts with two empty fields.
+  void showEvent(QShowEvent* e) override;
+
  private:
   void OKBtnClick();
 

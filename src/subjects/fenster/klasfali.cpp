@@ -83,7 +83,7 @@ void TKlasFachForm::Fuelle(const VorlagenZeilen& zeilen, const TSchulFaecherList
   }
   QStringList sortiert;
   for (const std::string& fach : auswahl) sortiert << Q(fach);
-  sortiert.sort(Qt::CaseInsensitive);
+  SortiereDeutsch(sortiert);
   for (QComboBox* box : fach_) {
     // Adding the first choice makes it current and would replace the row's text.
     const QString text = box->currentText();

@@ -71,7 +71,11 @@ void TSchulFachForm::UebernehmenBtnClick() {
 
 void TSchulFachForm::LoeschenBtnClick() {
   const QList<QListWidgetItem*> auswahl = liste_->selectedItems();
-  if (!auswahl.isEmpty()) delete auswahl.front();
+  if (auswahl.isEmpty()) return;
+  delete auswahl.front();
+  // No entry is selected afterwards, so a second click deletes nothing by surprise.
+  liste_->setCurrentRow(-1);
+  liste_->clearSelection();
 }
 
 void TSchulFachForm::BeendenBtnClick() {
