@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets everything up, builds Velmora and starts it in its own working directory.
+# Sets up what the program needs, builds the program (not the tests) and starts it in its own
+# working directory.
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")" && pwd)"
 source "$wurzel/scripts/einrichten.sh"
-velmora_pakete_installieren
-velmora_bauen "$wurzel"
+velmora_pakete_installieren "${VELMORA_PAKETE_PROGRAMM[@]}"
+velmora_programm_bauen "$wurzel"
 
 arbeit="${VELMORA_ARBEITSVERZEICHNIS:-$HOME/Velmora}"
 mkdir -p "$arbeit"

@@ -3,11 +3,16 @@
 # Sourced by run.sh and test.sh.
 set -euo pipefail
 
-VELMORA_PAKETE=(
+# What building and running the program needs (run.sh).
+VELMORA_PAKETE_PROGRAMM=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libqt6printsupport6 qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-liberation2 xvfb xauth poppler-utils
+  qt6-base-dev libqt6printsupport6 qt6-qpa-plugins libgl-dev qt6-translations-l10n
+  fonts-liberation2 xvfb xauth
+)
+# Everything, the tests and benchmarks included (test.sh).
+VELMORA_PAKETE=(
+  "${VELMORA_PAKETE_PROGRAMM[@]}"
+  libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils
 )
 
 # Installs the missing ones of the given packages, by default VELMORA_PAKETE. With
@@ -40,8 +45,19 @@ velmora_pakete_installieren() {
   DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install "${optionen[@]}" "${fehlend[@]}"
 }
 
+# Configures build/ with the given CMake options and builds everything configured.
 velmora_bauen() {
   local wurzel="$1"
   cmake -S "$wurzel" -B "$wurzel/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${@:2}"
   cmake --build "$wurzel/build" -j "$(nproc)"
+}
+
+# Builds only the program. A build directory that test.sh set up keeps its tests configured,
+# but they are not built here; a new one is set up without them.
+velmora_programm_bauen() {
+  local wurzel="$1"
+  if ! grep -q '^VELMORA_TESTS:BOOL=ON' "$wurzel/build/CMakeCache.txt" 2>/dev/null; then
+    cmake -S "$wurzel" -B "$wurzel/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_TESTS=OFF
+  fi
+  cmake --build "$wurzel/build" -j "$(nproc)" --target velmora
 }
