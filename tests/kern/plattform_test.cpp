@@ -21,10 +21,7 @@ namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
-using test::AlsBytes;
-using test::FehlerNummer;
-using test::LiesDatei;
-using test::SchreibeDatei;
+using namespace test;
 
 constexpr bool kWindows =
 #ifdef _WIN32
