@@ -228,6 +228,18 @@ TEST_F(Bedienung, TabulatorAufDenBewertungenUndEnterZurNaechstenNote) {
   EXPECT_EQ(QApplication::focusWidget(), note2);
 }
 
+TEST_F(Bedienung, FaecherSindDeutschSortiert) {
+  fenster_->SetzeSchulFaecher({"Zebra", T("Äpfel"), "apfel", "Apfel", "Birne", T("Übung"), "Uhren"});
+  QComboBox* fach = Kind<QComboBox>("Fach1");
+  ASSERT_NE(fach, nullptr);
+  QStringList reihe;
+  for (int i = 0; i < fach->count(); ++i) reihe << fach->itemText(i);
+  EXPECT_EQ(reihe.indexOf(U("Äpfel")), 2) << reihe.join(", ").toStdString();
+  EXPECT_LT(reihe.indexOf(U("Äpfel")), reihe.indexOf(U("Birne")));
+  EXPECT_LT(reihe.indexOf(U("Übung")), reihe.indexOf(U("Zebra")));
+  EXPECT_EQ(reihe.last(), U("Zebra"));
+}
+
 TEST_F(Bedienung, TabInDenTextfeldernGehtWeiterUndEingefuegterTabWirdZumLeerzeichen) {
   fenster_->Editor().setCurrentIndex(TEditorSeiten::Zeugnistexte);
   auto* hinweise = Kind<QPlainTextEdit>("Hinweise");
