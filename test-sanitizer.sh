@@ -14,6 +14,7 @@ source "$wurzel/scripts/einrichten.sh"
 VELMORA_PAKETE+=(clang libclang-rt-14-dev)
 velmora_pakete_installieren
 
+SECONDS=0
 laeufe="${VELMORA_FUZZ_LAEUFE:-30000}"
 declare -A teiler=([klassenbild]=10 [verschluesselung]=10 [hilfedatei]=5)
 seed="${VELMORA_FUZZ_SEED:-1}"
@@ -36,6 +37,8 @@ if [ "$(id -u)" -eq 0 ] && su nobody -s /bin/sh -c true >/dev/null 2>&1; then
 fi
 (cd "$wurzel/build-sanitizer" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2)
 
+echo "Sanitizer-Build und Tests: ${SECONDS} s"
+beginn=$SECONDS
 echo "== Fuzz-Ziele (libFuzzer) =="
 cmake -S "$wurzel" -B "$wurzel/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DVELMORA_FUZZ=ON -DVELMORA_FENSTER=OFF -DVELMORA_TESTS=OFF
@@ -52,7 +55,8 @@ done
 
 kratz="$(mktemp -d)"
 trap 'rm -rf "$kratz"' EXIT
-funde="$wurzel/build-fuzz/funde"
+funde="$wurzel/build-fuzz/funde"  # this run's findings only
+rm -rf "$funde"
 mkdir -p "$funde"
 bestanden=0
 for korpus in "$wurzel"/fuzz/korpus/*/; do
@@ -80,4 +84,5 @@ for korpus in "$wurzel"/fuzz/korpus/*/; do
   echo "fuzz_$ziel: $ausfuehrungen Eingaben ohne Befund"
   bestanden=$((bestanden + 1))
 done
+echo "Fuzz-Build und Läufe: $((SECONDS - beginn)) s"
 echo "Fuzz-Ziele: $bestanden passed, 0 failed"

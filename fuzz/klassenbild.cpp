@@ -75,6 +75,9 @@ void PruefeDatensatz(const S& satz) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
   fuzz::Eingabe e(daten, groesse);
   const std::size_t schueler = e.Byte() % TKlassenDatei::Schuelerzahl;
+  // Bit 0 enciphering on, bit 1 the prompt answered; the higher bits pick the publisher
+  // (bits 2-4, modulo 5), the list's and the data sheet's option (bits 4 and 5, shared on
+  // purpose) and the report type (bits 6-7).
   const std::uint8_t optionen = e.Byte();
   const std::string kennung = e.Text(16);
   const std::string passwort = e.Text(e.Byte() % 20);  // also longer than a password may be
