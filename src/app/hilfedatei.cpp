@@ -10,7 +10,8 @@ namespace velmora {
 
 namespace {
 
-bool IstLeer(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+constexpr std::string_view kLeerzeichen = " \t\r";
+bool IstLeer(char c) { return kLeerzeichen.find(c) != std::string_view::npos; }
 
 std::string_view Getrimmt(std::string_view s) {
   while (!s.empty() && IstLeer(s.front())) s.remove_prefix(1);
@@ -159,13 +160,15 @@ std::vector<HilfeSeite> LeseHilfeDatei(const std::vector<std::string>& zeilen) {
     const std::string_view zeile = RechtsGetrimmt(roh);
     if (BeginntMit(zeile, ";")) continue;
     if (BeginntMit(zeile, "@")) {
-      const std::size_t ende = std::min(zeile.find_first_of(" \t"), zeile.size());
+      // Directive and id end at the same blanks that trimming removes, so that an id never
+      // ends in a lone CR that a link (trimmed) could not name.
+      const std::size_t ende = std::min(zeile.find_first_of(kLeerzeichen), zeile.size());
       const std::string befehl = Gefaltet(zeile.substr(0, ende));
       const std::string_view rest = Getrimmt(zeile.substr(ende));
       if (befehl == "@seite") {
         if (inSeite) SchliesseSeite(seiten, textzeilen);
         textzeilen.clear();
-        const std::size_t idEnde = std::min(rest.find_first_of(" \t"), rest.size());
+        const std::size_t idEnde = std::min(rest.find_first_of(kLeerzeichen), rest.size());
         inSeite = idEnde > 0;
         if (inSeite) {
           HilfeSeite seite;

@@ -21,14 +21,17 @@ TSchulFaecherListe LiesOderErzeuge(std::size_t standardAnzahl) {
     SchreibeTextZeilen(kSchulFaecherDatei, liste);
     return liste;
   }
-  TSchulFaecherListe liste = LiesTextZeilen(kSchulFaecherDatei);
-  for (auto& eintrag : liste) {
-    if (eintrag.size() > kFachnameMax) eintrag.resize(kFachnameMax);
-  }
-  return liste;
+  return SchulFaecherAusZeilen(LiesTextZeilen(kSchulFaecherDatei));
 }
 
 }  // namespace
+
+TSchulFaecherListe SchulFaecherAusZeilen(std::vector<std::string> zeilen) {
+  for (auto& eintrag : zeilen) {
+    if (eintrag.size() > kFachnameMax) eintrag.resize(kFachnameMax);
+  }
+  return zeilen;
+}
 
 TSchulFaecherListe LadeSchulFaecherListe() { return LiesOderErzeuge(9); }
 

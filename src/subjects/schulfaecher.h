@@ -13,6 +13,9 @@ inline constexpr std::size_t kFachnameMax = 50;
 // The nine built-in entries, in their order.
 TSchulFaecherListe StandardSchulFaecher();
 
+// The entries of the file's lines, each cut to 50 characters.
+TSchulFaecherListe SchulFaecherAusZeilen(std::vector<std::string> zeilen);
+
 // Reads "SFAECHER.SFL" (each line cut to 50 characters); when the file is missing,
 // returns the nine defaults and creates the file with them. Errors throw EAFehler.
 TSchulFaecherListe LadeSchulFaecherListe();

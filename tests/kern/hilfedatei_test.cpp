@@ -35,6 +35,18 @@ TEST(HilfeDatei, LiestSeitenStichworteUndText) {
   EXPECT_EQ(FindeHilfeSeite(seiten, "fehlt"), 3u);
 }
 
+// A lone CR (a line end of another system inside a line) separates like a blank: the page
+// stays reachable under the id a link names.
+TEST(HilfeDatei, EinzelnesCrTrenntBefehlIdUndTitel) {
+  const auto seiten = LeseHilfeDatei({"@seite ziel\rZiel der Verweise", "Text", "@seite\rstart", "[[ziel]]"});
+  ASSERT_EQ(seiten.size(), 2u);
+  EXPECT_EQ(seiten[0].id, "ziel");
+  EXPECT_EQ(seiten[0].titel, "Ziel der Verweise");
+  EXPECT_EQ(seiten[1].id, "start");
+  EXPECT_EQ(FindeHilfeSeite(seiten, "ziel"), 0u);
+  EXPECT_EQ(HilfeSeiteAlsHtml(seiten, 1), "<h2>start</h2>\n<p><a href=\"seite:0\">Ziel der Verweise</a></p>\n");
+}
+
 TEST(HilfeDatei, StichwortsucheNachWortanfaengenOhneGrossKlein) {
   const auto seiten = LeseHilfeDatei(kDatei);
   auto woerter = [&](const std::string& wort) {
