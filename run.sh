@@ -4,7 +4,9 @@
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")" && pwd)"
 source "$wurzel/scripts/einrichten.sh"
-velmora_pakete_installieren "${VELMORA_PAKETE_PROGRAMM[@]}"
+# Without the packages Debian merely recommends (a GTK theme for Qt and its libraries): the
+# first start on a new computer takes a few minutes instead of many.
+velmora_pakete_installieren --ohne-empfehlungen "${VELMORA_PAKETE_PROGRAMM[@]}"
 velmora_programm_bauen "$wurzel"
 
 arbeit="${VELMORA_ARBEITSVERZEICHNIS:-$HOME/Velmora}"
