@@ -1,14 +1,13 @@
 #include "print/druckbefehle.h"
 #include "basis/fehlerbox.h"
 
-#include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
 
 namespace velmora {
 
 BlattKopf Druckbefehle::Kopf() const {
-  return BlattKopf{haupt_.ZeugnisnameBeimStart(), haupt_.KurznameBeimStart(), uhr_.Heute()};
+  return BlattKopf{kontext_.zeugnisname, kontext_.kurzname, uhr_.Heute()};
 }
 
 void Druckbefehle::Testblatt1Click() {
@@ -21,7 +20,7 @@ void Druckbefehle::Testblatt1Click() {
 }
 
 void Druckbefehle::Datenblatt1Click() {
-  const TSchuelerDatensatz& s = haupt_.Zustand().Aktuell();
+  const TSchuelerDatensatz& s = kontext_.Aktuell();
   const std::string text = T("Druck eines Datenblattes\r für: ") + s.Lies(TSchuelerDatensatz::Vornamen) + " " +
                            s.Lies(TSchuelerDatensatz::Name) + "\r";
   if (meldungen_.Zeige(MeldungsArt::Information, text, Knoepfe::OkAbbrechen) != Antwort::Ok) return;
@@ -34,8 +33,8 @@ void Druckbefehle::DatenblattDrucken() {
     std::string titel;
     LadeFormatSteuerTabelle(werte, kDatenblattDatei, titel, meldungen_);
     LadeFormatSteuerTabelle(rahmen, kDatenrahmenDatei, titel, meldungen_);
-    DruckeDatenblatt(flaeche_, haupt_.Zustand().Aktuell(), rahmen, werte, Kopf(),
-                     haupt_.DruckSatz().MitRahmen == 1, puffer_);
+    DruckeDatenblatt(flaeche_, kontext_.Aktuell(), rahmen, werte, Kopf(), kontext_.druck.MitRahmen == 1,
+                     puffer_);
   });
 }
 

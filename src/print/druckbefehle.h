@@ -3,17 +3,16 @@
 #include "basis/meldungen.h"
 #include "basis/uhr.h"
 #include "print/blaetter.h"
+#include "print/druckkontext.h"
 
 namespace velmora {
-
-class Hauptsteuerung;
 
 class Druckbefehle {
  public:
   // `puffer`: the program's one line buffer, shared with the reports and the report-text lists.
-  Druckbefehle(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, const Uhr& uhr,
+  Druckbefehle(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen, const Uhr& uhr,
                TZeilenpuffer& puffer)
-      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), uhr_(uhr), puffer_(puffer) {}
+      : kontext_(kontext), flaeche_(flaeche), meldungen_(meldungen), uhr_(uhr), puffer_(puffer) {}
 
   // "&Testblatt": loads "TSTBLATT.FST" and prints the test sheet.
   void Testblatt1Click();
@@ -25,7 +24,7 @@ class Druckbefehle {
  private:
   BlattKopf Kopf() const;
 
-  Hauptsteuerung& haupt_;
+  DruckKontext kontext_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
   const Uhr& uhr_;

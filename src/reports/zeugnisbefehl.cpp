@@ -1,6 +1,5 @@
 #include "reports/zeugnisbefehl.h"
 
-#include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
 #include "basis/fehlerbox.h"
 
@@ -56,11 +55,11 @@ ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugni
 }
 
 void Zeugnisbefehl::Zeugnis1Click() {
-  KlassenZustand& z = haupt_.Zustand();
-  if (z.AktuellerSchueler < 0 || z.AktuellerSchueler >= KlassenZustand::Schuelerzahl) return;
-  const auto index = static_cast<std::size_t>(z.AktuellerSchueler);
-  const TSchuelerDatensatz& satz = z.Klasse->Schueler[index];
-  const TDruckEinstellungen& druck = haupt_.DruckSatz();
+  const int aktuell = kontext_.klasse.AktuellerSchueler;
+  if (aktuell < 0 || aktuell >= KlassenZustand::Schuelerzahl) return;
+  const auto index = static_cast<std::size_t>(aktuell);
+  const TSchuelerDatensatz& satz = kontext_.Klasse().Schueler[index];
+  const TDruckEinstellungen& druck = kontext_.druck;
 
   const ZeugnisEntscheidung e = EntscheideZeugnis(satz.Schulart(), satz.Zeugnisart(), druck.Druckart);
   if (e.fehler) {
@@ -73,9 +72,8 @@ void Zeugnisbefehl::Zeugnis1Click() {
   }
   if (!e.typ) return;
 
-  const ZeugnisUmgebung u{flaeche_, meldungen_, abfrage_, druck, haupt_.Einstellungen().Satz().Verlag,
-                          haupt_.ZeugnisnameBeimStart(), puffer_};
-  MitFehlerbox(meldungen_, [&] { DruckeZeugnis(*e.typ, u, *z.Klasse, index); });
+  const ZeugnisUmgebung u{flaeche_, meldungen_, abfrage_, druck, kontext_.Verlag(), kontext_.zeugnisname, puffer_};
+  MitFehlerbox(meldungen_, [&] { DruckeZeugnis(*e.typ, u, kontext_.Klasse(), index); });
 }
 
 void Zeugnisbefehl::Zeugnis2Click(bool druckdialogBestaetigt) {

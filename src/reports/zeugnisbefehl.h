@@ -6,13 +6,12 @@
 
 #include "basis/meldungen.h"
 #include "print/druckflaeche.h"
+#include "print/druckkontext.h"
 #include "print/zeilenpuffer.h"
 #include "reports/drucken1.h"
 #include "reports/velmoallgdrk.h"
 
 namespace velmora {
-
-class Hauptsteuerung;
 
 // The refusal texts of the report print command (shown in the "Fehler" box).
 std::string ZeugnisKeineGueltigeSchulartText();
@@ -33,9 +32,9 @@ ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugni
 
 class Zeugnisbefehl {
  public:
-  Zeugnisbefehl(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, FormularSeitenAbfrage& abfrage,
-                TZeilenpuffer& puffer)
-      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), abfrage_(abfrage), puffer_(puffer) {}
+  Zeugnisbefehl(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
+                FormularSeitenAbfrage& abfrage, TZeilenpuffer& puffer)
+      : kontext_(kontext), flaeche_(flaeche), meldungen_(meldungen), abfrage_(abfrage), puffer_(puffer) {}
 
   // "&Zeugnis", the button "Zeugnis drucken" and the tool-bar button: the report of the
   // current student as last stored (edits not yet taken over are not seen). A file error
@@ -46,7 +45,7 @@ class Zeugnisbefehl {
   void Zeugnis2Click(bool druckdialogBestaetigt);
 
  private:
-  Hauptsteuerung& haupt_;
+  DruckKontext kontext_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
   FormularSeitenAbfrage& abfrage_;

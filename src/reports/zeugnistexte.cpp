@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
 #include "reports/velmoallgdrk.h"
 
@@ -132,10 +131,8 @@ void Zeugnistextbefehle::AusgefuellteZeugnistexte1Click() { Drucke(BestaetigungA
 
 void Zeugnistextbefehle::Drucke(const std::string& frage, ZeugnistextAuswahl auswahl) {
   if (meldungen_.Zeige(MeldungsArt::Information, frage, Knoepfe::OkAbbrechen) != Antwort::Ok) return;
-  KlassenZustand& z = haupt_.Zustand();
-  const std::size_t erster = static_cast<std::size_t>(std::max(z.AktuellerSchueler, 0));
-  DruckeZeugnistexte(flaeche_, *z.Klasse, erster, auswahl, haupt_.DruckSatz(), haupt_.Einstellungen().Satz().Verlag,
-                     puffer_);
+  const std::size_t erster = static_cast<std::size_t>(std::max(kontext_.klasse.AktuellerSchueler, 0));
+  DruckeZeugnistexte(flaeche_, kontext_.Klasse(), erster, auswahl, kontext_.druck, kontext_.Verlag(), puffer_);
 }
 
 }  // namespace velmora

@@ -12,13 +12,12 @@
 #include "basis/version.h"
 #include "classdata/schuelerdatensatz.h"
 #include "print/druckflaeche.h"
+#include "print/druckkontext.h"
 #include "print/formatsteuertabelle.h"
 #include "print/zeilenpuffer.h"
 #include "settings/druckeinstellungen.h"
 
 namespace velmora {
-
-class Hauptsteuerung;
 
 // What one list prints.
 struct ZeugnistextAuswahl {
@@ -74,8 +73,9 @@ bool DruckeZeugnistexte(DruckFlaeche& flaeche, const TKlassenDatei& klasse, std:
 // Cancel and prints only on OK, starting at the current student of the main window.
 class Zeugnistextbefehle {
  public:
-  Zeugnistextbefehle(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, TZeilenpuffer& puffer)
-      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), puffer_(puffer) {}
+  Zeugnistextbefehle(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
+                     TZeilenpuffer& puffer)
+      : kontext_(kontext), flaeche_(flaeche), meldungen_(meldungen), puffer_(puffer) {}
 
   // "Klassen-Zeugnistexte (Hinweise ...)": names with their texts.
   void KlassenZeugnistexte1Click();
@@ -92,7 +92,7 @@ class Zeugnistextbefehle {
  private:
   void Drucke(const std::string& frage, ZeugnistextAuswahl auswahl);
 
-  Hauptsteuerung& haupt_;
+  DruckKontext kontext_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
   TZeilenpuffer& puffer_;

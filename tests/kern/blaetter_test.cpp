@@ -155,7 +155,7 @@ class Blattbefehle : public test::SteuerungsTest {
   AufzeichnendeFlaeche flaeche;
   test::FesteUhr uhr;
   TZeilenpuffer puffer;
-  Druckbefehle befehle{steuerung, flaeche, meldungen, uhr, puffer};
+  Druckbefehle befehle{steuerung.Druckkontext(), flaeche, meldungen, uhr, puffer};
 };
 
 TEST_F(Blattbefehle, AbgebrochenesDatenblattDrucktNichtsUndLegtKeineTabelleAn) {

@@ -53,7 +53,7 @@ class Zeugnisdruck : public test::SteuerungsTest {
   AufzeichnendeFlaeche flaeche;
   test::SkriptSeitenAbfrage abfrage;
   TZeilenpuffer puffer;
-  Zeugnisbefehl befehl{steuerung, flaeche, meldungen, abfrage, puffer};
+  Zeugnisbefehl befehl{steuerung.Druckkontext(), flaeche, meldungen, abfrage, puffer};
 };
 
 TEST_F(Zeugnisdruck, HalbjahreszeugnisEndeZuEnde) {

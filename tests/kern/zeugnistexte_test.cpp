@@ -332,7 +332,7 @@ class Zeugnistextbefehl : public test::SteuerungsTest {
   }
   AufzeichnendeFlaeche flaeche;
   TZeilenpuffer puffer;
-  Zeugnistextbefehle befehle{steuerung, flaeche, meldungen, puffer};
+  Zeugnistextbefehle befehle{steuerung.Druckkontext(), flaeche, meldungen, puffer};
 };
 
 TEST_F(Zeugnistextbefehl, AbbrechenDrucktNichts) {

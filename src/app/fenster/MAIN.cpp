@@ -42,10 +42,10 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
       dialoge_(dialoge),
       druckflaeche_(meldungen_),
       steuerung_(*this, meldungen_, dialoge, passwortDialoge_, passwortDialoge_),
-      druckbefehle_(steuerung_, druckflaeche_, meldungen_, uhr_, zeilenpuffer_),
+      druckbefehle_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, uhr_, zeilenpuffer_),
       seitenAbfrage_(meldungen_),
-      zeugnis_(steuerung_, druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_),
-      zeugnistexte_(steuerung_, druckflaeche_, meldungen_, zeilenpuffer_) {
+      zeugnis_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_),
+      zeugnistexte_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, zeilenpuffer_) {
   setWindowTitle(Q(Hauptfensterkopf()));
   BaueMenue();
   BaueWerkzeugleiste();
