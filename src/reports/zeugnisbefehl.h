@@ -7,6 +7,7 @@
 #include "basis/meldungen.h"
 #include "print/druckflaeche.h"
 #include "print/druckkontext.h"
+#include "print/druckvorschau.h"
 #include "print/zeilenpuffer.h"
 #include "reports/drucken1.h"
 #include "reports/velmoallgdrk.h"
@@ -33,8 +34,13 @@ ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugni
 class Zeugnisbefehl {
  public:
   Zeugnisbefehl(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
-                FormularSeitenAbfrage& abfrage, TZeilenpuffer& puffer)
-      : kontext_(kontext), flaeche_(flaeche), meldungen_(meldungen), abfrage_(abfrage), puffer_(puffer) {}
+                FormularSeitenAbfrage& abfrage, TZeilenpuffer& puffer, Druckvorschau& vorschau)
+      : kontext_(kontext),
+        flaeche_(flaeche),
+        meldungen_(meldungen),
+        abfrage_(abfrage),
+        puffer_(puffer),
+        vorschau_(vorschau) {}
 
   // "&Zeugnis", the button "Zeugnis drucken" and the tool-bar button: the report of the
   // current student as last stored (edits not yet taken over are not seen). A file error
@@ -43,13 +49,21 @@ class Zeugnisbefehl {
   // "Zeugnisse" in the file menu, after the system print dialog: only when the user
   // confirmed the dialog, the same as Zeugnis1Click.
   void Zeugnis2Click(bool druckdialogBestaetigt);
+  // "Zeugnis-&Vorschau...": the same checks and messages as Zeugnis1Click; then every form
+  // page the print would print, in a preview, without page prompts.
+  void ZeugnisVorschauClick();
 
  private:
+  // The three checks for the current student: the report type to print, or nothing after
+  // the message (if any) has been shown.
+  std::optional<Zeugnistyp> Pruefe();
+
   DruckKontext kontext_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
   FormularSeitenAbfrage& abfrage_;
   TZeilenpuffer& puffer_;
+  Druckvorschau& vorschau_;
 };
 
 }  // namespace velmora

@@ -41,11 +41,12 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
       meldungen_(meldungen, this),
       dialoge_(dialoge),
       druckflaeche_(meldungen_),
+      vorschau_(druckflaeche_, this),
       steuerung_(*this, meldungen_, dialoge, passwortDialoge_, passwortDialoge_),
-      druckbefehle_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, uhr_, zeilenpuffer_),
+      druckbefehle_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, uhr_, zeilenpuffer_, vorschau_),
       seitenAbfrage_(meldungen_),
-      zeugnis_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_),
-      zeugnistexte_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, zeilenpuffer_) {
+      zeugnis_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_, vorschau_),
+      zeugnistexte_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, zeilenpuffer_, vorschau_) {
   setWindowTitle(Q(Hauptfensterkopf()));
   BaueMenue();
   BaueWerkzeugleiste();

@@ -8,6 +8,7 @@
 #include "basis/uhr.h"
 #include "print/druckbefehle.h"
 #include "qtadapter/qtdruckflaeche.h"
+#include "qtadapter/qtdruckvorschau.h"
 #include "qtadapter/qtmeldungen.h"
 #include "app/fenster/passwortdialoge.h"
 #include "reports/velmoallgdrk.h"
@@ -134,11 +135,18 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void Sammelformular1Click() { zeugnistexte_.Sammelformular1Click(); }
   void KlassenZeugnistexte1Click() { zeugnistexte_.KlassenZeugnistexte1Click(); }
   void AusgefuellteZeugnistexte1Click() { zeugnistexte_.AusgefuellteZeugnistexte1Click(); }
+  void ZeugnisVorschau1Click() { zeugnis_.ZeugnisVorschauClick(); }
+  void DatenblattVorschau1Click() { druckbefehle_.DatenblattVorschau(); }
+  void TestblattVorschau1Click() { druckbefehle_.TestblattVorschau(); }
+  void SammelformularVorschau1Click() { zeugnistexte_.SammelformularVorschau(); }
+  void KlassenZeugnistexteVorschau1Click() { zeugnistexte_.KlassenZeugnistexteVorschau(); }
+  void AusgefuellteZeugnistexteVorschau1Click() { zeugnistexte_.AusgefuellteZeugnistexteVorschau(); }
 
   FensterMeldungen meldungen_;
   DateiDialoge& dialoge_;
   QtPasswortDialoge passwortDialoge_{nullptr, nullptr, nullptr, nullptr};
   QtDruckflaeche druckflaeche_;
+  QtDruckvorschau vorschau_;
   SystemUhr uhr_;
   Hauptsteuerung steuerung_;
   // The one line buffer of the printouts (data sheet, report body, report-text lists).
