@@ -1,6 +1,8 @@
 #include "qtadapter/qtdruckvorschau.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <algorithm>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
 
@@ -23,7 +25,8 @@ void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
   const QPaintEngine::Type eigeneMaschine = drucker.paintEngine()->type();
 
   QWidget* oben = QApplication::activeModalWidget();
-  QPrintPreviewDialog dialog(&drucker, oben ? oben : eltern_);
+  QWidget* ueber = oben ? oben : eltern_;
+  QPrintPreviewDialog dialog(&drucker, ueber);
   dialog.setObjectName(QStringLiteral("Druckvorschau"));
   dialog.setWindowTitle(U("Druckvorschau"));
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* ziel) {
@@ -31,7 +34,10 @@ void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
     flaeche_.ZeichneAuf(*ziel, [&] { zeichne(flaeche_); });
     if (!vorschau) flaeche_.MeldeDatei();
   });
-  dialog.resize(900, 1000);
+  // A page's height where the screen allows it, never more than the screen.
+  const QScreen* schirm = ueber ? ueber->screen() : QGuiApplication::primaryScreen();
+  const QRect frei = schirm ? schirm->availableGeometry() : QRect(0, 0, 1000, 1100);
+  dialog.resize(std::min(900, frei.width() * 9 / 10), std::min(1000, frei.height() * 9 / 10));
   dialog.exec();
   drucker.setPageLayout(vorher);
 }

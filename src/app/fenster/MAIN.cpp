@@ -22,6 +22,7 @@
 #include "classdata/fenster/datpwaend.h"
 #include "classdata/fenster/datpwdlg.h"
 #include "printerinfo/fenster/druckinfo.h"
+#include "reports/fenster/zeugnisseklasse.h"
 #include "settings/fenster/einstdrk.h"
 #include "settings/fenster/einstell.h"
 #include "settings/fenster/passwort.h"
@@ -46,7 +47,9 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
       druckbefehle_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, uhr_, zeilenpuffer_, vorschau_),
       seitenAbfrage_(meldungen_),
       zeugnis_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_, vorschau_),
-      zeugnistexte_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, zeilenpuffer_, vorschau_) {
+      zeugnistexte_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, zeilenpuffer_, vorschau_),
+      klassenzeugnisse_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_,
+                        vorschau_) {
   setWindowTitle(Q(Hauptfensterkopf()));
   BaueMenue();
   BaueWerkzeugleiste();
@@ -69,6 +72,7 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
   schulIdent_ = new TSchulIdentForm(steuerung_.Schule(), meldungen_, this);
   infoDrucker_ = new Tinfodrucker(druckflaeche_, this);
   fehlerfenster_ = new TFehlerfenster(this);
+  zeugnisseKlasse_ = new TZeugnisseKlasseForm(klassenzeugnisse_, this);
   druckflaeche_.meldeAusgabe = [this](const QString& text) { status_[0]->setText(text); };
   resize(1150, 780);
 }
@@ -293,6 +297,7 @@ void TMainForm::BewertungsImport1Click() { steuerung_.BewertungenImportClick(); 
 
 void TMainForm::Zeugnis1Click() { zeugnis_.Zeugnis1Click(); }
 void TMainForm::Zeugnis2Click() { zeugnis_.Zeugnis2Click(druckflaeche_.DruckDialog(this)); }
+void TMainForm::ZeugnisseKlasse1Click() { zeugnisseKlasse_->Zeige(); }
 
 void TMainForm::DatenPruefen() {
   meldungen_.Hinweis(T("Diese Funktion ist in der Testphase!"));

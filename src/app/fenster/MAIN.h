@@ -11,6 +11,7 @@
 #include "qtadapter/qtdruckvorschau.h"
 #include "qtadapter/qtmeldungen.h"
 #include "app/fenster/passwortdialoge.h"
+#include "reports/klassenzeugnisse.h"
 #include "reports/velmoallgdrk.h"
 #include "reports/zeugnisbefehl.h"
 #include "reports/zeugnistexte.h"
@@ -39,6 +40,7 @@ class TEinstellDrkForm;
 class TSchulIdentForm;
 class Tinfodrucker;
 class TFehlerfenster;
+class TZeugnisseKlasseForm;
 
 class TMainForm : public QMainWindow, public HauptAnsicht {
   Q_OBJECT
@@ -58,6 +60,8 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   Druckbefehle& Drucken() { return druckbefehle_; }
   Zeugnisbefehl& Zeugnis() { return zeugnis_; }
   Zeugnistextbefehle& Zeugnistexte() { return zeugnistexte_; }
+  Klassenzeugnisbefehl& Klassenzeugnisse() { return klassenzeugnisse_; }
+  TZeugnisseKlasseForm& ZeugnisseKlasseForm() { return *zeugnisseKlasse_; }
   TEinstellform& Einstellform() { return *einstellform_; }
   TSchulFachForm& SchulFachForm() { return *schulFach_; }
   TKlasFachForm& KlasFachForm() { return *klasFach_; }
@@ -135,6 +139,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void Sammelformular1Click() { zeugnistexte_.Sammelformular1Click(); }
   void KlassenZeugnistexte1Click() { zeugnistexte_.KlassenZeugnistexte1Click(); }
   void AusgefuellteZeugnistexte1Click() { zeugnistexte_.AusgefuellteZeugnistexte1Click(); }
+  void ZeugnisseKlasse1Click();
   void ZeugnisVorschau1Click() { zeugnis_.ZeugnisVorschauClick(); }
   void DatenblattVorschau1Click() { druckbefehle_.DatenblattVorschau(); }
   void TestblattVorschau1Click() { druckbefehle_.TestblattVorschau(); }
@@ -155,6 +160,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   MeldungsSeitenAbfrage seitenAbfrage_;
   Zeugnisbefehl zeugnis_;
   Zeugnistextbefehle zeugnistexte_;
+  Klassenzeugnisbefehl klassenzeugnisse_;
   TEditorSeiten* editor_{};
   QListWidget* liste_{};
   QWidget* aenderung_{};
@@ -171,6 +177,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   TSchulIdentForm* schulIdent_{};
   Tinfodrucker* infoDrucker_{};
   TFehlerfenster* fehlerfenster_{};
+  TZeugnisseKlasseForm* zeugnisseKlasse_{};
   bool gestartet_ = false;
   bool hinweiseAktiv_ = false;
   bool listeWirdGefuellt_ = false;

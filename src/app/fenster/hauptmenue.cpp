@@ -105,6 +105,9 @@ void TMainForm::BaueMenue() {
   NeueAktion(drucken, QStringLiteral("Zeugnis1"), U("&Zeugnis"), U("Drucken eines Zeugnisses"), &TMainForm::Zeugnis1Click);
   NichtVerfuegbareAktion(drucken, QStringLiteral("Empfangsbekenntnis1"), U("&Empfangsbekenntnis"), U("Empfangsbekenntnis drucken"));
   drucken->addSeparator();
+  NeueAktion(drucken, QStringLiteral("ZeugnisseKlasse1"), U("Zeugnisse der &Klasse..."),
+             U("Zeugnisse der Klasse|Die Zeugnisse aller angekreuzten Schüler der Klasse drucken, Formularseite für Formularseite"),
+             &TMainForm::ZeugnisseKlasse1Click);
   NeueAktion(drucken, QStringLiteral("ZeugnisVorschau1"), U("Zeugnis-&Vorschau..."),
              U("Zeugnis-Vorschau|Alle Formularseiten des Zeugnisses des Schülers vor dem Drucken ansehen"),
              &TMainForm::ZeugnisVorschau1Click);
