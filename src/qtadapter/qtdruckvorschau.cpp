@@ -21,8 +21,6 @@ void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
     drucker.setPageSize(QPageSize(QPageSize::A3));
     drucker.setPageOrientation(QPageLayout::Landscape);
   }
-  // While the preview draws, the printer has Qt's preview engine instead of its own.
-  const QPaintEngine::Type eigeneMaschine = drucker.paintEngine()->type();
 
   QWidget* oben = QApplication::activeModalWidget();
   QWidget* ueber = oben ? oben : eltern_;
@@ -30,7 +28,9 @@ void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
   dialog.setObjectName(QStringLiteral("Druckvorschau"));
   dialog.setWindowTitle(U("Druckvorschau"));
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* ziel) {
-    const bool vorschau = ziel->paintEngine()->type() != eigeneMaschine;
+    // While the preview draws, the printer paints with Qt's preview engine, which records
+    // pictures; a print from the preview paints with the printer's own engine.
+    const bool vorschau = ziel->paintEngine()->type() == QPaintEngine::Picture;
     flaeche_.ZeichneAuf(*ziel, [&] { zeichne(flaeche_); });
     if (!vorschau) flaeche_.MeldeDatei();
   });
