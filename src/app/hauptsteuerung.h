@@ -9,8 +9,10 @@
 #include "app/editor.h"
 #include "basis/dateidialoge.h"
 #include "basis/meldungen.h"
+#include "classdata/klassenzustand.h"
 #include "classdata/schuelerdatensatz.h"
 #include "classdata/verschluesselung.h"
+#include "print/druckkontext.h"
 #include "settings/druckeinstellungen.h"
 #include "settings/programmeinstellungen.h"
 #include "settings/schulidentitaet.h"
@@ -41,19 +43,6 @@ class HauptAnsicht {
   virtual void FokusAufNummer() = 0;
   virtual void ZeigeSpeicherFortschritt() = 0;  // the modal save progress window
   virtual void ZeigeVorlagenAuswahl() = 0;      // the template selection window
-};
-
-// The class in memory with its class-wide state.
-struct KlassenZustand {
-  static constexpr int Schuelerzahl = 35;
-  std::unique_ptr<TKlassenDatei> Klasse = std::make_unique<TKlassenDatei>();
-  int AktuellerSchueler = 0;
-  int VorigerSchueler = 0;
-  std::string Dateiname;
-  bool DatenGeaendert = false;
-  TSchuelerDatensatz Zwischenablage;
-
-  TSchuelerDatensatz& Aktuell() { return Klasse->Schueler[static_cast<std::size_t>(AktuellerSchueler)]; }
 };
 
 class Hauptsteuerung {
@@ -117,6 +106,12 @@ class Hauptsteuerung {
   // took them; the printouts use these.
   const std::string& ZeugnisnameBeimStart() const { return zeugnisnameBeimStart_; }
   const std::string& KurznameBeimStart() const { return kurznameBeimStart_; }
+  // What the print commands read: the class, the current slot, the settings records and
+  // the school's names, read-only.
+  DruckKontext Druckkontext() const {
+    return DruckKontext{zustand_, druckEinstellungen_.Satz(), einstellungen_.Satz(), zeugnisnameBeimStart_,
+                        kurznameBeimStart_};
+  }
   Datenschutz& Schutz() { return datenschutz_; }
   // How the class in memory was opened. A class deciphered with a wrong password or left
   // enciphered is written over a file only after an extra warning question.

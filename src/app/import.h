@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/hauptsteuerung.h"
 #include "basis/dateidialoge.h"
 #include "basis/meldungen.h"
+#include "classdata/klassenzustand.h"
 #include "classdata/schuelerdatensatz.h"
 
 namespace velmora {

@@ -5,8 +5,8 @@
 // the main window stores and shows the editor around them.
 #include <string>
 
-#include "app/hauptsteuerung.h"
 #include "basis/meldungen.h"
+#include "classdata/klassenzustand.h"
 #include "subjects/klassenfachvorlage.h"
 
 namespace velmora {

@@ -1,17 +1,25 @@
 #include "print/druckbefehle.h"
 #include "basis/fehlerbox.h"
 
-#include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
+#include "print/sitzungsname.h"
 
 namespace velmora {
 
+namespace {
+
+constexpr const char* kTestblattSitzung = "Testblatt";
+constexpr const char* kDatenblattSitzung = "Datenblatt";
+
+}  // namespace
+
 BlattKopf Druckbefehle::Kopf() const {
-  return BlattKopf{haupt_.ZeugnisnameBeimStart(), haupt_.KurznameBeimStart(), uhr_.Heute()};
+  return BlattKopf{kontext_.zeugnisname, kontext_.kurzname, uhr_.Heute()};
 }
 
 void Druckbefehle::Testblatt1Click() {
+  DruckSitzung sitzung(flaeche_, kTestblattSitzung);
   MitFehlerbox(meldungen_, [&] {
     TFormatSteuerTabelle werte;
     std::string titel;
@@ -21,7 +29,7 @@ void Druckbefehle::Testblatt1Click() {
 }
 
 void Druckbefehle::Datenblatt1Click() {
-  const TSchuelerDatensatz& s = haupt_.Zustand().Aktuell();
+  const TSchuelerDatensatz& s = kontext_.Aktuell();
   const std::string text = T("Druck eines Datenblattes\r für: ") + s.Lies(TSchuelerDatensatz::Vornamen) + " " +
                            s.Lies(TSchuelerDatensatz::Name) + "\r";
   if (meldungen_.Zeige(MeldungsArt::Information, text, Knoepfe::OkAbbrechen) != Antwort::Ok) return;
@@ -29,13 +37,39 @@ void Druckbefehle::Datenblatt1Click() {
 }
 
 void Druckbefehle::DatenblattDrucken() {
+  DruckSitzung sitzung(flaeche_, SitzungFuerSchueler(kDatenblattSitzung, kontext_.Aktuell()));
   MitFehlerbox(meldungen_, [&] {
     TFormatSteuerTabelle werte, rahmen;
     std::string titel;
     LadeFormatSteuerTabelle(werte, kDatenblattDatei, titel, meldungen_);
     LadeFormatSteuerTabelle(rahmen, kDatenrahmenDatei, titel, meldungen_);
-    DruckeDatenblatt(flaeche_, haupt_.Zustand().Aktuell(), rahmen, werte, Kopf(),
-                     haupt_.DruckSatz().MitRahmen == 1, puffer_);
+    DruckeDatenblatt(flaeche_, kontext_.Aktuell(), rahmen, werte, Kopf(), kontext_.druck.MitRahmen == 1,
+                     puffer_);
+  });
+}
+
+void Druckbefehle::TestblattVorschau() {
+  TFormatSteuerTabelle werte;
+  std::string titel;
+  if (!MitFehlerbox(meldungen_, [&] { LadeFormatSteuerTabelle(werte, kTestblattDatei, titel, meldungen_); })) return;
+  const BlattKopf kopf = Kopf();
+  vorschau_.Zeige(kTestblattSitzung, Blattformat::A4Hoch,
+                  [&](DruckFlaeche& f) { DruckeTestblatt(f, werte, kopf); });
+}
+
+void Druckbefehle::DatenblattVorschau() {
+  TFormatSteuerTabelle werte, rahmen;
+  std::string titel;
+  if (!MitFehlerbox(meldungen_, [&] {
+        LadeFormatSteuerTabelle(werte, kDatenblattDatei, titel, meldungen_);
+        LadeFormatSteuerTabelle(rahmen, kDatenrahmenDatei, titel, meldungen_);
+      })) {
+    return;
+  }
+  const TSchuelerDatensatz& satz = kontext_.Aktuell();
+  const BlattKopf kopf = Kopf();
+  vorschau_.Zeige(SitzungFuerSchueler(kDatenblattSitzung, satz), Blattformat::A4Hoch, [&](DruckFlaeche& f) {
+    DruckeDatenblatt(f, satz, rahmen, werte, kopf, kontext_.druck.MitRahmen == 1, puffer_);
   });
 }
 

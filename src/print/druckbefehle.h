@@ -1,19 +1,20 @@
 #pragma once
-// The print commands of the main window for the internal sheets: test sheet and data sheet.
+// The print commands of the main window for the internal sheets: test sheet and data sheet,
+// printed or shown in the preview.
 #include "basis/meldungen.h"
 #include "basis/uhr.h"
 #include "print/blaetter.h"
+#include "print/druckkontext.h"
+#include "print/druckvorschau.h"
 
 namespace velmora {
-
-class Hauptsteuerung;
 
 class Druckbefehle {
  public:
   // `puffer`: the program's one line buffer, shared with the reports and the report-text lists.
-  Druckbefehle(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, const Uhr& uhr,
-               TZeilenpuffer& puffer)
-      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), uhr_(uhr), puffer_(puffer) {}
+  Druckbefehle(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen, const Uhr& uhr,
+               TZeilenpuffer& puffer, Druckvorschau& vorschau)
+      : kontext_(kontext), flaeche_(flaeche), meldungen_(meldungen), uhr_(uhr), puffer_(puffer), vorschau_(vorschau) {}
 
   // "&Testblatt": loads "TSTBLATT.FST" and prints the test sheet.
   void Testblatt1Click();
@@ -22,14 +23,20 @@ class Druckbefehle {
   void Datenblatt1Click();
   void DatenblattDrucken();
 
+  // The same sheets in the preview, without the confirmation box; the tables are read
+  // (or created) first, and a faulty one ends the command before the preview opens.
+  void TestblattVorschau();
+  void DatenblattVorschau();
+
  private:
   BlattKopf Kopf() const;
 
-  Hauptsteuerung& haupt_;
+  DruckKontext kontext_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
   const Uhr& uhr_;
   TZeilenpuffer& puffer_;
+  Druckvorschau& vorschau_;
 };
 
 }  // namespace velmora

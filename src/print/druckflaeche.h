@@ -27,6 +27,11 @@ enum class Textausrichtung {
   MitteUnten        // the school's name on the report cards
 };
 
+// The sheet a print job is laid out on. Every job is laid out on A4 portrait, except one
+// that puts two form pages side by side (the right one shifted by 210 mm): A3 landscape,
+// two A4 pages wide, holds both.
+enum class Blattformat { A4Hoch, A3Quer };
+
 // Font style bits; a style 0..7 is their sum.
 inline constexpr std::uint16_t kStilFett = 1;
 inline constexpr std::uint16_t kStilKursiv = 2;
@@ -56,13 +61,25 @@ class DruckFlaeche {
  public:
   virtual ~DruckFlaeche() = default;
 
+  // --- the print command ---
+
+  // One print command is one session of the surface: it may hold several print jobs (one
+  // per page prompt of a report, say). `name` says what the command prints, as
+  // "Zeugnis-Muster-Erika"; a surface that writes files puts all jobs of the session into
+  // one file named after it, page after page. A session inside a session belongs to the
+  // outer one. Jobs outside any session stand each on their own. By default a surface
+  // does nothing here.
+  virtual void BeginneSitzung(const std::string& name) { (void)name; }
+  virtual void BeendeSitzung() {}
+
   // --- the print job ---
 
   // Starts a print job on the current printer; `titel` names the job in the printer's
-  // queue. The job's first page is open afterwards. Returns false when the job could not
-  // be started (no printer, job refused); the surface has then already told the user, the
-  // caller draws nothing and ends its command.
-  virtual bool BeginneDokument(const std::string& titel) = 0;
+  // queue, `blatt` is the sheet the job is laid out on (asked of the printer). The job's
+  // first page is open afterwards. Returns false when the job could not be started (no
+  // printer, job refused); the surface has then already told the user, the caller draws
+  // nothing and ends its command.
+  virtual bool BeginneDokument(const std::string& titel, Blattformat blatt = Blattformat::A4Hoch) = 0;
 
   // Ends the job and sends it to the printer. Returns false when the job could not be
   // completed (a refused page, a full disk for a PDF); the surface has told the user.
@@ -112,6 +129,19 @@ class DruckFlaeche {
   virtual std::string Druckername() = 0;
   // The fonts the current printer offers, in the order the system gives them.
   virtual std::vector<std::string> Schriftenliste() = 0;
+};
+
+// Holds a session of the surface open for as long as it lives, also when the command ends
+// with an error.
+class DruckSitzung {
+ public:
+  DruckSitzung(DruckFlaeche& flaeche, const std::string& name) : flaeche_(flaeche) { flaeche_.BeginneSitzung(name); }
+  ~DruckSitzung() { flaeche_.BeendeSitzung(); }
+  DruckSitzung(const DruckSitzung&) = delete;
+  DruckSitzung& operator=(const DruckSitzung&) = delete;
+
+ private:
+  DruckFlaeche& flaeche_;
 };
 
 }  // namespace velmora

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "basis/cp1252.h"
+#include "print/sitzungsname.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -69,7 +70,7 @@ bool QtDruckflaeche::DruckDialog(QWidget* eltern) {
   // proposes a new name, which stays the program's own (each job then gets a fresh one).
   if (SchreibtPdf() && drucker_->outputFileName() == vergebenerName_) {
     QDir().mkpath(QDir::current().filePath(ausgabeordner_));
-    vergebenerName_ = NeuerPdfName();
+    vergebenerName_ = NeuerPdfName(QStringLiteral("Druck"));
     drucker_->setOutputFileName(vergebenerName_);
   }
   QPrintDialog dialog(drucker_.get(), eltern);
@@ -83,29 +84,92 @@ void QtDruckflaeche::DruckerEinrichten(QWidget* eltern) {
   dialog.exec();
 }
 
-QString QtDruckflaeche::NeuerPdfName() const {
+QString QtDruckflaeche::NeuerPdfName(const QString& stamm) const {
   QDir ordner(QDir::current().filePath(ausgabeordner_));
-  const QString stamm = QStringLiteral("Druck-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  QString name = ordner.filePath(stamm + QStringLiteral(".pdf"));
-  for (int n = 2; QFileInfo::exists(name); ++n) name = ordner.filePath(stamm + QStringLiteral("-%1.pdf").arg(n));
+  const QString basis = stamm + QStringLiteral("-") +
+                        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  QString name = ordner.filePath(basis + QStringLiteral(".pdf"));
+  for (int n = 2; QFileInfo::exists(name); ++n) name = ordner.filePath(basis + QStringLiteral("-%1.pdf").arg(n));
   return name;
 }
 
-bool QtDruckflaeche::BeginneDokument(const std::string& titel) {
-  drucker_->setDocName(Q(titel));
-  if (SchreibtPdf()) {
-    // A file chosen in the print dialog is used once; otherwise each job gets a new file.
-    QString gewaehlt = drucker_->outputFileName();
-    if (gewaehlt.isEmpty() || gewaehlt == vergebenerName_) {
-      QDir().mkpath(QDir::current().filePath(ausgabeordner_));
-      vergebenerName_ = NeuerPdfName();
-      drucker_->setOutputFileName(vergebenerName_);
+void QtDruckflaeche::BereiteDateiVor(const std::string& name) {
+  if (!SchreibtPdf()) return;
+  // A file the user chose in the print dialog is used once, by the next command.
+  const QString gewaehlt = drucker_->outputFileName();
+  if (!gewaehlt.isEmpty() && gewaehlt != vergebenerName_) return;
+  QDir().mkpath(QDir::current().filePath(ausgabeordner_));
+  vergebenerName_ = NeuerPdfName(Q(ErlaubterDateiname(name)));
+  drucker_->setOutputFileName(vergebenerName_);
+}
+
+void QtDruckflaeche::MeldeDatei() {
+  if (!SchreibtPdf()) return;
+  letzteDatei_ = drucker_->outputFileName();
+  // Written: the next command gets a file of its own, also after a file chosen in the dialog.
+  vergebenerName_ = letzteDatei_;
+  if (meldeAusgabe) meldeAusgabe(U("Ausdruck gespeichert: ") + QDir::current().relativeFilePath(letzteDatei_));
+}
+
+void QtDruckflaeche::BeginneSitzung(const std::string& name) {
+  if (sitzungstiefe_++ > 0 || ziel_) return;
+  // On paper every job goes to the printer at once (the user feeds the next form sheet
+  // after the prompt); into a PDF file the jobs are collected.
+  sammelndeSitzung_ = SchreibtPdf();
+  if (sammelndeSitzung_) BereiteDateiVor(name);
+}
+
+void QtDruckflaeche::BeendeSitzung() {
+  if (sitzungstiefe_ == 0 || --sitzungstiefe_ > 0 || ziel_ || !sammelndeSitzung_) return;
+  sammelndeSitzung_ = false;
+  jobOffen_ = false;
+  // A session without a job (every prompt cancelled) leaves no file.
+  if (maler_.isActive() && BeendeMaler()) MeldeDatei();
+}
+
+void QtDruckflaeche::ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne) {
+  struct Ende {
+    QtDruckflaeche& f;
+    ~Ende() {
+      if (f.maler_.isActive()) f.maler_.end();
+      f.ziel_ = nullptr;
+      f.jobOffen_ = false;
     }
+  };
+  if (maler_.isActive()) return;
+  ziel_ = &ziel;
+  Ende ende{*this};
+  zeichne();
+}
+
+void QtDruckflaeche::SetzeBlatt(Blattformat blatt) {
+  if (blatt == Blattformat::A4Hoch) {
+    if (grundlayout_) drucker_->setPageLayout(*grundlayout_);
+    return;
   }
-  if (!maler_.begin(drucker_.get())) {
-    meldungen_.Fehler(T("Der Druckauftrag konnte nicht gestartet werden!\r\rBitte prüfen Sie den Drucker."));
-    return false;
+  if (!grundlayout_) grundlayout_ = drucker_->pageLayout();
+  const bool a3 = drucker_->setPageSize(QPageSize(QPageSize::A3));
+  drucker_->setPageOrientation(QPageLayout::Landscape);
+  if (!a3 && meldeAusgabe) {
+    meldeAusgabe(U("Der Drucker bietet kein A3-Papier an: die rechte Formularseite kann fehlen."));
   }
+}
+
+void QtDruckflaeche::BlattZurueck() {
+  if (!grundlayout_) return;
+  drucker_->setPageLayout(*grundlayout_);
+  grundlayout_.reset();
+}
+
+bool QtDruckflaeche::BeendeMaler() {
+  const bool gut = maler_.end();
+  BlattZurueck();
+  if (!gut) meldungen_.Fehler(T("Der Druckauftrag konnte nicht abgeschlossen werden!"));
+  return gut;
+}
+
+void QtDruckflaeche::StarteJobzustand() {
+  jobOffen_ = true;
   ausrichtung_ = Textausrichtung::LinksBasislinie;
   zeichenabstand_ = 0;
   stil_ = 0;
@@ -117,26 +181,53 @@ bool QtDruckflaeche::BeginneDokument(const std::string& titel) {
   maler_.setPen(stift);
   maler_.setBrush(Qt::NoBrush);
   stift_ = QPointF();
+}
+
+bool QtDruckflaeche::BeginneDokument(const std::string& titel, Blattformat blatt) {
+  if (jobOffen_) return false;
+  QPrinter& geraet = Geraet();
+  if (maler_.isActive() && Sammelt()) {
+    // The next job of the same document starts on a page of its own.
+    if (!ziel_) SetzeBlatt(blatt);
+    geraet.newPage();
+    StarteJobzustand();
+    return true;
+  }
+  if (!ziel_) {
+    drucker_->setDocName(Q(titel));
+    if (SchreibtPdf() && !sammelndeSitzung_) {
+      // A job outside a session is a file of its own, unless the user chose a file.
+      const QString gewaehlt = drucker_->outputFileName();
+      if (gewaehlt.isEmpty() || gewaehlt == vergebenerName_) {
+        QDir().mkpath(QDir::current().filePath(ausgabeordner_));
+        vergebenerName_ = NeuerPdfName(QStringLiteral("Druck"));
+        drucker_->setOutputFileName(vergebenerName_);
+      }
+    }
+    SetzeBlatt(blatt);
+  }
+  if (!maler_.begin(&geraet)) {
+    if (!ziel_) BlattZurueck();
+    meldungen_.Fehler(T("Der Druckauftrag konnte nicht gestartet werden!\r\rBitte prüfen Sie den Drucker."));
+    return false;
+  }
+  StarteJobzustand();
   return true;
 }
 
 bool QtDruckflaeche::BeendeDokument() {
-  if (!maler_.isActive()) return false;
-  if (!maler_.end()) {
-    meldungen_.Fehler(T("Der Druckauftrag konnte nicht abgeschlossen werden!"));
-    return false;
-  }
-  if (SchreibtPdf()) {
-    letzteDatei_ = drucker_->outputFileName();
-    if (meldeAusgabe) {
-      meldeAusgabe(U("Ausdruck gespeichert: ") + QDir::current().relativeFilePath(letzteDatei_));
-    }
-  }
+  if (!maler_.isActive() || !jobOffen_) return false;
+  jobOffen_ = false;
+  // In a collecting document the page stays open: the next job starts a new one, the end
+  // of the session (or of ZeichneAuf) ends the document.
+  if (Sammelt()) return true;
+  if (!BeendeMaler()) return false;
+  MeldeDatei();
   return true;
 }
 
 void QtDruckflaeche::NeueSeite() {
-  if (maler_.isActive()) drucker_->newPage();
+  if (maler_.isActive() && jobOffen_) Geraet().newPage();
 }
 
 void QtDruckflaeche::SetzeTextausrichtung(Textausrichtung ausrichtung) { ausrichtung_ = ausrichtung; }
@@ -153,7 +244,7 @@ void QtDruckflaeche::SetzeSchriftart(std::uint16_t stil, int hoehe, const std::s
   WendeSchriftAn();
 }
 
-double QtDruckflaeche::Massstab() const { return drucker_->resolution() / 254.0; }
+double QtDruckflaeche::Massstab() const { return Geraet().resolution() / 254.0; }
 
 QPointF QtDruckflaeche::Punkt(int x, int y) const { return QPointF(x * Massstab(), -y * Massstab()); }
 
@@ -167,7 +258,7 @@ void QtDruckflaeche::WendeSchriftAn() {
   // and scale the pixel size so that the cell has the height asked for.
   const double zelle = std::max(1.0, hoehe_ * Massstab());
   f.setPixelSize(std::max(1, static_cast<int>(std::lround(zelle))));
-  const double gemessen = QFontMetricsF(f, drucker_.get()).height();
+  const double gemessen = QFontMetricsF(f, &Geraet()).height();
   if (gemessen > 0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(zelle * zelle / gemessen))));
   schrift_ = f;
   if (maler_.isActive()) maler_.setFont(schrift_);
@@ -176,7 +267,7 @@ void QtDruckflaeche::WendeSchriftAn() {
 void QtDruckflaeche::TextAus(int x, int y, const std::string& text) {
   if (!maler_.isActive() || text.empty()) return;
   const QString t = Q(text);
-  QFontMetricsF masse(schrift_, drucker_.get());
+  QFontMetricsF masse(schrift_, &Geraet());
   // Extra spacing is added after every character, as the layouts expect it; the characters
   // are then placed one by one (the font's own letter spacing is scaled differently on
   // every paint device).
@@ -213,17 +304,19 @@ void QtDruckflaeche::Rechteck(int x1, int y1, int x2, int y2) {
 
 DruckerFaehigkeiten QtDruckflaeche::Faehigkeiten() {
   DruckerFaehigkeiten f;
-  const QRectF papier = drucker_->paperRect(QPrinter::DevicePixel);
-  const QRectF seite = drucker_->pageRect(QPrinter::DevicePixel);
-  const QRectF seiteMm = drucker_->pageRect(QPrinter::Millimeter);
+  // While drawing onto another printer (a preview's), that one's.
+  const QPrinter& geraet = Geraet();
+  const QRectF papier = geraet.paperRect(QPrinter::DevicePixel);
+  const QRectF seite = geraet.pageRect(QPrinter::DevicePixel);
+  const QRectF seiteMm = geraet.pageRect(QPrinter::Millimeter);
   f.Treiberversion = 0;
   f.Technologie = SchreibtPdf() ? 5 : 2;  // a PDF file is a metafile, a printer a raster printer
   f.BreiteMm = static_cast<int>(std::lround(seiteMm.width()));
   f.HoeheMm = static_cast<int>(std::lround(seiteMm.height()));
   f.BreitePixel = static_cast<int>(std::lround(seite.width()));
   f.HoehePixel = static_cast<int>(std::lround(seite.height()));
-  f.PixelProZollX = drucker_->resolution();
-  f.PixelProZollY = drucker_->resolution();
+  f.PixelProZollX = geraet.resolution();
+  f.PixelProZollY = geraet.resolution();
   f.SeitenOffsetX = static_cast<int>(std::lround(seite.left() - papier.left()));
   f.SeitenOffsetY = static_cast<int>(std::lround(seite.top() - papier.top()));
   // Qt draws with any brush, pen and colour: the system's answer for that is -1.

@@ -1,13 +1,18 @@
 #pragma once
 // The printer surface on the system's printer through QPrinter and QPainter. The current
 // printer is the system's default printer for the whole run until the user picks another
-// in the print dialog or the printer set-up dialog. Where the system has no printer,
-// every print job becomes a PDF file of its own in a folder of the working directory.
+// in the print dialog or the printer set-up dialog. Where the system has no printer (or
+// the user chose a PDF file), every print command (session) becomes one PDF file in a
+// folder of the working directory, named after the session and the time; a job outside a
+// session becomes a file of its own. The same drawing can go onto any other QPrinter, a
+// preview's, say (ZeichneAuf).
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
+#include <QPageLayout>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "basis/meldungen.h"
 #include "print/druckflaeche.h"
@@ -35,7 +40,19 @@ class QtDruckflaeche : public DruckFlaeche {
   QString LetzteDatei() const { return letzteDatei_; }
   QPrinter& Drucker() { return *drucker_; }
 
-  bool BeginneDokument(const std::string& titel) override;
+  // Draws what `zeichne` prints onto `ziel` instead of the current printer: every job
+  // inside, of every session, becomes the next page of one document on `ziel`, on the page
+  // layout `ziel` has. No file is named and nothing is reported.
+  void ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne);
+  // While jobs go to PDF files: names the file the next document on the current printer
+  // writes after `name` (a print from a preview, say), as a session would.
+  void BereiteDateiVor(const std::string& name);
+  // Tells the user (meldeAusgabe) which PDF file the current printer has just written.
+  void MeldeDatei();
+
+  void BeginneSitzung(const std::string& name) override;
+  void BeendeSitzung() override;
+  bool BeginneDokument(const std::string& titel, Blattformat blatt = Blattformat::A4Hoch) override;
   bool BeendeDokument() override;
   void NeueSeite() override;
   void SetzeTextausrichtung(Textausrichtung ausrichtung) override;
@@ -53,7 +70,17 @@ class QtDruckflaeche : public DruckFlaeche {
   QPointF Punkt(int x, int y) const;
   double Massstab() const;  // device pixels per logical unit
   void WendeSchriftAn();
-  QString NeuerPdfName() const;
+  QString NeuerPdfName(const QString& stamm) const;
+  // The printer drawn on: the target of ZeichneAuf, else the current printer.
+  QPrinter& Geraet() const { return ziel_ ? *ziel_ : *drucker_; }
+  // True while jobs are pages of one document (a PDF session, or ZeichneAuf).
+  bool Sammelt() const { return ziel_ != nullptr || sammelndeSitzung_; }
+  void StarteJobzustand();
+  // Lays the current printer out on `blatt` for the next page or job; BlattZurueck gives
+  // it back the layout it had before.
+  void SetzeBlatt(Blattformat blatt);
+  void BlattZurueck();
+  bool BeendeMaler();
 
   Meldungen& meldungen_;
   QString ausgabeordner_;
@@ -61,6 +88,11 @@ class QtDruckflaeche : public DruckFlaeche {
   QPainter maler_;
   QString letzteDatei_;
   QString vergebenerName_;
+  QPrinter* ziel_ = nullptr;
+  int sitzungstiefe_ = 0;
+  bool jobOffen_ = false;
+  bool sammelndeSitzung_ = false;
+  std::optional<QPageLayout> grundlayout_;
   Textausrichtung ausrichtung_ = Textausrichtung::LinksBasislinie;
   int zeichenabstand_ = 0;
   std::uint16_t stil_ = 0;

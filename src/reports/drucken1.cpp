@@ -241,47 +241,74 @@ ZeugnisZaehler ZeugnisZaehlerFuer(Zeugnistyp typ, std::int16_t verlag) {
   return {11, 12, 3, 74, 85};
 }
 
-void DruckeZeugnis(Zeugnistyp typ, const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler) {
-  if (schueler >= klasse.Schueler.size()) return;
+ZeugnisFormular LadeZeugnisFormular(Zeugnistyp typ, std::int16_t verlag, const TDruckEinstellungen& druck,
+                                    Meldungen& meldungen) {
+  ZeugnisFormular f;
+  f.typ = typ;
+  LadeZeugnisTabelle(f.tabelle, ZeugnisDateiname(typ, verlag), ZeugnisVorlage(typ, verlag), f.titel, meldungen);
+  f.raender = ZeugnisRaender(typ, druck);
+  f.zaehler = ZeugnisZaehlerFuer(typ, verlag);
+  return f;
+}
 
-  TFormatSteuerTabelle tabelle;
-  std::string titel;
-  LadeZeugnisTabelle(tabelle, ZeugnisDateiname(typ, u.verlag), ZeugnisVorlage(typ, u.verlag), titel, u.meldungen);
-  const TSeitenRaender raender = ZeugnisRaender(typ, u.druck);
-  const ZeugnisZaehler z = ZeugnisZaehlerFuer(typ, u.verlag);
-
-  const ZeugnisKontext kontext{u.flaeche, u.druck, u.verlag, u.schulname, u.puffer};
-  const std::string name = ZeugnisName(klasse.Schueler[schueler]);
-  // A job the printer refused (the surface has shown its error) ends the command: no
-  // further prompt follows.
-  const auto job = [&](std::uint16_t erste, std::uint16_t letzte, const TSeitenRaender& r) {
-    return DruckeZeugnisKoerper(kontext, erste, letzte, klasse, tabelle, r, schueler, z);
-  };
-  const std::int16_t art = u.druck.Druckart;
-  if (art != 1 && art != 2) return;
-
-  if (Seitenzahl(typ) == 2) {
-    if (FrageFormularSeite(u.abfrage, titel, name, "1", "2") && !job(1, 1, raender)) return;
-    if (FrageFormularSeite(u.abfrage, titel, name, "2", "2")) job(2, 2, raender);
-    return;
-  }
-
-  const bool nurInnen = u.druck.NurInnen == 1;
-  if (art == 1) {
-    if (!nurInnen && FrageFormularSeite(u.abfrage, titel, name, "1", "3") && !job(1, 1, raender)) return;
-    if (FrageFormularSeite(u.abfrage, titel, name, "2", "3") && !job(2, 2, raender)) return;
-    if (FrageFormularSeite(u.abfrage, titel, name, "3", "3")) job(3, 3, raender);
-    return;
+std::vector<ZeugnisAuftrag> ZeugnisSeitenfolge(Zeugnistyp typ, std::int16_t druckart, bool nurInnen) {
+  if (druckart != 1 && druckart != 2) return {};
+  if (Seitenzahl(typ) == 2) return {{"1", "2", 1, 1, 0}, {"2", "2", 2, 2, 0}};
+  std::vector<ZeugnisAuftrag> folge;
+  if (druckart == 1) {
+    if (!nurInnen) folge.push_back({"1", "3", 1, 1, 0});
+    folge.push_back({"2", "3", 2, 2, 0});
+    folge.push_back({"3", "3", 3, 3, 0});
+    return folge;
   }
   // Two form pages side by side: the outer side carries page 1 right of (the blank) page 4,
-  // the inner side pages 2 and 3. The shifts live in this call's copy of the margins only.
-  TSeitenRaender breit = raender;
-  if (!nurInnen) {
-    UmEineSeiteNachRechts(breit[0]);
-    if (FrageFormularSeite(u.abfrage, titel, name, "(4 +) 1", "3") && !job(1, 1, breit)) return;
+  // the inner side pages 2 and 3.
+  if (!nurInnen) folge.push_back({"(4 +) 1", "3", 1, 1, 1});
+  folge.push_back({"2 + 3", "3", 2, 3, 3});
+  return folge;
+}
+
+Blattformat GroesstesBlatt(const std::vector<ZeugnisAuftrag>& folge) {
+  for (const ZeugnisAuftrag& a : folge) {
+    if (a.Blatt() == Blattformat::A3Quer) return Blattformat::A3Quer;
   }
-  UmEineSeiteNachRechts(breit[2]);
-  if (FrageFormularSeite(u.abfrage, titel, name, "2 + 3", "3")) job(2, 3, breit);
+  return Blattformat::A4Hoch;
+}
+
+TSeitenRaender AuftragsRaender(const TSeitenRaender& raender, const ZeugnisAuftrag& auftrag) {
+  TSeitenRaender r = raender;
+  if (auftrag.verschobeneSeite >= 1 && auftrag.verschobeneSeite <= r.size()) {
+    UmEineSeiteNachRechts(r[auftrag.verschobeneSeite - 1u]);
+  }
+  return r;
+}
+
+ZeugnisDruckStand DruckeZeugnisFormular(const ZeugnisFormular& formular, const ZeugnisUmgebung& u,
+                                        const TKlassenDatei& klasse, const std::vector<std::size_t>& schueler,
+                                        const std::string& fuer) {
+  const std::vector<ZeugnisAuftrag> folge = ZeugnisSeitenfolge(formular.typ, u.druck.Druckart, u.druck.NurInnen == 1);
+  ZeugnisDruckStand stand;
+  stand.auftraege = folge.size();
+  const ZeugnisKontext kontext{u.flaeche, u.druck, u.verlag, u.schulname, u.puffer};
+  const std::string titel = schueler.size() == 1 ? "Zeugnis" : "Zeugnisse";
+  for (const ZeugnisAuftrag& a : folge) {
+    if (!FrageFormularSeite(u.abfrage, formular.titel, fuer, a.seite, a.seiten)) continue;
+    // A job the printer refused (the surface has shown its error) ends the sequence: no
+    // further prompt follows.
+    if (!DruckeZeugnisBlaetter(kontext, a.erste, a.letzte, klasse, formular.tabelle,
+                               AuftragsRaender(formular.raender, a), schueler, formular.zaehler, a.Blatt(), titel)) {
+      stand.abgebrochen = true;
+      return stand;
+    }
+    ++stand.gedruckt;
+  }
+  return stand;
+}
+
+void DruckeZeugnis(Zeugnistyp typ, const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler) {
+  if (schueler >= klasse.Schueler.size()) return;
+  const ZeugnisFormular formular = LadeZeugnisFormular(typ, u.verlag, u.druck, u.meldungen);
+  DruckeZeugnisFormular(formular, u, klasse, {schueler}, ZeugnisName(klasse.Schueler[schueler]));
 }
 
 void DruckeHalbjahreszeugnis(const ZeugnisUmgebung& u, const TKlassenDatei& klasse, std::size_t schueler) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "basis/meldungen.h"
 #include "classdata/schuelerdatensatz.h"
@@ -46,6 +47,62 @@ struct ZeugnisUmgebung {
   std::string schulname;
   TZeilenpuffer& puffer;
 };
+
+// A report's form as one print command uses it: the table file loaded (or created from the
+// built-in layout), its title for the page prompts, the margins and the counts.
+struct ZeugnisFormular {
+  Zeugnistyp typ = Zeugnistyp::Halbjahr;
+  TFormatSteuerTabelle tabelle{};
+  std::string titel;
+  TSeitenRaender raender{};
+  ZeugnisZaehler zaehler{};
+};
+// Loads or creates the report's table file for the publisher. Errors throw EAFehler.
+ZeugnisFormular LadeZeugnisFormular(Zeugnistyp typ, std::int16_t verlag, const TDruckEinstellungen& druck,
+                                    Meldungen& meldungen);
+
+// One print job of a report's page sequence: what the page prompt names, the form pages
+// the job draws, and the page drawn 210 mm further right (0: none), beside another form
+// page on the same side of the sheet.
+struct ZeugnisAuftrag {
+  std::string seite;   // "1", "2 + 3", "(4 +) 1"
+  std::string seiten;  // the form's page count, "2" or "3"
+  std::uint16_t erste = 1;
+  std::uint16_t letzte = 1;
+  std::uint16_t verschobeneSeite = 0;
+  // A job with a shifted page is laid out on A3 landscape, so that both form pages are on
+  // the paper.
+  Blattformat Blatt() const { return verschobeneSeite != 0 ? Blattformat::A3Quer : Blattformat::A4Hoch; }
+  bool operator==(const ZeugnisAuftrag&) const = default;
+};
+
+// The jobs of a report in order, by its form and the print mode: one page per job for the
+// two-page forms and for print mode 1; print mode 2 puts the three-page forms' pages
+// side by side ("(4 +) 1", then "2 + 3"). `nurInnen` leaves page 1 of the three-page forms
+// out. Print modes other than 1 and 2 give no job.
+std::vector<ZeugnisAuftrag> ZeugnisSeitenfolge(Zeugnistyp typ, std::int16_t druckart, bool nurInnen);
+
+// The largest sheet of the jobs: A3 landscape when any of them needs it.
+Blattformat GroesstesBlatt(const std::vector<ZeugnisAuftrag>& folge);
+
+// The margins of one job: the form's margins with the job's shifted page 210 mm further
+// right.
+TSeitenRaender AuftragsRaender(const TSeitenRaender& raender, const ZeugnisAuftrag& auftrag);
+
+// How far a page sequence came.
+struct ZeugnisDruckStand {
+  std::size_t auftraege = 0;  // jobs of the sequence
+  std::size_t gedruckt = 0;   // jobs confirmed and printed
+  bool abgebrochen = false;   // the printer refused or could not complete a job
+};
+
+// Prints a report's page sequence for the students `schueler`: before each job the page
+// prompt for the form naming `fuer`, then one job that holds every student's sheet, in the
+// order given. A cancelled prompt skips that job only; a job the printer refused ends the
+// sequence.
+ZeugnisDruckStand DruckeZeugnisFormular(const ZeugnisFormular& formular, const ZeugnisUmgebung& u,
+                                        const TKlassenDatei& klasse, const std::vector<std::size_t>& schueler,
+                                        const std::string& fuer);
 
 // The layout routines. Print modes other than 1 and 2 print nothing (a missing table file
 // is still created). A failed table write throws EAFehler before anything is printed. A

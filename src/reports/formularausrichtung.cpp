@@ -19,7 +19,7 @@ namespace {
 class TextSammler : public DruckFlaeche {
  public:
   explicit TextSammler(const DruckerFaehigkeiten& f) : faehigkeiten_(f) {}
-  bool BeginneDokument(const std::string&) override {
+  bool BeginneDokument(const std::string&, Blattformat) override {
     ausrichtung_ = Textausrichtung::LinksBasislinie;
     zeichenabstand_ = 0;
     return true;

@@ -198,11 +198,13 @@ std::string ZeugnisOrtDatum(const TSchuelerDatensatz& satz) {
   return text.substr(0, 37);
 }
 
-bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeite, std::uint16_t letzteSeite,
-                          const TKlassenDatei& klasse, const TFormatSteuerTabelle& tabelle,
-                          const TSeitenRaender& raender, std::size_t schueler, const ZeugnisZaehler& zaehler) {
-  if (schueler >= klasse.Schueler.size()) return false;
-  const TSchuelerDatensatz& s = klasse.Schueler[schueler];
+namespace {
+
+// One student's sheet inside an open job: pages ersteSeite..letzteSeite, each at its own
+// page offset.
+void ZeichneZeugnisBlatt(const ZeugnisKontext& kontext, std::uint16_t ersteSeite, std::uint16_t letzteSeite,
+                         const TSchuelerDatensatz& s, const TFormatSteuerTabelle& tabelle,
+                         const TSeitenRaender& raender, const ZeugnisZaehler& zaehler) {
   DruckFlaeche& f = kontext.flaeche;
   const std::int16_t verlag = kontext.verlag;
 
@@ -218,7 +220,6 @@ bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeit
   const auto breite = static_cast<std::size_t>(std::max(zaehler.Zeilenbreite, 1));
   const std::string strich = BewertungInWorten("-", inWorten, verlag);
 
-  if (!f.BeginneDokument(T("Zeugnis"))) return false;
   f.SetzeTextausrichtung(Textausrichtung::LinksUnten);
   f.SetzeZeichenabstand(0);
 
@@ -300,6 +301,32 @@ bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeit
     text(88, s.Lies(S::Einschulungsdatum));
     text(89, s.Lies(S::Ausschulungsdatum));
     text(93, ZeugnisOrtDatum(s));
+  }
+}
+
+}  // namespace
+
+bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeite, std::uint16_t letzteSeite,
+                          const TKlassenDatei& klasse, const TFormatSteuerTabelle& tabelle,
+                          const TSeitenRaender& raender, std::size_t schueler, const ZeugnisZaehler& zaehler) {
+  return DruckeZeugnisBlaetter(kontext, ersteSeite, letzteSeite, klasse, tabelle, raender, {schueler}, zaehler,
+                               Blattformat::A4Hoch, T("Zeugnis"));
+}
+
+bool DruckeZeugnisBlaetter(const ZeugnisKontext& kontext, std::uint16_t ersteSeite, std::uint16_t letzteSeite,
+                           const TKlassenDatei& klasse, const TFormatSteuerTabelle& tabelle,
+                           const TSeitenRaender& raender, const std::vector<std::size_t>& schueler,
+                           const ZeugnisZaehler& zaehler, Blattformat blatt, const std::string& titel) {
+  std::vector<std::size_t> gueltig;
+  for (std::size_t i : schueler) {
+    if (i < klasse.Schueler.size()) gueltig.push_back(i);
+  }
+  if (gueltig.empty()) return false;
+  DruckFlaeche& f = kontext.flaeche;
+  if (!f.BeginneDokument(titel, blatt)) return false;
+  for (std::size_t k = 0; k < gueltig.size(); ++k) {
+    if (k > 0) f.NeueSeite();
+    ZeichneZeugnisBlatt(kontext, ersteSeite, letzteSeite, klasse.Schueler[gueltig[k]], tabelle, raender, zaehler);
   }
   // A job the printer could not complete ends the page sequence like a refused one.
   return f.BeendeDokument();

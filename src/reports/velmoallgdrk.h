@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "basis/meldungen.h"
 #include "classdata/schuelerdatensatz.h"
@@ -89,6 +90,12 @@ class MeldungsSeitenAbfrage : public FormularSeitenAbfrage {
   Meldungen& meldungen_;
 };
 
+// The prompt of a preview: it asks nothing, every page counts as confirmed.
+class BestaetigteSeitenAbfrage : public FormularSeitenAbfrage {
+ public:
+  bool Frage(const std::string&) override { return true; }
+};
+
 // "Druck auf Formular: <form>\r für: <name>\r -- Seite(n) <label> von <count> --"
 std::string FormularSeitenText(const std::string& formular, const std::string& name, const std::string& seite,
                                const std::string& seiten);
@@ -128,5 +135,15 @@ struct ZeugnisKontext {
 bool DruckeZeugnisKoerper(const ZeugnisKontext& kontext, std::uint16_t ersteSeite, std::uint16_t letzteSeite,
                           const TKlassenDatei& klasse, const TFormatSteuerTabelle& tabelle,
                           const TSeitenRaender& raender, std::size_t schueler, const ZeugnisZaehler& zaehler);
+
+// One print job for several students: each student's pages ersteSeite..letzteSeite on a
+// sheet of its own, the students in the order given, every sheet as DruckeZeugnisKoerper
+// draws it. The job is laid out on `blatt` and named `titel` in the printer's queue.
+// Students outside the class are left out; with none left nothing is started. Returns
+// false when nothing was printed or the printer refused or could not complete the job.
+bool DruckeZeugnisBlaetter(const ZeugnisKontext& kontext, std::uint16_t ersteSeite, std::uint16_t letzteSeite,
+                           const TKlassenDatei& klasse, const TFormatSteuerTabelle& tabelle,
+                           const TSeitenRaender& raender, const std::vector<std::size_t>& schueler,
+                           const ZeugnisZaehler& zaehler, Blattformat blatt, const std::string& titel);
 
 }  // namespace velmora

@@ -1,8 +1,8 @@
 #include "reports/zeugnisbefehl.h"
 
-#include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
 #include "basis/fehlerbox.h"
+#include "print/sitzungsname.h"
 
 namespace velmora {
 
@@ -55,27 +55,49 @@ ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugni
   }
 }
 
-void Zeugnisbefehl::Zeugnis1Click() {
-  KlassenZustand& z = haupt_.Zustand();
-  if (z.AktuellerSchueler < 0 || z.AktuellerSchueler >= KlassenZustand::Schuelerzahl) return;
-  const auto index = static_cast<std::size_t>(z.AktuellerSchueler);
-  const TSchuelerDatensatz& satz = z.Klasse->Schueler[index];
-  const TDruckEinstellungen& druck = haupt_.DruckSatz();
-
-  const ZeugnisEntscheidung e = EntscheideZeugnis(satz.Schulart(), satz.Zeugnisart(), druck.Druckart);
+std::optional<Zeugnistyp> Zeugnisbefehl::Pruefe() {
+  const int aktuell = kontext_.klasse.AktuellerSchueler;
+  if (aktuell < 0 || aktuell >= KlassenZustand::Schuelerzahl) return std::nullopt;
+  const TSchuelerDatensatz& satz = kontext_.Klasse().Schueler[static_cast<std::size_t>(aktuell)];
+  const ZeugnisEntscheidung e = EntscheideZeugnis(satz.Schulart(), satz.Zeugnisart(), kontext_.druck.Druckart);
   if (e.fehler) {
     meldungen_.Fehler(*e.fehler);
-    return;
-  }
-  if (e.nichtVerfuegbar) {
+  } else if (e.nichtVerfuegbar) {
     meldungen_.Hinweis(NichtVerfuegbarText());
+  }
+  return e.typ;
+}
+
+void Zeugnisbefehl::Zeugnis1Click() {
+  const std::optional<Zeugnistyp> typ = Pruefe();
+  if (!typ) return;
+  const std::size_t index = kontext_.AktuellerSchueler();
+  const ZeugnisUmgebung u{flaeche_, meldungen_, abfrage_, kontext_.druck, kontext_.Verlag(), kontext_.zeugnisname,
+                          puffer_};
+  DruckSitzung sitzung(flaeche_, SitzungFuerSchueler("Zeugnis", kontext_.Klasse().Schueler[index]));
+  MitFehlerbox(meldungen_, [&] { DruckeZeugnis(*typ, u, kontext_.Klasse(), index); });
+}
+
+void Zeugnisbefehl::ZeugnisVorschauClick() {
+  const std::optional<Zeugnistyp> typ = Pruefe();
+  if (!typ) return;
+  const std::size_t index = kontext_.AktuellerSchueler();
+  const TSchuelerDatensatz& satz = kontext_.Klasse().Schueler[index];
+  // The table is read before the preview window opens: a faulty file ends the command here.
+  ZeugnisFormular formular;
+  if (!MitFehlerbox(meldungen_, [&] {
+        formular = LadeZeugnisFormular(*typ, kontext_.Verlag(), kontext_.druck, meldungen_);
+      })) {
     return;
   }
-  if (!e.typ) return;
-
-  const ZeugnisUmgebung u{flaeche_, meldungen_, abfrage_, druck, haupt_.Einstellungen().Satz().Verlag,
-                          haupt_.ZeugnisnameBeimStart(), puffer_};
-  MitFehlerbox(meldungen_, [&] { DruckeZeugnis(*e.typ, u, *z.Klasse, index); });
+  const Blattformat blatt =
+      GroesstesBlatt(ZeugnisSeitenfolge(*typ, kontext_.druck.Druckart, kontext_.druck.NurInnen == 1));
+  vorschau_.Zeige(SitzungFuerSchueler("Zeugnis", satz), blatt, [&](DruckFlaeche& f) {
+    BestaetigteSeitenAbfrage alleSeiten;
+    const ZeugnisUmgebung u{f, meldungen_, alleSeiten, kontext_.druck, kontext_.Verlag(), kontext_.zeugnisname,
+                            puffer_};
+    DruckeZeugnisFormular(formular, u, kontext_.Klasse(), {index}, ZeugnisName(satz));
+  });
 }
 
 void Zeugnisbefehl::Zeugnis2Click(bool druckdialogBestaetigt) {

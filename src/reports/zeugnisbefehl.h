@@ -6,13 +6,13 @@
 
 #include "basis/meldungen.h"
 #include "print/druckflaeche.h"
+#include "print/druckkontext.h"
+#include "print/druckvorschau.h"
 #include "print/zeilenpuffer.h"
 #include "reports/drucken1.h"
 #include "reports/velmoallgdrk.h"
 
 namespace velmora {
-
-class Hauptsteuerung;
 
 // The refusal texts of the report print command (shown in the "Fehler" box).
 std::string ZeugnisKeineGueltigeSchulartText();
@@ -33,9 +33,14 @@ ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugni
 
 class Zeugnisbefehl {
  public:
-  Zeugnisbefehl(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, FormularSeitenAbfrage& abfrage,
-                TZeilenpuffer& puffer)
-      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), abfrage_(abfrage), puffer_(puffer) {}
+  Zeugnisbefehl(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
+                FormularSeitenAbfrage& abfrage, TZeilenpuffer& puffer, Druckvorschau& vorschau)
+      : kontext_(kontext),
+        flaeche_(flaeche),
+        meldungen_(meldungen),
+        abfrage_(abfrage),
+        puffer_(puffer),
+        vorschau_(vorschau) {}
 
   // "&Zeugnis", the button "Zeugnis drucken" and the tool-bar button: the report of the
   // current student as last stored (edits not yet taken over are not seen). A file error
@@ -44,13 +49,21 @@ class Zeugnisbefehl {
   // "Zeugnisse" in the file menu, after the system print dialog: only when the user
   // confirmed the dialog, the same as Zeugnis1Click.
   void Zeugnis2Click(bool druckdialogBestaetigt);
+  // "Zeugnis-&Vorschau...": the same checks and messages as Zeugnis1Click; then every form
+  // page the print would print, in a preview, without page prompts.
+  void ZeugnisVorschauClick();
 
  private:
-  Hauptsteuerung& haupt_;
+  // The three checks for the current student: the report type to print, or nothing after
+  // the message (if any) has been shown.
+  std::optional<Zeugnistyp> Pruefe();
+
+  DruckKontext kontext_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
   FormularSeitenAbfrage& abfrage_;
   TZeilenpuffer& puffer_;
+  Druckvorschau& vorschau_;
 };
 
 }  // namespace velmora

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
+#include "print/sitzungsname.h"
 #include "reports/velmoallgdrk.h"
 
 namespace velmora {
@@ -130,12 +130,26 @@ void Zeugnistextbefehle::KlassenZeugnistexte1Click() {
 void Zeugnistextbefehle::Sammelformular1Click() { Drucke(BestaetigungSammelformular(), {false, false}); }
 void Zeugnistextbefehle::AusgefuellteZeugnistexte1Click() { Drucke(BestaetigungAusgefuellte(), {true, true}); }
 
+std::size_t Zeugnistextbefehle::ErsterSchueler() const {
+  return static_cast<std::size_t>(std::max(kontext_.klasse.AktuellerSchueler, 0));
+}
+
+// Named after the class of the first student the list considers.
+std::string Zeugnistextbefehle::Sitzung() const {
+  return SitzungFuerKlasse("Zeugnistexte", kontext_.klasse, ErsterSchueler());
+}
+
 void Zeugnistextbefehle::Drucke(const std::string& frage, ZeugnistextAuswahl auswahl) {
   if (meldungen_.Zeige(MeldungsArt::Information, frage, Knoepfe::OkAbbrechen) != Antwort::Ok) return;
-  KlassenZustand& z = haupt_.Zustand();
-  const std::size_t erster = static_cast<std::size_t>(std::max(z.AktuellerSchueler, 0));
-  DruckeZeugnistexte(flaeche_, *z.Klasse, erster, auswahl, haupt_.DruckSatz(), haupt_.Einstellungen().Satz().Verlag,
+  DruckSitzung sitzung(flaeche_, Sitzung());
+  DruckeZeugnistexte(flaeche_, kontext_.Klasse(), ErsterSchueler(), auswahl, kontext_.druck, kontext_.Verlag(),
                      puffer_);
+}
+
+void Zeugnistextbefehle::Vorschau(ZeugnistextAuswahl auswahl) {
+  vorschau_.Zeige(Sitzung(), Blattformat::A4Hoch, [&](DruckFlaeche& f) {
+    DruckeZeugnistexte(f, kontext_.Klasse(), ErsterSchueler(), auswahl, kontext_.druck, kontext_.Verlag(), puffer_);
+  });
 }
 
 }  // namespace velmora

@@ -12,13 +12,13 @@
 #include "basis/version.h"
 #include "classdata/schuelerdatensatz.h"
 #include "print/druckflaeche.h"
+#include "print/druckkontext.h"
+#include "print/druckvorschau.h"
 #include "print/formatsteuertabelle.h"
 #include "print/zeilenpuffer.h"
 #include "settings/druckeinstellungen.h"
 
 namespace velmora {
-
-class Hauptsteuerung;
 
 // What one list prints.
 struct ZeugnistextAuswahl {
@@ -74,8 +74,9 @@ bool DruckeZeugnistexte(DruckFlaeche& flaeche, const TKlassenDatei& klasse, std:
 // Cancel and prints only on OK, starting at the current student of the main window.
 class Zeugnistextbefehle {
  public:
-  Zeugnistextbefehle(Hauptsteuerung& haupt, DruckFlaeche& flaeche, Meldungen& meldungen, TZeilenpuffer& puffer)
-      : haupt_(haupt), flaeche_(flaeche), meldungen_(meldungen), puffer_(puffer) {}
+  Zeugnistextbefehle(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
+                     TZeilenpuffer& puffer, Druckvorschau& vorschau)
+      : kontext_(kontext), flaeche_(flaeche), meldungen_(meldungen), puffer_(puffer), vorschau_(vorschau) {}
 
   // "Klassen-Zeugnistexte (Hinweise ...)": names with their texts.
   void KlassenZeugnistexte1Click();
@@ -84,6 +85,11 @@ class Zeugnistextbefehle {
   // "ausgefüllte Klassen-Zeugnistexte (Hinw. ...)": only the students with a text.
   void AusgefuellteZeugnistexte1Click();
 
+  // The three lists in the preview, without the question, from the current student on.
+  void KlassenZeugnistexteVorschau() { Vorschau({true, false}); }
+  void SammelformularVorschau() { Vorschau({false, false}); }
+  void AusgefuellteZeugnistexteVorschau() { Vorschau({true, true}); }
+
   // The confirmation texts of the three commands, in the order above.
   static std::string BestaetigungKlassenZeugnistexte();
   static std::string BestaetigungSammelformular();
@@ -91,11 +97,15 @@ class Zeugnistextbefehle {
 
  private:
   void Drucke(const std::string& frage, ZeugnistextAuswahl auswahl);
+  void Vorschau(ZeugnistextAuswahl auswahl);
+  std::size_t ErsterSchueler() const;
+  std::string Sitzung() const;
 
-  Hauptsteuerung& haupt_;
+  DruckKontext kontext_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
   TZeilenpuffer& puffer_;
+  Druckvorschau& vorschau_;
 };
 
 }  // namespace velmora

@@ -16,10 +16,20 @@ void AufzeichnendeFlaeche::Notiere(Aufruf a) {
   a.zeichenabstand = zeichenabstand;
   a.seite = seite;
   a.imDokument = imDokument;
+  if (offeneSitzungen > 0) a.sitzung = sitzungen.back();
   aufrufe.push_back(std::move(a));
 }
 
-bool AufzeichnendeFlaeche::BeginneDokument(const std::string& titel) {
+void AufzeichnendeFlaeche::BeginneSitzung(const std::string& name) {
+  // A session inside a session belongs to the outer one.
+  if (offeneSitzungen++ == 0) sitzungen.push_back(name);
+}
+
+void AufzeichnendeFlaeche::BeendeSitzung() {
+  if (offeneSitzungen > 0) --offeneSitzungen;
+}
+
+bool AufzeichnendeFlaeche::BeginneDokument(const std::string& titel, Blattformat blatt) {
   if (!dokumentAblehnen) {
     // A new job starts with the surface's defaults.
     imDokument = true;
@@ -30,6 +40,7 @@ bool AufzeichnendeFlaeche::BeginneDokument(const std::string& titel) {
   }
   Aufruf a = Neu(Art::BeginneDokument);
   a.text = titel;
+  a.blatt = blatt;
   Notiere(std::move(a));
   return !dokumentAblehnen;
 }

@@ -42,9 +42,13 @@ class AufzeichnendeFlaeche : public DruckFlaeche {
     int zeichenabstand = 0;
     int seite = 0;        // 1 for the first page of a job, 0 outside a job
     bool imDokument = false;
+    Blattformat blatt = Blattformat::A4Hoch;  // BeginneDokument's sheet
+    std::string sitzung;  // the session open at the call, empty outside one
   };
 
-  bool BeginneDokument(const std::string& titel) override;
+  void BeginneSitzung(const std::string& name) override;
+  void BeendeSitzung() override;
+  bool BeginneDokument(const std::string& titel, Blattformat blatt = Blattformat::A4Hoch) override;
   bool BeendeDokument() override;
   void NeueSeite() override;
   void SetzeTextausrichtung(Textausrichtung ausrichtung) override;
@@ -65,6 +69,9 @@ class AufzeichnendeFlaeche : public DruckFlaeche {
   int AusserhalbDokument() const;
 
   std::vector<Aufruf> aufrufe;
+  // The names of the sessions begun, in order, and how many are open now.
+  std::vector<std::string> sitzungen;
+  int offeneSitzungen = 0;
   // The current state, as the next call will see it.
   Schrift schrift;
   Textausrichtung ausrichtung = Textausrichtung::LinksBasislinie;

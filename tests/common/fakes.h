@@ -11,6 +11,8 @@
 
 #include "app/hauptsteuerung.h"
 #include "basis/uhr.h"
+#include "common/aufzeichnende_flaeche.h"
+#include "print/druckvorschau.h"
 #include "reports/velmoallgdrk.h"
 
 namespace velmora::test {
@@ -112,6 +114,20 @@ class SkriptSeitenAbfrage : public FormularSeitenAbfrage {
   }
   std::deque<bool> antworten;
   std::vector<std::string> texte;
+};
+
+// A preview that draws onto a recording surface of its own and keeps what it was shown.
+class AufzeichnendeVorschau : public Druckvorschau {
+ public:
+  void Zeige(const std::string& name, Blattformat blatt,
+             const std::function<void(DruckFlaeche&)>& zeichne) override {
+    namen.push_back(name);
+    blaetter.push_back(blatt);
+    zeichne(flaeche);
+  }
+  std::vector<std::string> namen;
+  std::vector<Blattformat> blaetter;
+  AufzeichnendeFlaeche flaeche;
 };
 
 // Message boxes that answer at once and record nothing (for the benchmarks): the default

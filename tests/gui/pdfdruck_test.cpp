@@ -6,13 +6,11 @@
 #include <QFontMetricsF>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <regex>
-#include <sstream>
 
 #include "common/arbeitsverzeichnis.h"
 #include "common/beispiele.h"
 #include "common/fakes.h"
+#include "gui/pdflesen.h"
 #include "print/blaetter.h"
 #include "print/schriften.h"
 #include "qtadapter/qtdruckflaeche.h"
@@ -22,28 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Wort {
-  std::string text;
-  double xMin, yMin, xMax, yMax;  // millimetres from the paper's top-left corner
-};
-
-std::vector<Wort> WoerterAus(const fs::path& pdf) {
-  const fs::path html = pdf.string() + ".html";
-  const std::string befehl = "pdftotext -bbox '" + pdf.string() + "' '" + html.string() + "'";
-  EXPECT_EQ(std::system(befehl.c_str()), 0) << befehl;
-  std::ifstream f(html);
-  std::stringstream inhalt;
-  inhalt << f.rdbuf();
-  const std::string s = inhalt.str();
-  std::regex wort(R"x(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)x");
-  std::vector<Wort> woerter;
-  constexpr double mmProPunkt = 25.4 / 72.0;
-  for (auto it = std::sregex_iterator(s.begin(), s.end(), wort); it != std::sregex_iterator(); ++it) {
-    woerter.push_back(Wort{(*it)[5], std::stod((*it)[1]) * mmProPunkt, std::stod((*it)[2]) * mmProPunkt,
-                           std::stod((*it)[3]) * mmProPunkt, std::stod((*it)[4]) * mmProPunkt});
-  }
-  return woerter;
-}
+using Wort = PdfWort;
 
 const Wort* Finde(const std::vector<Wort>& woerter, const std::string& text) {
   for (const auto& w : woerter) {
@@ -64,7 +41,7 @@ double Grundlinie(const Wort& w, const char* schrift) {
 class PdfDruck : public ArbeitsverzeichnisTest {
  protected:
   void SetUp() override {
-    if (std::system("pdftotext -v > /dev/null 2>&1") != 0) {
+    if (!PdfLesbar()) {
       GTEST_SKIP() << "pdftotext (Debian package poppler-utils) is missing: the PDF cannot be read back";
     }
     ArbeitsverzeichnisTest::SetUp();

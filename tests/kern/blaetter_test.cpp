@@ -155,7 +155,8 @@ class Blattbefehle : public test::SteuerungsTest {
   AufzeichnendeFlaeche flaeche;
   test::FesteUhr uhr;
   TZeilenpuffer puffer;
-  Druckbefehle befehle{steuerung, flaeche, meldungen, uhr, puffer};
+  test::AufzeichnendeVorschau vorschau;
+  Druckbefehle befehle{steuerung.Druckkontext(), flaeche, meldungen, uhr, puffer, vorschau};
 };
 
 TEST_F(Blattbefehle, AbgebrochenesDatenblattDrucktNichtsUndLegtKeineTabelleAn) {
@@ -216,6 +217,42 @@ TEST(Druckerinfo, ZeilenAusDenFaehigkeiten) {
   f.BreiteMm = 100;
   EXPECT_EQ(DruckerInfoZeilen("", f, {})[5].second, "Hochformat");
   EXPECT_EQ(TechnologieWort(4), "Zeichenfolge (z.B.: Typenrad-Drucker");
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// The texts of a drawing with their places.
+std::vector<std::tuple<std::string, int, int>> Zeichnung(const AufzeichnendeFlaeche& f) {
+  std::vector<std::tuple<std::string, int, int>> z;
+  for (const auto& a : f.Texte()) z.emplace_back(a.text, a.x, a.y);
+  return z;
+}
+
+TEST_F(Blattbefehle, JederBefehlEineSitzungUndDieVorschauZeichnetDasselbeOhneFrage) {
+  auto& s = steuerung.Zustand().Aktuell();
+  s.Setze(TSchuelerDatensatz::Name, "Muster");
+  s.Setze(TSchuelerDatensatz::Vornamen, "Erika");
+
+  befehle.Testblatt1Click();
+  befehle.TestblattVorschau();
+  EXPECT_EQ(Zeichnung(vorschau.flaeche), Zeichnung(flaeche));
+
+  flaeche = {};
+  vorschau.flaeche = {};
+  befehle.DatenblattDrucken();
+  befehle.DatenblattVorschau();
+  EXPECT_EQ(Zeichnung(vorschau.flaeche), Zeichnung(flaeche));
+  EXPECT_FALSE(Zeichnung(flaeche).empty());
+
+  EXPECT_TRUE(meldungen.protokoll.empty()) << "the preview asks nothing";
+  EXPECT_EQ(flaeche.sitzungen, std::vector<std::string>{"Datenblatt-Muster-Erika"});
+  EXPECT_EQ(flaeche.offeneSitzungen, 0);
+  EXPECT_EQ(vorschau.namen, (std::vector<std::string>{"Testblatt", "Datenblatt-Muster-Erika"}));
+  EXPECT_EQ(vorschau.blaetter, (std::vector<Blattformat>{Blattformat::A4Hoch, Blattformat::A4Hoch}));
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ class Zeugnisdruck : public test::SteuerungsTest {
   AufzeichnendeFlaeche flaeche;
   test::SkriptSeitenAbfrage abfrage;
   TZeilenpuffer puffer;
-  Zeugnisbefehl befehl{steuerung, flaeche, meldungen, abfrage, puffer};
+  test::AufzeichnendeVorschau vorschau;
+  Zeugnisbefehl befehl{steuerung.Druckkontext(), flaeche, meldungen, abfrage, puffer, vorschau};
 };
 
 TEST_F(Zeugnisdruck, HalbjahreszeugnisEndeZuEnde) {
@@ -187,6 +188,75 @@ TEST_F(Zeugnisdruck, DateimenueNurNachBestaetigtemDruckdialog) {
   EXPECT_TRUE(meldungen.protokoll.empty());
   befehl.Zeugnis2Click(true);
   EXPECT_EQ(abfrage.texte.size(), 2u);
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Texts with position and font, for comparing two drawings.
+std::vector<std::tuple<std::string, int, int, std::string, int>> Zeichnung(const AufzeichnendeFlaeche& f) {
+  std::vector<std::tuple<std::string, int, int, std::string, int>> z;
+  for (const auto& a : f.Texte()) z.emplace_back(a.text, a.x, a.y, a.schrift.name, a.schrift.hoehe);
+  return z;
+}
+
+TEST_F(Zeugnisdruck, EinBefehlIstEineSitzungMitDemNamenDesSchuelers) {
+  befehl.Zeugnis1Click();
+  EXPECT_EQ(flaeche.sitzungen, std::vector<std::string>{"Zeugnis-Muster-Erika"});
+  EXPECT_EQ(flaeche.offeneSitzungen, 0);
+  for (const auto& a : flaeche.Nur(AufzeichnendeFlaeche::Art::BeginneDokument)) {
+    EXPECT_EQ(a.sitzung, "Zeugnis-Muster-Erika");
+  }
+  // A refused report opens no session.
+  Neu();
+  flaeche.sitzungen.clear();
+  Satz().SetzeZeugnisart(0);
+  befehl.Zeugnis1Click();
+  EXPECT_TRUE(flaeche.sitzungen.empty());
+}
+
+TEST_F(Zeugnisdruck, VorschauZeigtDieSeitenDesDrucksOhneZuFragen) {
+  befehl.Zeugnis1Click();
+  const auto gedruckt = Zeichnung(flaeche);
+  abfrage.texte.clear();
+  befehl.ZeugnisVorschauClick();
+  EXPECT_TRUE(abfrage.texte.empty());
+  EXPECT_TRUE(meldungen.protokoll.empty());
+  EXPECT_EQ(vorschau.namen, std::vector<std::string>{"Zeugnis-Muster-Erika"});
+  EXPECT_EQ(vorschau.blaetter, std::vector<Blattformat>{Blattformat::A4Hoch});
+  EXPECT_EQ(vorschau.flaeche.Nur(AufzeichnendeFlaeche::Art::BeginneDokument).size(), 2u);
+  EXPECT_EQ(Zeichnung(vorschau.flaeche), gedruckt);
+
+  // The leaving report side by side is previewed on A3 landscape.
+  Satz().SetzeZeugnisart(4);
+  Druck().Druckart = 2;
+  befehl.ZeugnisVorschauClick();
+  EXPECT_EQ(vorschau.blaetter.back(), Blattformat::A3Quer);
+}
+
+TEST_F(Zeugnisdruck, VorschauVerweigertWieDerDruck) {
+  Satz().SetzeZeugnisart(3);
+  befehl.ZeugnisVorschauClick();
+  ErwarteFehler(ZeugnisartNichtVorgesehenText());
+  EXPECT_TRUE(vorschau.namen.empty());
+  Neu();
+  Satz().SetzeZeugnisart(1);
+  Druck().Druckart = 4;
+  befehl.ZeugnisVorschauClick();
+  ASSERT_EQ(meldungen.protokoll.size(), 1u);
+  EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Schlicht);
+  EXPECT_TRUE(vorschau.namen.empty());
+  // An unwritable table ends the command before the preview opens.
+  Neu();
+  Druck().Druckart = 1;
+  fs::create_directory("1BS_HJ.FST");
+  befehl.ZeugnisVorschauClick();
+  ASSERT_EQ(meldungen.protokoll.size(), 1u);
+  EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Fehler);
+  EXPECT_TRUE(vorschau.namen.empty());
 }
 
 }  // namespace

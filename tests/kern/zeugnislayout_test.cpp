@@ -479,6 +479,10 @@ TEST_F(Zeugnislayout, Druckart2VerschiebtNurImEigenenAuftrag) {
   ErwarteBei(1, "01.08.2023", Links(3, 2), Oben(3, 2), 450, 545, 1);
   ErwarteBei(1, "Bonn, 31.01.2025", Links(3, 3) + 2100, Oben(3, 3), 450, 2235, 1);
   EXPECT_TRUE(flaeche.Nur(AufzeichnendeFlaeche::Art::NeueSeite).empty());
+  // Both side-by-side jobs ask for A3 landscape, so that the shifted page is on the paper.
+  for (const Aufruf& a : flaeche.Nur(AufzeichnendeFlaeche::Art::BeginneDokument)) {
+    EXPECT_EQ(a.blatt, Blattformat::A3Quer);
+  }
   // A second call starts from the stored margins again; cancel the outside, confirm inside.
   flaeche.aufrufe.clear();
   abfrage.antworten = {false, true};
@@ -492,6 +496,7 @@ TEST_F(Zeugnislayout, Druckart2VerschiebtNurImEigenenAuftrag) {
   DruckeAbgangszeugnis(Umgebung(), klasse, 3);
   ASSERT_EQ(Auftraege(), 1u);
   ErwarteBei(0, "Bonn, 31.01.2025", Links(3, 3), Oben(3, 3), 450, 2235, 1);
+  EXPECT_EQ(flaeche.Nur(AufzeichnendeFlaeche::Art::BeginneDokument)[0].blatt, Blattformat::A4Hoch);
 }
 
 TEST_F(Zeugnislayout, AndereDruckartDrucktNichtsLegtAberDieTabelleAn) {

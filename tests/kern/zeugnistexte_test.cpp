@@ -332,7 +332,8 @@ class Zeugnistextbefehl : public test::SteuerungsTest {
   }
   AufzeichnendeFlaeche flaeche;
   TZeilenpuffer puffer;
-  Zeugnistextbefehle befehle{steuerung, flaeche, meldungen, puffer};
+  test::AufzeichnendeVorschau vorschau;
+  Zeugnistextbefehle befehle{steuerung.Druckkontext(), flaeche, meldungen, puffer, vorschau};
 };
 
 TEST_F(Zeugnistextbefehl, AbbrechenDrucktNichts) {
@@ -383,6 +384,33 @@ TEST_F(Zeugnistextbefehl, ZeilenhoeheUndVerlagAusDenEinstellungen) {
   EXPECT_EQ(texte[2].text, std::string(79, 'x'));
   EXPECT_EQ(texte[2].y - texte[3].y, 30);
   EXPECT_EQ(texte[1].y, -(150 + 100 + 2 * 30));
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST_F(Zeugnistextbefehl, SitzungNachDerKlasseUndVorschauOhneFrage) {
+  steuerung.Zustand().AktuellerSchueler = 1;
+  befehle.AusgefuellteZeugnistexte1Click();
+  EXPECT_EQ(flaeche.sitzungen, std::vector<std::string>{"Zeugnistexte-BS 11a"});
+  meldungen.protokoll.clear();
+  befehle.AusgefuellteZeugnistexteVorschau();
+  EXPECT_TRUE(meldungen.protokoll.empty());
+  EXPECT_EQ(vorschau.namen, std::vector<std::string>{"Zeugnistexte-BS 11a"});
+  std::vector<std::string> gedruckt, gezeigt;
+  for (const auto& t : flaeche.Texte()) gedruckt.push_back(t.text);
+  for (const auto& t : vorschau.flaeche.Texte()) gezeigt.push_back(t.text);
+  EXPECT_EQ(gezeigt, gedruckt);
+  // The other two lists in the preview: the collective form without the texts.
+  vorschau.flaeche = {};
+  befehle.SammelformularVorschau();
+  EXPECT_EQ(vorschau.flaeche.Texte()[0].text, ZeugnistextUeberschrift(false));
+  vorschau.flaeche = {};
+  befehle.KlassenZeugnistexteVorschau();
+  EXPECT_EQ(vorschau.flaeche.Texte()[0].text, ZeugnistextUeberschrift(true));
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "classdata/fenster/datpwaend.h"
 #include "classdata/fenster/datpwdlg.h"
 #include "printerinfo/fenster/druckinfo.h"
+#include "reports/fenster/zeugnisseklasse.h"
 #include "settings/fenster/einstdrk.h"
 #include "settings/fenster/einstell.h"
 #include "settings/fenster/passwort.h"
@@ -48,11 +49,14 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
       meldungen_(meldungen, this),
       dialoge_(dialoge),
       druckflaeche_(meldungen_),
+      vorschau_(druckflaeche_, this),
       steuerung_(*this, meldungen_, dialoge, passwortDialoge_, passwortDialoge_),
-      druckbefehle_(steuerung_, druckflaeche_, meldungen_, uhr_, zeilenpuffer_),
+      druckbefehle_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, uhr_, zeilenpuffer_, vorschau_),
       seitenAbfrage_(meldungen_),
-      zeugnis_(steuerung_, druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_),
-      zeugnistexte_(steuerung_, druckflaeche_, meldungen_, zeilenpuffer_) {
+      zeugnis_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_, vorschau_),
+      zeugnistexte_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, zeilenpuffer_, vorschau_),
+      klassenzeugnisse_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_,
+                        vorschau_) {
   LadeVelmoraRessourcen();
   setWindowTitle(Q(Hauptfensterkopf()));
   setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora-256.png")));
@@ -79,6 +83,7 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
   schulIdent_ = new TSchulIdentForm(steuerung_.Schule(), meldungen_, this);
   infoDrucker_ = new Tinfodrucker(druckflaeche_, this);
   fehlerfenster_ = new TFehlerfenster(this);
+  zeugnisseKlasse_ = new TZeugnisseKlasseForm(klassenzeugnisse_, this);
   druckflaeche_.meldeAusgabe = [this](const QString& text) {
     status_[0]->setText(text);
     panel1IstHinweis_ = false;
@@ -339,6 +344,7 @@ void TMainForm::BewertungsImport1Click() { steuerung_.BewertungenImportClick(); 
 
 void TMainForm::Zeugnis1Click() { zeugnis_.Zeugnis1Click(); }
 void TMainForm::Zeugnis2Click() { zeugnis_.Zeugnis2Click(druckflaeche_.DruckDialog(this)); }
+void TMainForm::ZeugnisseKlasse1Click() { zeugnisseKlasse_->Zeige(); }
 
 void TMainForm::DatenPruefen() {
   meldungen_.Hinweis(T("Diese Funktion ist in der Testphase!"));

@@ -8,8 +8,10 @@
 #include "basis/uhr.h"
 #include "print/druckbefehle.h"
 #include "qtadapter/qtdruckflaeche.h"
+#include "qtadapter/qtdruckvorschau.h"
 #include "qtadapter/qtmeldungen.h"
 #include "app/fenster/passwortdialoge.h"
+#include "reports/klassenzeugnisse.h"
 #include "reports/velmoallgdrk.h"
 #include "reports/zeugnisbefehl.h"
 #include "reports/zeugnistexte.h"
@@ -38,6 +40,7 @@ class TEinstellDrkForm;
 class TSchulIdentForm;
 class Tinfodrucker;
 class TFehlerfenster;
+class TZeugnisseKlasseForm;
 
 class TMainForm : public QMainWindow, public HauptAnsicht {
   Q_OBJECT
@@ -57,6 +60,8 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   Druckbefehle& Drucken() { return druckbefehle_; }
   Zeugnisbefehl& Zeugnis() { return zeugnis_; }
   Zeugnistextbefehle& Zeugnistexte() { return zeugnistexte_; }
+  Klassenzeugnisbefehl& Klassenzeugnisse() { return klassenzeugnisse_; }
+  TZeugnisseKlasseForm& ZeugnisseKlasseForm() { return *zeugnisseKlasse_; }
   TEinstellform& Einstellform() { return *einstellform_; }
   TSchulFachForm& SchulFachForm() { return *schulFach_; }
   TKlasFachForm& KlasFachForm() { return *klasFach_; }
@@ -136,11 +141,19 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void Sammelformular1Click() { zeugnistexte_.Sammelformular1Click(); }
   void KlassenZeugnistexte1Click() { zeugnistexte_.KlassenZeugnistexte1Click(); }
   void AusgefuellteZeugnistexte1Click() { zeugnistexte_.AusgefuellteZeugnistexte1Click(); }
+  void ZeugnisseKlasse1Click();
+  void ZeugnisVorschau1Click() { zeugnis_.ZeugnisVorschauClick(); }
+  void DatenblattVorschau1Click() { druckbefehle_.DatenblattVorschau(); }
+  void TestblattVorschau1Click() { druckbefehle_.TestblattVorschau(); }
+  void SammelformularVorschau1Click() { zeugnistexte_.SammelformularVorschau(); }
+  void KlassenZeugnistexteVorschau1Click() { zeugnistexte_.KlassenZeugnistexteVorschau(); }
+  void AusgefuellteZeugnistexteVorschau1Click() { zeugnistexte_.AusgefuellteZeugnistexteVorschau(); }
 
   FensterMeldungen meldungen_;
   DateiDialoge& dialoge_;
   QtPasswortDialoge passwortDialoge_{nullptr, nullptr, nullptr, nullptr};
   QtDruckflaeche druckflaeche_;
+  QtDruckvorschau vorschau_;
   SystemUhr uhr_;
   Hauptsteuerung steuerung_;
   // The one line buffer of the printouts (data sheet, report body, report-text lists).
@@ -149,6 +162,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   MeldungsSeitenAbfrage seitenAbfrage_;
   Zeugnisbefehl zeugnis_;
   Zeugnistextbefehle zeugnistexte_;
+  Klassenzeugnisbefehl klassenzeugnisse_;
   TEditorSeiten* editor_{};
   QListWidget* liste_{};
   QWidget* aenderung_{};
@@ -165,6 +179,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   TSchulIdentForm* schulIdent_{};
   Tinfodrucker* infoDrucker_{};
   TFehlerfenster* fehlerfenster_{};
+  TZeugnisseKlasseForm* zeugnisseKlasse_{};
   bool gestartet_ = false;
   bool hinweiseAktiv_ = false;
   bool panel1IstHinweis_ = false;  // panel 1 shows a hint (not a notice of a command)

@@ -127,6 +127,26 @@ void TMainForm::BaueMenue() {
           QKeySequence(Qt::CTRL | Qt::Key_P));
   NichtVerfuegbareAktion(drucken, QStringLiteral("Empfangsbekenntnis1"), U("&Empfangsbekenntnis"),
                          U("Empfangsbekenntnis drucken"));
+  drucken->addSeparator();
+  NeueAktion(drucken, QStringLiteral("ZeugnisseKlasse1"), U("Zeugnisse der &Klasse..."),
+             U("Zeugnisse der Klasse|Die Zeugnisse aller angekreuzten Schüler der Klasse drucken, Formularseite für Formularseite"),
+             &TMainForm::ZeugnisseKlasse1Click);
+  NeueAktion(drucken, QStringLiteral("ZeugnisVorschau1"), U("Zeugnis-&Vorschau..."),
+             U("Zeugnis-Vorschau|Alle Formularseiten des Zeugnisses des Schülers vor dem Drucken ansehen"),
+             &TMainForm::ZeugnisVorschau1Click);
+  QMenu* vorschau = drucken->addMenu(U("Vorschau von Blättern und &Listen"));
+  vorschau->setObjectName(QStringLiteral("MenueVorschau"));
+  NeueAktion(vorschau, QStringLiteral("DatenblattVorschau1"), U("Schüler-&Datenblatt"),
+             U("Vorschau des Schülerdatenblattes"), &TMainForm::DatenblattVorschau1Click);
+  NeueAktion(vorschau, QStringLiteral("TestblattVorschau1"), U("&Testblatt"), U("Vorschau des Testblattes"),
+             &TMainForm::TestblattVorschau1Click);
+  NeueAktion(vorschau, QStringLiteral("SammelformularVorschau1"), U("&Sammelformular Klassen-Zeugnistexte"),
+             U("Vorschau des Sammelformulars für die Zeugnistexte"), &TMainForm::SammelformularVorschau1Click);
+  NeueAktion(vorschau, QStringLiteral("KlassenZeugnistexteVorschau1"), U("&Klassen-Zeugnistexte (Hinweise ...)"),
+             U("Vorschau der Zeugnistexte der Klasse"), &TMainForm::KlassenZeugnistexteVorschau1Click);
+  NeueAktion(vorschau, QStringLiteral("AusgefuellteZeugnistexteVorschau1"),
+             U("&ausgefüllte Klassen-Zeugnistexte (Hinw. ...)"), U("Vorschau der ausgefüllten Zeugnistexte der Klasse"),
+             &TMainForm::AusgefuellteZeugnistexteVorschau1Click);
 
   QMenu* tools = leiste->addMenu(U("&Tools"));
   tools->setObjectName(QStringLiteral("MenueTools"));

@@ -1,0 +1,47 @@
+#include "print/sitzungsname.h"
+
+#include <string_view>
+
+namespace velmora {
+namespace {
+
+std::string OhneRandblanks(const std::string& text) {
+  const auto anfang = text.find_first_not_of(' ');
+  if (anfang == std::string::npos) return {};
+  return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
+}
+
+std::string MitTeil(const std::string& art, const std::string& teil) {
+  return teil.empty() ? art : art + "-" + teil;
+}
+
+}  // namespace
+
+std::string ErlaubterDateiname(std::string name) {
+  static constexpr std::string_view kVerboten = "<>:\"/\\|?*";
+  for (char& c : name) {
+    if (static_cast<unsigned char>(c) < 32 || kVerboten.find(c) != std::string_view::npos) c = '_';
+  }
+  return name;
+}
+
+std::string SitzungFuerSchueler(const std::string& art, const TSchuelerDatensatz& satz) {
+  const std::string name = OhneRandblanks(satz.Lies(TSchuelerDatensatz::Name));
+  const std::string vornamen = OhneRandblanks(satz.Lies(TSchuelerDatensatz::Vornamen));
+  return ErlaubterDateiname(MitTeil(MitTeil(art, name), vornamen));
+}
+
+std::string SitzungFuerKlasse(const std::string& art, const KlassenZustand& klasse, std::size_t schueler) {
+  std::string bezeichnung;
+  if (schueler < TKlassenDatei::Schuelerzahl) {
+    bezeichnung = OhneRandblanks(klasse.Klasse->Schueler[schueler].Lies(TSchuelerDatensatz::Klasse));
+  }
+  if (bezeichnung.empty()) {
+    // The file name alone, without its folder (either separator) and its extension.
+    std::string datei = klasse.Dateiname.substr(klasse.Dateiname.find_last_of("/\\") + 1);
+    bezeichnung = OhneRandblanks(datei.substr(0, datei.rfind('.')));
+  }
+  return ErlaubterDateiname(MitTeil(art, bezeichnung));
+}
+
+}  // namespace velmora

@@ -1,0 +1,23 @@
+#pragma once
+// The names of print sessions: what a command prints, as the file of a PDF print is named
+// ("Zeugnis-Muster-Erika", "Zeugnisse-BS 11a", "Testblatt"). The surface adds the time.
+#include <cstddef>
+#include <string>
+
+#include "classdata/klassenzustand.h"
+
+namespace velmora {
+
+// The name with every character Windows forbids in a file name (< > : " / \ | ? * and the
+// control characters below 32) replaced by "_".
+std::string ErlaubterDateiname(std::string name);
+
+// "<art>-<Name>-<Vornamen>" of one student, each part without leading and trailing blanks.
+std::string SitzungFuerSchueler(const std::string& art, const TSchuelerDatensatz& satz);
+
+// "<art>-<Klasse>": the class as slot `schueler` names it in its field Klasse; where that
+// is blank, the class file's name without folder and extension ("VORLAGE" for a class
+// never saved); where that is empty too, only <art>.
+std::string SitzungFuerKlasse(const std::string& art, const KlassenZustand& klasse, std::size_t schueler);
+
+}  // namespace velmora

@@ -1,0 +1,45 @@
+#pragma once
+// TZeugnisseKlasseForm: the modal window "Zeugnisse der Klasse". It lists every student of
+// the class with a check box, the report type and, for a report the single command would
+// refuse, the refusal in words (that line unticked and disabled); it previews and prints
+// the ticked reports through Klassenzeugnisbefehl.
+#include <QDialog>
+#include <cstddef>
+#include <vector>
+
+#include "reports/klassenzeugnisse.h"
+
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace velmora {
+
+class TZeugnisseKlasseForm : public QDialog {
+  Q_OBJECT
+ public:
+  TZeugnisseKlasseForm(Klassenzeugnisbefehl& befehl, QWidget* eltern = nullptr);
+
+  // Fills the list from the class as stored now and shows the window modally; with no
+  // student in the class only the command's notice appears.
+  void Zeige();
+  // Fills the list (every printable line ticked); false when the class has no student.
+  bool Fuellen();
+  // The slots of the ticked lines, in slot order.
+  std::vector<std::size_t> Auswahl() const;
+
+  QTreeWidget& Liste() { return *liste_; }
+
+ private:
+  void SetzeAlle(bool angekreuzt);
+  void PasseKnoepfeAn();
+  void VorschauClick();
+  void DruckenClick();
+
+  Klassenzeugnisbefehl& befehl_;
+  QTreeWidget* liste_;
+  QPushButton* vorschau_;
+  QPushButton* drucken_;
+};
+
+}  // namespace velmora
