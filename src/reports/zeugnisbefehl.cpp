@@ -3,6 +3,7 @@
 #include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
 #include "basis/fehlerbox.h"
+#include "reports/weisspapier.h"
 
 namespace velmora {
 
@@ -55,27 +56,36 @@ ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugni
   }
 }
 
-void Zeugnisbefehl::Zeugnis1Click() {
+std::optional<Zeugnistyp> Zeugnisbefehl::PruefeAktuellen() {
   KlassenZustand& z = haupt_.Zustand();
-  if (z.AktuellerSchueler < 0 || z.AktuellerSchueler >= KlassenZustand::Schuelerzahl) return;
-  const auto index = static_cast<std::size_t>(z.AktuellerSchueler);
-  const TSchuelerDatensatz& satz = z.Klasse->Schueler[index];
-  const TDruckEinstellungen& druck = haupt_.DruckSatz();
-
-  const ZeugnisEntscheidung e = EntscheideZeugnis(satz.Schulart(), satz.Zeugnisart(), druck.Druckart);
+  if (z.AktuellerSchueler < 0 || z.AktuellerSchueler >= KlassenZustand::Schuelerzahl) return std::nullopt;
+  const TSchuelerDatensatz& satz = z.Aktuell();
+  const ZeugnisEntscheidung e = EntscheideZeugnis(satz.Schulart(), satz.Zeugnisart(), haupt_.DruckSatz().Druckart);
   if (e.fehler) {
     meldungen_.Fehler(*e.fehler);
-    return;
-  }
-  if (e.nichtVerfuegbar) {
+  } else if (e.nichtVerfuegbar) {
     meldungen_.Hinweis(NichtVerfuegbarText());
-    return;
   }
-  if (!e.typ) return;
+  return e.typ;
+}
 
-  const ZeugnisUmgebung u{flaeche_, meldungen_, abfrage_, druck, haupt_.Einstellungen().Satz().Verlag,
+void Zeugnisbefehl::Zeugnis1Click() {
+  const std::optional<Zeugnistyp> typ = PruefeAktuellen();
+  if (!typ) return;
+  KlassenZustand& z = haupt_.Zustand();
+  const ZeugnisUmgebung u{flaeche_, meldungen_, abfrage_, haupt_.DruckSatz(), haupt_.Einstellungen().Satz().Verlag,
                           haupt_.ZeugnisnameBeimStart(), puffer_};
-  MitFehlerbox(meldungen_, [&] { DruckeZeugnis(*e.typ, u, *z.Klasse, index); });
+  MitFehlerbox(meldungen_, [&] { DruckeZeugnis(*typ, u, *z.Klasse, static_cast<std::size_t>(z.AktuellerSchueler)); });
+}
+
+void Zeugnisbefehl::WeissesPapierClick() {
+  if (!PruefeAktuellen()) return;
+  KlassenZustand& z = haupt_.Zustand();
+  MitFehlerbox(meldungen_, [&] {
+    WeissTabellenVorrat tabellen(meldungen_);
+    const WeissKontext k{flaeche_, haupt_.DruckSatz(), haupt_.ZeugnisnameBeimStart(), tabellen};
+    DruckeWeissesZeugnisAuftrag(k, *z.Klasse, static_cast<std::size_t>(z.AktuellerSchueler));
+  });
 }
 
 void Zeugnisbefehl::Zeugnis2Click(bool druckdialogBestaetigt) {

@@ -44,8 +44,15 @@ class Zeugnisbefehl {
   // "Zeugnisse" in the file menu, after the system print dialog: only when the user
   // confirmed the dialog, the same as Zeugnis1Click.
   void Zeugnis2Click(bool druckdialogBestaetigt);
+  // "Zeugnis auf &weißes Papier...": after the same refusals as Zeugnis1Click, the current
+  // student's complete report on plain paper as one print job, without page prompts.
+  void WeissesPapierClick();
 
  private:
+  // The checks of Zeugnis1Click for the current student, with their messages: the report
+  // type to print, or none.
+  std::optional<Zeugnistyp> PruefeAktuellen();
+
   Hauptsteuerung& haupt_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;

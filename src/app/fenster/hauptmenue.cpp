@@ -103,6 +103,8 @@ void TMainForm::BaueMenue() {
   NeueAktion(drucken, QStringLiteral("Testblatt1"), U("&Testblatt"), U("Drucken eines Testblattes mit eingestellten Schriftstilen"),
              &TMainForm::Testblatt1Click);
   NeueAktion(drucken, QStringLiteral("Zeugnis1"), U("&Zeugnis"), U("Drucken eines Zeugnisses"), &TMainForm::Zeugnis1Click);
+  NeueAktion(drucken, QStringLiteral("ZeugnisWeiss1"), U("Zeugnis auf &weißes Papier..."),
+             U("Drucken des vollständigen Zeugnisses auf weißes Papier"), &TMainForm::ZeugnisWeiss1Click);
   NichtVerfuegbareAktion(drucken, QStringLiteral("Empfangsbekenntnis1"), U("&Empfangsbekenntnis"), U("Empfangsbekenntnis drucken"));
 
   QMenu* tools = leiste->addMenu(U("&Tools"));
