@@ -68,13 +68,13 @@ std::string Bezeichnung(std::size_t k, Zeugnistyp typ) {
     case wp::Versaeumt: return T("Versäumte Unterrichtsstunden:");
     case wp::Entschuldigt: return "davon entschuldigt:";
     case wp::FolgeName: return WeissTitel(typ) + T(" für");
-    case wp::UnterschriftLinks + 2: return "Schulleiterin / Schulleiter";
-    case wp::UnterschriftRechts + 2: return "Klassenleiterin / Klassenleiter";
-    case wp::Siegel + 2: return "Siegel";
-    case wp::Eltern + 2:
+    case wp::UnterschriftLinksText: return "Schulleiterin / Schulleiter";
+    case wp::UnterschriftRechtsText: return "Klassenleiterin / Klassenleiter";
+    case wp::SiegelText: return "Siegel";
+    case wp::ElternText:
       return T("Datum und Unterschrift der Erziehungsberechtigten oder der volljährigen Schülerin / des "
                "volljährigen Schülers");
-    case wp::Eltern + 3: return "Kenntnis genommen:";
+    case wp::ElternBezeichnung: return "Kenntnis genommen:";
     case wp::Notenschluessel: {
       std::string text = "Notenstufen:";
       for (char note = '1'; note <= '6'; ++note) {
@@ -248,8 +248,8 @@ class Planer {
     };
     std::vector<Einheit> einheiten;
     for (const PersonZeile& z : zeilen) {
-      if (z.nurGefuellt && std::none_of(z.werte.begin(), z.werte.end(), [](const auto& w) { return Gefuellt(w.second); }))
-        continue;
+      const auto gefuellt = [](const auto& wert) { return Gefuellt(wert.second); };
+      if (z.nurGefuellt && std::none_of(z.werte.begin(), z.werte.end(), gefuellt)) continue;
       Einheit e = WerteZeile(z.werte);
       if (!e.empty()) einheiten.push_back(std::move(e));
     }
@@ -286,10 +286,11 @@ class Planer {
     }
 
     for (std::size_t i = 0; i < S::FachzeilenAnzahl; ++i) {
-      const std::string name = Getrimmt(satz_.LiesFach(i, TFachZeile::Fach));
+      const std::string fachText = satz_.LiesFach(i, TFachZeile::Fach);
+      const std::string name = Getrimmt(fachText);
       const std::string lernfeld = Getrimmt(satz_.LiesFach(i, TFachZeile::FachZusatz));
       if (!Gefuellt(name)) continue;  // a placeholder row holds no subject
-      const bool ohneName = name.starts_with("##");
+      const bool ohneName = fachText.starts_with("##");
       if (ohneName && !Gefuellt(lernfeld)) continue;  // nothing of it is printed
       std::vector<Stueck> stuecke;
       stuecke.push_back({X(fach), fach.Schrift, false, ohneName ? lernfeld : name, fachRechts});
@@ -410,11 +411,11 @@ class Planer {
         {&w_, wp::OrtDatum, false, ZeugnisOrtDatum(satz_)},
         {&b_, wp::Titel, true, Bezeichnung(wp::Titel, typ_)},
         {&b_, wp::FolgeName, false, Bezeichnung(wp::FolgeName, typ_)},
-        {&b_, wp::UnterschriftLinks + 2, true, Bezeichnung(wp::UnterschriftLinks + 2, typ_)},
-        {&b_, wp::UnterschriftRechts + 2, true, Bezeichnung(wp::UnterschriftRechts + 2, typ_)},
-        {&b_, wp::Siegel + 2, true, Bezeichnung(wp::Siegel + 2, typ_)},
-        {&b_, wp::Eltern + 2, true, Bezeichnung(wp::Eltern + 2, typ_)},
-        {&b_, wp::Eltern + 3, false, Bezeichnung(wp::Eltern + 3, typ_)},
+        {&b_, wp::UnterschriftLinksText, true, Bezeichnung(wp::UnterschriftLinksText, typ_)},
+        {&b_, wp::UnterschriftRechtsText, true, Bezeichnung(wp::UnterschriftRechtsText, typ_)},
+        {&b_, wp::SiegelText, true, Bezeichnung(wp::SiegelText, typ_)},
+        {&b_, wp::ElternText, true, Bezeichnung(wp::ElternText, typ_)},
+        {&b_, wp::ElternBezeichnung, false, Bezeichnung(wp::ElternBezeichnung, typ_)},
         {&b_, wp::Notenschluessel, false, Bezeichnung(wp::Notenschluessel, typ_)},
         {&b_, wp::Seitenzahl, true, "Seite " + std::to_string(seite + 1) + " von " + std::to_string(seiten)},
     };
@@ -476,7 +477,8 @@ class Planer {
 };
 
 int Gehalten(std::int64_t wert) {
-  return static_cast<int>(std::clamp<std::int64_t>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+  constexpr std::int64_t kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  return static_cast<int>(std::clamp(wert, kMin, kMax));
 }
 
 void Zeichne(DruckFlaeche& f, const TWeissSeite& seite, const TSeitenRaender& raender) {

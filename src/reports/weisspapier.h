@@ -74,10 +74,15 @@ inline constexpr std::size_t FolgeName = 82;       // head of following pages
 inline constexpr std::size_t OrtDatum = 93;
 inline constexpr std::size_t KopfStrich = 50;      // label line 50/51 under the school's name
 inline constexpr std::size_t FolgeStrich = 52;     // label line 52/53 under the head of following pages
-inline constexpr std::size_t UnterschriftLinks = 60;   // line 60/61, caption 62
-inline constexpr std::size_t UnterschriftRechts = 63;  // line 63/64, caption 65
-inline constexpr std::size_t Siegel = 66;          // frame 66/67, word 68
-inline constexpr std::size_t Eltern = 69;          // line 69/70, caption 71, label 72 before it
+inline constexpr std::size_t UnterschriftLinks = 60;   // line 60/61
+inline constexpr std::size_t UnterschriftLinksText = 62;
+inline constexpr std::size_t UnterschriftRechts = 63;  // line 63/64
+inline constexpr std::size_t UnterschriftRechtsText = 65;
+inline constexpr std::size_t Siegel = 66;          // frame 66/67
+inline constexpr std::size_t SiegelText = 68;
+inline constexpr std::size_t Eltern = 69;          // line 69/70 for the parents' acknowledgement
+inline constexpr std::size_t ElternText = 71;      // under the line
+inline constexpr std::size_t ElternBezeichnung = 72;  // before the line
 inline constexpr std::size_t Notenschluessel = 75;
 inline constexpr std::size_t Seitenzahl = 78;      // "Seite 1 von 2" (centred)
 inline constexpr std::size_t FolgeAnfang = 96;
@@ -152,9 +157,11 @@ struct WeissKontext {
 // begun: the first page onto the page that is open (it should be empty), every further page
 // after NeueSeite. It neither begins nor ends the document, so a class print or a preview
 // can put many reports into one job (calling NeueSeite between two students). The report
-// type is the student's Zeugnisart. Returns the number of pages drawn: 0 for an index
-// outside the class or a report type without a plain-paper layout. File errors of the
-// tables throw EAFehler before anything is drawn.
+// type is the student's Zeugnisart. Returns the number of pages drawn: 0 (nothing drawn) for
+// an index outside the class or a report type without a plain-paper layout. A table that
+// cannot be read or written throws EAFehler before anything of this student is drawn; a
+// caller that prints many students loads their report types' tables (tabellen.Fuer) before
+// it begins the job, so that such an error ends the command before any printing.
 int DruckeWeissesZeugnis(const WeissKontext& kontext, const TKlassenDatei& klasse, std::size_t schueler);
 
 // The report as one print job of its own, for the menu command: loads the tables first (so

@@ -110,14 +110,14 @@ Tabelle Bezeichner(Zeugnistyp typ) {
   // Closing items of the last page: signatures left and right of the seal field, the
   // parents' line below them, the grading key in small print at the foot.
   Strich(t, wp::UnterschriftLinks, 0, 2300, 650, 2300, kLetzte);
-  t[wp::UnterschriftLinks + 2] = E(325, 2345, kArial3, kLetzte, 1);
+  t[wp::UnterschriftLinksText] = E(325, 2345, kArial3, kLetzte, 1);
   Strich(t, wp::UnterschriftRechts, 1150, 2300, 1800, 2300, kLetzte);
-  t[wp::UnterschriftRechts + 2] = E(1475, 2345, kArial3, kLetzte, 1);
+  t[wp::UnterschriftRechtsText] = E(1475, 2345, kArial3, kLetzte, 1);
   Strich(t, wp::Siegel, 740, 2060, 1060, 2380, kLetzte);
-  t[wp::Siegel + 2] = E(900, 2235, kArial3, kLetzte, 1);
+  t[wp::SiegelText] = E(900, 2235, kArial3, kLetzte, 1);
   Strich(t, wp::Eltern, 450, 2467, 1800, 2467, kLetzte);
-  t[wp::Eltern + 2] = E(1125, 2510, kArial3, kLetzte, 1);
-  t[wp::Eltern + 3] = E(0, 2475, kArial4, kLetzte, 1);
+  t[wp::ElternText] = E(1125, 2510, kArial3, kLetzte, 1);
+  t[wp::ElternBezeichnung] = E(0, 2475, kArial4, kLetzte, 1);
   t[wp::Notenschluessel] = E(0, 2610, kArial3, kLetzte, 1);
   t[wp::Seitenzahl] = E(900, 2670, kArial3, kJede, 1);
   return t;
