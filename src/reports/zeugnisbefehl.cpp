@@ -3,6 +3,7 @@
 #include "basis/cp1252.h"
 #include "basis/fehlerbox.h"
 #include "print/sitzungsname.h"
+#include "reports/weisspapier.h"
 
 namespace velmora {
 
@@ -102,6 +103,18 @@ void Zeugnisbefehl::ZeugnisVorschauClick() {
 
 void Zeugnisbefehl::Zeugnis2Click(bool druckdialogBestaetigt) {
   if (druckdialogBestaetigt) Zeugnis1Click();
+}
+
+void Zeugnisbefehl::WeissesPapierClick() {
+  const std::optional<Zeugnistyp> typ = Pruefe();
+  if (!typ) return;
+  const std::size_t index = kontext_.AktuellerSchueler();
+  DruckSitzung sitzung(flaeche_, SitzungFuerSchueler("Zeugnis", kontext_.Klasse().Schueler[index]));
+  MitFehlerbox(meldungen_, [&] {
+    WeissTabellenVorrat tabellen(meldungen_);
+    const WeissKontext k{flaeche_, kontext_.druck, kontext_.zeugnisname, tabellen};
+    DruckeWeissesZeugnisAuftrag(k, kontext_.Klasse(), index);
+  });
 }
 
 }  // namespace velmora

@@ -52,6 +52,9 @@ class Zeugnisbefehl {
   // "Zeugnis-&Vorschau...": the same checks and messages as Zeugnis1Click; then every form
   // page the print would print, in a preview, without page prompts.
   void ZeugnisVorschauClick();
+  // "Zeugnis auf &weißes Papier...": after the same refusals as Zeugnis1Click, the current
+  // student's complete report on plain paper as one print job, without page prompts.
+  void WeissesPapierClick();
 
  private:
   // The three checks for the current student: the report type to print, or nothing after

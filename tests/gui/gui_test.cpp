@@ -23,6 +23,7 @@
 #include "app/fenster/fortschritt.h"
 #include "basis/cp1252.h"
 #include "common/arbeitsverzeichnis.h"
+#include "common/beispiele.h"
 #include "common/fakes.h"
 #include "qtadapter/qttext.h"
 
@@ -421,6 +422,53 @@ TEST_F(HauptfensterTest, LangerHinweisGehtInDasErsteStatusfeld) {
   EXPECT_EQ(fenster_->Statusfeld(0).text(), U("das Zeugnis des Schülers drucken"));
   QApplication::sendEvent(knopf, &verlassen);
   EXPECT_EQ(fenster_->Statusfeld(0).text(), QString());
+}
+
+TEST_F(HauptfensterTest, ZeugnisAufWeissesPapierUeberDasMenue) {
+  QAction* a = fenster_->Aktion(QStringLiteral("ZeugnisWeiss1"));
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->text(), U("Zeugnis auf &weißes Papier..."));
+  // In the print menu, right after "&Zeugnis", with a mnemonic no other entry there uses.
+  QMenu* drucken = fenster_->findChild<QMenu*>(QStringLiteral("MenueDrucken"));
+  ASSERT_NE(drucken, nullptr);
+  const QList<QAction*> eintraege = drucken->actions();
+  const auto stelle = eintraege.indexOf(a);
+  ASSERT_GT(stelle, 0);
+  EXPECT_EQ(eintraege[stelle - 1]->objectName(), QStringLiteral("Zeugnis1"));
+  for (QAction* anderer : eintraege) {
+    const auto kaufmannsUnd = anderer->text().indexOf(QLatin1Char('&'));
+    if (anderer == a || kaufmannsUnd < 0) continue;
+    EXPECT_NE(anderer->text().at(kaufmannsUnd + 1).toLower(), QLatin1Char('w')) << anderer->text().toStdString();
+  }
+  a->showStatusText(fenster_.get());
+  EXPECT_EQ(fenster_->Statusfeld(0).text(), U("Drucken des vollständigen Zeugnisses auf weißes Papier"));
+
+  // Refused like the report command: the empty slot has no report type.
+  fenster_->Druckflaeche().NurPdf();
+  a->trigger();
+  ASSERT_EQ(meldungen_.protokoll.size(), 1u);
+  EXPECT_EQ(meldungen_.protokoll[0].art, MeldungsArt::Fehler);
+  EXPECT_EQ(meldungen_.protokoll[0].text, T("Kein Zeugnisdruck möglich, da kein Zeugnistyp ausgewählt wurde!"));
+  EXPECT_FALSE(std::filesystem::exists("Ausdrucke"));
+
+  // A full half-year report: no question, one job of two pages, the tables beside it.
+  meldungen_.protokoll.clear();
+  Zustand().Aktuell() = VollstaendigerSchueler(1);
+  a->trigger();
+  EXPECT_TRUE(meldungen_.protokoll.empty());
+  std::vector<std::filesystem::path> pdfs;
+  for (const auto& datei : std::filesystem::directory_iterator("Ausdrucke")) pdfs.push_back(datei.path());
+  ASSERT_EQ(pdfs.size(), 1u);
+  const Bytes inhalt = LiesDatei(pdfs[0]);
+  const std::string pdf(inhalt.begin(), inhalt.end());
+  int seiten = 0;
+  for (std::size_t p = pdf.find("/Type /Page"); p != std::string::npos; p = pdf.find("/Type /Page", p + 1)) {
+    seiten += pdf.compare(p, 12, "/Type /Pages") != 0;
+  }
+  EXPECT_EQ(seiten, 2);
+  EXPECT_TRUE(DateiExistiert("WP_HJ.FST"));
+  EXPECT_TRUE(DateiExistiert("WP_HJR.FST"));
+  EXPECT_TRUE(fenster_->Statusfeld(0).text().startsWith(U("Ausdruck gespeichert: ")));
 }
 
 }  // namespace

@@ -177,3 +177,73 @@ TEST_F(PdfDruck, HalbjahreszeugnisNameAnSeinemEintrag) {
 
 }  // namespace
 }  // namespace velmora::test
+
+// The complete report on plain paper through the real surface: on the paper every word is
+// where the layout and its width model put it, inside 15 mm margins, no two words overlapping.
+#include "basis/cp1252.h"
+#include "common/kaesten.h"
+#include "print/schriftmasse.h"
+#include "reports/weisspapier.h"
+
+namespace velmora::test {
+namespace {
+
+TEST_F(PdfDruck, WeissesHalbjahreszeugnisAufDemPapier) {
+  TDruckEinstellungen druck;  // margins 15 mm
+  auto klasse = std::make_unique<TKlassenDatei>();
+  klasse->Schueler[0] = VollstaendigerSchueler(1);
+  WeissTabellenVorrat vorrat(meldungen);
+  ASSERT_TRUE(DruckeWeissesZeugnisAuftrag(WeissKontext{flaeche, druck, kLangerSchulname, vorrat}, *klasse, 0));
+  const auto woerter = WoerterAus(flaeche.LetzteDatei().toStdString());
+  ASSERT_FALSE(woerter.empty());
+
+  // On the paper: inside the margins (0.1 mm for the rounding of the PDF's numbers), no two
+  // words overlapping.
+  std::vector<Kasten> kaesten;
+  for (const Wort& w : woerter) kaesten.push_back({w.seite, w.xMin * 10, w.yMin * 10, w.xMax * 10, w.yMax * 10, w.text, false});
+  EXPECT_TRUE(AlleImRand(kaesten, 150, 1.0));
+  EXPECT_TRUE(KeineUeberlappung(kaesten, 0.5));
+
+  // Every word of the plan on its page, its left and right end where the width model puts
+  // them (to 0.3 mm plus 0.3 % of the distance from the text's start, the rounding of the
+  // font's pixel size), the bottom of its cell on the planned line; and no other word.
+  const TSeitenRaender raender = ZeugnisRaender(Zeugnistyp::Halbjahr, druck);
+  const auto plan = PlaneWeissesZeugnis(vorrat.Fuer(Zeugnistyp::Halbjahr), Zeugnistyp::Halbjahr, raender,
+                                        klasse->Schueler[0], kLangerSchulname);
+  ASSERT_EQ(plan.size(), 2u);
+  EXPECT_EQ(woerter.back().seite, 2);
+  std::vector<bool> gefunden(woerter.size(), false);
+  std::size_t geplant = 0;
+  for (std::size_t p = 0; p < plan.size(); ++p) {
+    const TSeitenRand& rand = raender[plan[p].Rand];
+    for (const TWeissText& t : plan[p].Texte) {
+      const TSchriftDefinition schrift = SchriftDefinition(t.Schrift);
+      const double links = rand.Links + t.X - (t.Zentriert ? TextBreite(schrift, t.Text) / 2 : 0.0);
+      const double unten = (rand.Oben + t.Y) / 10.0;
+      std::size_t e = 0;
+      for (std::size_t a = t.Text.find_first_not_of(' '); a != std::string::npos; a = t.Text.find_first_not_of(' ', e)) {
+        e = std::min(t.Text.find(' ', a), t.Text.size());
+        const std::string wort = Cp1252NachUtf8(t.Text.substr(a, e - a));
+        const double von = (links + TextBreite(schrift, t.Text.substr(0, a))) / 10.0;
+        const double bis = (links + TextBreite(schrift, t.Text.substr(0, e))) / 10.0;
+        const double toleranz = 0.3 + 0.003 * (bis - links / 10.0);
+        ++geplant;
+        bool da = false;
+        for (std::size_t i = 0; i < woerter.size() && !da; ++i) {
+          const Wort& w = woerter[i];
+          if (gefunden[i] || w.seite != static_cast<int>(p + 1) || w.text != wort) continue;
+          if (std::abs(w.xMin - von) <= toleranz && std::abs(w.xMax - bis) <= toleranz && std::abs(w.yMax - unten) <= 0.3) {
+            da = gefunden[i] = true;
+            EXPECT_NEAR(w.yMax - w.yMin, schrift.Hoehe / 10.0, 0.3) << wort;
+          }
+        }
+        EXPECT_TRUE(da) << "page " << p + 1 << ": '" << wort << "' not at " << von << " .. " << bis << " / " << unten;
+      }
+    }
+  }
+  EXPECT_EQ(geplant, woerter.size());
+  for (std::size_t i = 0; i < woerter.size(); ++i) EXPECT_TRUE(gefunden[i]) << "not planned: " << woerter[i].text;
+}
+
+}  // namespace
+}  // namespace velmora::test

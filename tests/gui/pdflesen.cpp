@@ -20,6 +20,18 @@ const PdfWort* PdfSeite::Finde(const std::string& text, const std::string& danac
   return nullptr;
 }
 
+// The text of a word as pdftotext writes it into its HTML: with the five entities replaced.
+std::string OhneEntitaeten(std::string text) {
+  const std::pair<const char*, const char*> entitaeten[] = {
+      {"&quot;", "\""}, {"&apos;", "'"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}};
+  for (const auto& [entitaet, zeichen] : entitaeten) {
+    for (std::size_t p = text.find(entitaet); p != std::string::npos; p = text.find(entitaet, p + 1)) {
+      text.replace(p, std::string(entitaet).size(), zeichen);
+    }
+  }
+  return text;
+}
+
 bool PdfLesbar() { return std::system("pdftotext -v > /dev/null 2>&1") == 0; }
 
 std::vector<PdfSeite> LiesPdf(const fs::path& pdf) {
@@ -47,8 +59,9 @@ std::vector<PdfSeite> LiesPdf(const fs::path& pdf) {
     p.hoehe = std::stod(m[2]) * mmProPunkt;
     const std::string teil = s.substr(anfang, ende - anfang);
     for (auto it = std::sregex_iterator(teil.begin(), teil.end(), wort); it != std::sregex_iterator(); ++it) {
-      p.woerter.push_back(PdfWort{(*it)[5], std::stod((*it)[1]) * mmProPunkt, std::stod((*it)[2]) * mmProPunkt,
-                                  std::stod((*it)[3]) * mmProPunkt, std::stod((*it)[4]) * mmProPunkt});
+      p.woerter.push_back(PdfWort{OhneEntitaeten((*it)[5]), std::stod((*it)[1]) * mmProPunkt,
+                                  std::stod((*it)[2]) * mmProPunkt, std::stod((*it)[3]) * mmProPunkt,
+                                  std::stod((*it)[4]) * mmProPunkt, static_cast<int>(seiten.size()) + 1});
     }
     seiten.push_back(std::move(p));
     pos = ende;

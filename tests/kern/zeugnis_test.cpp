@@ -10,6 +10,7 @@
 #include "common/aufzeichnende_flaeche.h"
 #include "common/steuerungstest.h"
 #include "reports/zeugnisbefehl.h"
+#include "common/kaesten.h"
 
 namespace velmora {
 namespace {
@@ -188,6 +189,64 @@ TEST_F(Zeugnisdruck, DateimenueNurNachBestaetigtemDruckdialog) {
   EXPECT_TRUE(meldungen.protokoll.empty());
   befehl.Zeugnis2Click(true);
   EXPECT_EQ(abfrage.texte.size(), 2u);
+}
+
+TEST_F(Zeugnisdruck, WeissesPapierNachDenselbenPruefungen) {
+  // Every case the three checks tell apart: the plain-paper command shows what the form
+  // command shows, and prints exactly where that one prints, but asks for no form page.
+  for (std::int16_t schulart : {0, 1, 4, 7}) {
+    for (std::int16_t zeugnisart : {0, 1, 2, 3, 4, 5, 6}) {
+      for (std::int16_t druckart : {0, 1, 2, 3, 9}) {
+        SCOPED_TRACE(std::to_string(schulart) + "/" + std::to_string(zeugnisart) + "/" + std::to_string(druckart));
+        Satz().SetzeSchulart(schulart);
+        Satz().SetzeZeugnisart(zeugnisart);
+        Druck().Druckart = druckart;
+        Neu();
+        befehl.Zeugnis1Click();
+        const auto formular = meldungen.protokoll;
+        const bool formularDruck = !abfrage.texte.empty();
+        Neu();
+        befehl.WeissesPapierClick();
+        ASSERT_EQ(meldungen.protokoll.size(), formular.size());
+        for (std::size_t i = 0; i < formular.size(); ++i) {
+          EXPECT_EQ(meldungen.protokoll[i].art, formular[i].art);
+          EXPECT_EQ(meldungen.protokoll[i].text, formular[i].text);
+        }
+        EXPECT_TRUE(abfrage.texte.empty());
+        EXPECT_EQ(flaeche.Nur(AufzeichnendeFlaeche::Art::BeginneDokument).size(), formularDruck ? 1u : 0u);
+      }
+    }
+  }
+}
+
+TEST_F(Zeugnisdruck, WeissesPapierEinAuftragOhneSeitenfragen) {
+  Satz().SetzeZeugnisart(4);
+  Satz().Setze(S::Ausschulungsdatum, "15.07.2026");
+  const TSchuelerDatensatz vorher = Satz();
+  befehl.WeissesPapierClick();
+  EXPECT_TRUE(meldungen.protokoll.empty());
+  EXPECT_TRUE(abfrage.texte.empty());
+  EXPECT_EQ(flaeche.Nur(AufzeichnendeFlaeche::Art::BeginneDokument).size(), 1u);
+  EXPECT_EQ(flaeche.Nur(AufzeichnendeFlaeche::Art::BeendeDokument).size(), 1u);
+  EXPECT_EQ(flaeche.AusserhalbDokument(), 0);
+  const auto k = test::KaestenAus(flaeche);
+  EXPECT_TRUE(test::Gedruckt(k, "Abgangszeugnis"));
+  EXPECT_TRUE(test::Gedruckt(k, "Erika Muster"));
+  EXPECT_TRUE(test::Gedruckt(k, "Deutsch gut"));
+  EXPECT_TRUE(test::Gedruckt(k, "ausgetreten am: 15.07.2026"));
+  EXPECT_TRUE(fs::exists("WP_ABG.FST"));
+  EXPECT_TRUE(fs::exists("WP_ABGR.FST"));
+  EXPECT_FALSE(fs::exists("BS_ABG.FST"));
+  EXPECT_EQ(Satz(), vorher);
+
+  // A table file that cannot be written: the error box, and nothing printed.
+  Neu();
+  Satz().SetzeZeugnisart(2);
+  fs::create_directory("WP_EJ.FST");
+  befehl.WeissesPapierClick();
+  ASSERT_EQ(meldungen.protokoll.size(), 1u);
+  EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Fehler);
+  EXPECT_TRUE(flaeche.aufrufe.empty());
 }
 
 }  // namespace

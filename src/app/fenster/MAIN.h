@@ -138,6 +138,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void DatenPruefen();
   void Zeugnis1Click();
   void Zeugnis2Click();
+  void ZeugnisWeiss1Click() { zeugnis_.WeissesPapierClick(); }
   void Sammelformular1Click() { zeugnistexte_.Sammelformular1Click(); }
   void KlassenZeugnistexte1Click() { zeugnistexte_.KlassenZeugnistexte1Click(); }
   void AusgefuellteZeugnistexte1Click() { zeugnistexte_.AusgefuellteZeugnistexte1Click(); }

@@ -125,6 +125,8 @@ void TMainForm::BaueMenue() {
   Kuerzel(NeueAktion(drucken, QStringLiteral("Zeugnis1"), U("&Zeugnis"), U("Drucken eines Zeugnisses"),
                      &TMainForm::Zeugnis1Click),
           QKeySequence(Qt::CTRL | Qt::Key_P));
+  NeueAktion(drucken, QStringLiteral("ZeugnisWeiss1"), U("Zeugnis auf &weißes Papier..."),
+             U("Drucken des vollständigen Zeugnisses auf weißes Papier"), &TMainForm::ZeugnisWeiss1Click);
   NichtVerfuegbareAktion(drucken, QStringLiteral("Empfangsbekenntnis1"), U("&Empfangsbekenntnis"),
                          U("Empfangsbekenntnis drucken"));
   drucken->addSeparator();
