@@ -90,6 +90,8 @@ class Klassenzeugnisbefehl {
   // The paper the command prints on (the forms unless set otherwise); it must outlive
   // the command.
   void SetzePapier(const ZeugnisPapier& papier) { papier_ = &papier; }
+  // Back to the publishers' forms.
+  void SetzeFormularpapier() { papier_ = &formulare_; }
 
   // Every slot that is not free, in slot order, with the decision for it.
   std::vector<KlassenZeugnisZeile> Zeilen() const;

@@ -12,6 +12,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
@@ -250,6 +251,38 @@ TEST_F(Druckablauf, KlassenfensterKreuztAnVerweigertDrucktUndZeigtVorher) {
   std::size_t dateien = 0;
   EXPECT_EQ(static_cast<int>(SeitenDerNeuenDatei(dateien)), vorschau.seiten);
   EXPECT_TRUE(QFileInfo(fenster_->Druckflaeche().LetzteDatei()).fileName().startsWith(QStringLiteral("Zeugnisse-BS 11a-")));
+}
+
+TEST_F(Druckablauf, KlassenfensterDrucktAufWeissesPapierOhneNachfrage) {
+  Schueler(0, "Anna", "Adam", 1);
+  Schueler(1, "Ben", "Brandt", 4);
+  Schueler(2, "Cem", "Claus", 3);  // refused on plain paper as on the forms
+  Gezeigt vorschau;
+  BeiModalemFenster<TZeugnisseKlasseForm>([&](TZeugnisseKlasseForm* w) {
+    EXPECT_TRUE(w->Formulare().isChecked()) << "the window opens on the forms";
+    EXPECT_EQ(w->WeissesPapier().text(), U("&weißes Papier (vollständiges Zeugnis)"));
+    w->WeissesPapier().click();
+    EXPECT_FALSE(w->Liste().topLevelItem(2)->flags() & Qt::ItemIsEnabled);
+    vorschau = Vorschau([&] { w->findChild<QPushButton*>(QStringLiteral("Vorschau"))->click(); });
+    w->findChild<QPushButton*>(QStringLiteral("Drucken"))->click();
+  });
+  Ausloesen("ZeugnisseKlasse1");
+
+  // No page prompt: only the closing box.
+  EXPECT_EQ(Texte(), std::vector<std::string>{"Es wurden 2 Zeugnisse gedruckt."});
+  std::size_t dateien = 0;
+  const std::size_t seiten = SeitenDerNeuenDatei(dateien);
+  EXPECT_GE(seiten, 2u);
+  EXPECT_EQ(static_cast<int>(seiten), vorschau.seiten);
+  const auto pdf = LiesPdf(fenster_->Druckflaeche().LetzteDatei().toStdString());
+  bool halbjahr = false, abgang = false;
+  for (const PdfSeite& p : pdf) {
+    EXPECT_NEAR(p.breite, 210, 1) << "plain paper is A4";
+    halbjahr = halbjahr || p.Finde("Halbjahreszeugnis");
+    abgang = abgang || p.Finde("Abgangszeugnis");
+  }
+  EXPECT_TRUE(halbjahr);
+  EXPECT_TRUE(abgang);
 }
 
 TEST_F(Druckablauf, KlassenfensterAbbrechenDrucktNichtsUndLeereKlasseOeffnetKeinFenster) {

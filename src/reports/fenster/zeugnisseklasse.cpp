@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -33,7 +34,19 @@ TZeugnisseKlasseForm::TZeugnisseKlasseForm(Klassenzeugnisbefehl& befehl, QWidget
   setModal(true);
 
   auto* spalte = new QVBoxLayout(this);
-  spalte->addWidget(new QLabel(U("Die angekreuzten Zeugnisse werden auf die Formulare der Programmeinstellungen gedruckt."), this));
+  auto* papier = new QHBoxLayout;
+  papier->addWidget(new QLabel(U("Papier:"), this));
+  formulare_ = new QRadioButton(U("&Formulare des Verlags"), this);
+  formulare_->setObjectName(QStringLiteral("Formulare"));
+  weiss_ = new QRadioButton(U("&weißes Papier (vollständiges Zeugnis)"), this);
+  weiss_->setObjectName(QStringLiteral("WeissesPapier"));
+  formulare_->setChecked(true);
+  papier->addWidget(formulare_);
+  papier->addWidget(weiss_);
+  papier->addStretch();
+  spalte->addLayout(papier);
+  hinweis_ = new QLabel(this);
+  spalte->addWidget(hinweis_);
   liste_ = new QTreeWidget(this);
   liste_->setObjectName(QStringLiteral("Schuelerliste"));
   liste_->setColumnCount(3);
@@ -62,6 +75,8 @@ TZeugnisseKlasseForm::TZeugnisseKlasseForm(Klassenzeugnisbefehl& befehl, QWidget
   connect(drucken_, &QPushButton::clicked, this, &TZeugnisseKlasseForm::DruckenClick);
   connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
   connect(liste_, &QTreeWidget::itemChanged, this, [this] { PasseKnoepfeAn(); });
+  connect(weiss_, &QRadioButton::toggled, this, &TZeugnisseKlasseForm::PapierGewaehlt);
+  PapierGewaehlt();
   resize(760, 620);
 }
 
@@ -86,6 +101,8 @@ bool TZeugnisseKlasseForm::Fuellen() {
 }
 
 void TZeugnisseKlasseForm::Zeige() {
+  // Each opening starts on the forms, as the report command prints.
+  formulare_->setChecked(true);
   if (Fuellen()) exec();
 }
 
@@ -112,6 +129,17 @@ void TZeugnisseKlasseForm::PasseKnoepfeAn() {
   const bool etwas = !Auswahl().empty();
   vorschau_->setEnabled(etwas);
   drucken_->setEnabled(etwas);
+}
+
+void TZeugnisseKlasseForm::PapierGewaehlt() {
+  if (weiss_->isChecked()) {
+    befehl_.SetzePapier(weissesPapier_);
+    hinweis_->setText(U("Die angekreuzten Zeugnisse werden vollständig auf weißes Papier gedruckt, ohne Nachfrage "
+                        "vor den Seiten."));
+  } else {
+    befehl_.SetzeFormularpapier();
+    hinweis_->setText(U("Die angekreuzten Zeugnisse werden auf die Formulare der Programmeinstellungen gedruckt."));
+  }
 }
 
 void TZeugnisseKlasseForm::VorschauClick() { befehl_.Vorschau(Auswahl()); }

@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "reports/klassenzeugnisse.h"
+#include "reports/weissklasse.h"
 
+class QLabel;
 class QPushButton;
+class QRadioButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -29,17 +32,25 @@ class TZeugnisseKlasseForm : public QDialog {
   std::vector<std::size_t> Auswahl() const;
 
   QTreeWidget& Liste() { return *liste_; }
+  // "Papier": the publishers' forms (as the window opens) or plain paper.
+  QRadioButton& Formulare() { return *formulare_; }
+  QRadioButton& WeissesPapier() { return *weiss_; }
 
  private:
   void SetzeAlle(bool angekreuzt);
   void PasseKnoepfeAn();
   void VorschauClick();
   void DruckenClick();
+  void PapierGewaehlt();
 
   Klassenzeugnisbefehl& befehl_;
   QTreeWidget* liste_;
   QPushButton* vorschau_;
   QPushButton* drucken_;
+  QLabel* hinweis_;
+  QRadioButton* formulare_;
+  QRadioButton* weiss_;
+  Weisspapier weissesPapier_;
 };
 
 }  // namespace velmora
