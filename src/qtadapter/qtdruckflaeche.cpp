@@ -11,6 +11,7 @@
 
 #include "basis/cp1252.h"
 #include "print/sitzungsname.h"
+#include "qtadapter/qtdrucktext.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -249,45 +250,13 @@ double QtDruckflaeche::Massstab() const { return Geraet().resolution() / 254.0; 
 QPointF QtDruckflaeche::Punkt(int x, int y) const { return QPointF(x * Massstab(), -y * Massstab()); }
 
 void QtDruckflaeche::WendeSchriftAn() {
-  QFont f(schriftname_);
-  f.setBold((stil_ & kStilFett) != 0);
-  f.setItalic((stil_ & kStilKursiv) != 0);
-  f.setUnderline((stil_ & kStilUnterstrichen) != 0);
-  f.setKerning(false);
-  // The height is the character cell (ascent + descent), not the em size: measure once
-  // and scale the pixel size so that the cell has the height asked for.
-  const double zelle = std::max(1.0, hoehe_ * Massstab());
-  f.setPixelSize(std::max(1, static_cast<int>(std::lround(zelle))));
-  const double gemessen = QFontMetricsF(f, &Geraet()).height();
-  if (gemessen > 0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(zelle * zelle / gemessen))));
-  schrift_ = f;
+  schrift_ = DruckSchrift(stil_, hoehe_, schriftname_, &Geraet(), Massstab());
   if (maler_.isActive()) maler_.setFont(schrift_);
 }
 
 void QtDruckflaeche::TextAus(int x, int y, const std::string& text) {
   if (!maler_.isActive() || text.empty()) return;
-  const QString t = Q(text);
-  QFontMetricsF masse(schrift_, &Geraet());
-  // Extra spacing is added after every character, as the layouts expect it; the characters
-  // are then placed one by one (the font's own letter spacing is scaled differently on
-  // every paint device).
-  const double extra = zeichenabstand_ * Massstab();
-  const double breite = masse.horizontalAdvance(t) + (zeichenabstand_ == 0 ? 0.0 : extra * t.size());
-  QPointF p = Punkt(x, y);
-  if (ausrichtung_ == Textausrichtung::MitteBasislinie || ausrichtung_ == Textausrichtung::MitteUnten) {
-    p.rx() -= breite / 2.0;
-  }
-  if (ausrichtung_ == Textausrichtung::LinksUnten || ausrichtung_ == Textausrichtung::MitteUnten) {
-    p.ry() -= masse.descent();
-  }
-  if (zeichenabstand_ == 0) {
-    maler_.drawText(p, t);
-    return;
-  }
-  for (QChar zeichen : t) {
-    maler_.drawText(p, QString(zeichen));
-    p.rx() += masse.horizontalAdvance(zeichen) + extra;
-  }
+  DruckText(&maler_, schrift_, &Geraet(), Punkt(x, y), Q(text), ausrichtung_, zeichenabstand_ * Massstab());
 }
 
 void QtDruckflaeche::BewegeZu(int x, int y) { stift_ = Punkt(x, y); }
