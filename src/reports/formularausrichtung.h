@@ -1,7 +1,6 @@
 #pragma once
-// Aligning a printout with the real form: which table files there are, what each entry of a
-// page prints for the current student and where on the paper, moving entries with undo, the
-// scan of the form laid under the page, and writing the table back.
+// Aligning a printout with the real form: which table files there are, where a page's values
+// count from on the paper, and moving and editing the entries of a table with undo.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -18,17 +17,29 @@
 
 namespace velmora {
 
-// The printouts whose table can be aligned.
-enum class Ausdruckart { Testblatt, DatenblattWerte, DatenblattBeschriftungen, Zeugnis };
+// The printouts whose table can be aligned. The report on plain paper has two tables, its
+// values and its labels; so has the data sheet.
+enum class Ausdruckart {
+  Testblatt,
+  DatenblattWerte,
+  DatenblattBeschriftungen,
+  Zeugnis,
+  WeissWerte,
+  WeissBeschriftungen
+};
 
 // One choice of the window: a page of a table file.
 struct AusrichtWahl {
   Ausdruckart art = Ausdruckart::Testblatt;
-  Zeugnistyp typ = Zeugnistyp::Halbjahr;  // for Ausdruckart::Zeugnis
+  Zeugnistyp typ = Zeugnistyp::Halbjahr;  // for the reports, on forms or on plain paper
   std::string datei;                      // "1BS_HJ.FST"
-  std::uint16_t seite = 1;                // the form page; the internal sheets have one
-  std::string name;                       // "Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)"
+  // The form page; on plain paper 1 the first page and 2 the second (the following pages
+  // share one layout); the internal sheets have one.
+  std::uint16_t seite = 1;
+  std::string name;  // "Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)"
 };
+
+bool AufWeissemPapier(const AusrichtWahl& wahl);
 
 // Every table file of the printouts with each of its pages, the report tables those of the
 // publisher `verlag` (the files the report command would use).
@@ -41,6 +52,10 @@ std::size_t StartWahl(const std::vector<AusrichtWahl>& wahlen);
 void LadeAusrichtTabelle(const AusrichtWahl& wahl, std::int16_t verlag, TFormatSteuerTabelle& tabelle,
                          std::string& titel, Meldungen& meldungen);
 
+// The other table the same printout draws with, on the same page (the data sheet's labels
+// for its values, and so on); nothing for the test sheet and the report forms.
+std::optional<AusrichtWahl> PartnerWahl(const AusrichtWahl& wahl);
+
 // The paper a page lies on, in 1/10 mm: A4 portrait, or A3 landscape where the printout shifts
 // the page by 210 mm (the three-page reports with print mode 2).
 struct Papier {
@@ -49,30 +64,6 @@ struct Papier {
   bool operator==(const Papier&) const = default;
 };
 Papier PapierFuer(const AusrichtWahl& wahl, const TDruckEinstellungen& druck);
-
-// A text as the printout draws it, placed on the paper: (x, y) is its reference point in 1/10
-// mm from the paper's top-left corner, y downwards; the font and placement rules are those of
-// the printer surface.
-struct GezeichneterText {
-  std::string text;
-  int x = 0;
-  int y = 0;
-  std::uint16_t stil = 0;
-  int hoehe = 45;
-  std::string schrift;
-  Textausrichtung ausrichtung = Textausrichtung::LinksUnten;
-  int zeichenabstand = 0;
-  bool operator==(const GezeichneterText&) const = default;
-};
-
-// What one entry shows on the page. `nurNummer` marks an entry for which the printout draws
-// nothing with this student: it then shows its number at its place.
-struct EintragsBild {
-  std::size_t eintrag = 0;
-  bool gedruckt = true;  // Drucken is 1; otherwise shown greyed on demand
-  bool nurNummer = false;
-  std::vector<GezeichneterText> texte;
-};
 
 // Everything the page view needs besides the table.
 struct AusrichtUmgebung {
@@ -86,20 +77,20 @@ struct AusrichtUmgebung {
   DruckerFaehigkeiten drucker;  // the printer's unprintable border places the internal sheets
 };
 
+// The margins the printout of a report page uses, with the 210 mm shift of a page on the
+// right half of an A3 sheet.
+TSeitenRaender AusrichtRaender(const AusrichtWahl& wahl, const TDruckEinstellungen& druck);
+
 // The point of the paper from which the chosen page's X and Y count, in 1/10 mm: the margin
 // pair of the page for the reports (210 mm further right where the page lies on the right half
-// of an A3 sheet), the printer's unprintable border and 15 mm for the internal sheets.
+// of an A3 sheet), the printer's unprintable border and 15 mm for the internal sheets; and
+// where a text's reference point lies on it.
 struct Seitenursprung {
   int x = 0;
   int y = 0;
+  Textausrichtung ausrichtung = Textausrichtung::LinksUnten;
 };
 Seitenursprung UrsprungDerSeite(const AusrichtUmgebung& u, const AusrichtWahl& wahl);
-
-// Runs the printout of the chosen page once for each entry on it, with only that entry
-// switched on, and collects what it draws. With `auchNichtGedruckte` the entries whose
-// Drucken is not 1 are drawn too (as if they were printed). Entries of other pages are left out.
-std::vector<EintragsBild> ZeichneAusrichtSeite(const AusrichtUmgebung& u, const AusrichtWahl& wahl,
-                                               const TFormatSteuerTabelle& tabelle, bool auchNichtGedruckte);
 
 // The table being aligned: moving and editing entries, undo, and whether it was changed.
 class AusrichtTabelle {
@@ -108,51 +99,39 @@ class AusrichtTabelle {
 
   AusrichtTabelle() = default;
   AusrichtTabelle(TFormatSteuerTabelle tabelle, std::string titel, Papier papier, Seitenursprung ursprung)
-      : tabelle_(tabelle), titel_(std::move(titel)), papier_(papier), ursprung_(ursprung) {}
+      : tabelle_(tabelle), gespeichert_(tabelle), titel_(std::move(titel)), papier_(papier), ursprung_(ursprung) {}
 
   const TFormatSteuerTabelle& Tabelle() const { return tabelle_; }
   const std::string& Titel() const { return titel_; }
-  bool Geaendert() const { return geaendert_; }
+  // Whether the table differs from the file as loaded or last written.
+  bool Geaendert() const { return tabelle_ != gespeichert_; }
 
   // Moves the entries by (dx, dy) in 1/10 mm, held to 0..65535 and to the paper: an entry
   // moved by the mouse or the keys never leaves the paper. One step of undo.
   void Verschiebe(const std::vector<std::size_t>& eintraege, int dx, int dy);
   // Sets one value as typed into the table: any value 0..65535, also off the paper.
   void Setze(std::size_t eintrag, Feld feld, std::uint16_t wert);
-  // Undoes the last change; false when there is nothing to undo.
+  // Undoes the last change (also one made before the last save); false when there is
+  // nothing to undo.
   bool Rueckgaengig();
   bool KannRueckgaengig() const { return !frueher_.empty(); }
   // After the file was written.
-  void Gespeichert() { geaendert_ = false; }
+  void Gespeichert() { gespeichert_ = tabelle_; }
 
  private:
   void Merke();
 
   TFormatSteuerTabelle tabelle_{};
+  TFormatSteuerTabelle gespeichert_{};
   std::string titel_;
   Papier papier_;
   Seitenursprung ursprung_;
   std::vector<TFormatSteuerTabelle> frueher_;
-  bool geaendert_ = false;
 };
 
-// The entries of `seite` that `wahl` shows (for "Alle verschieben"): every entry of the page,
-// printed or not; the internal sheets have one page, whatever the entries' Seite says.
+// The entries "Alle verschieben" moves: every entry of the chosen page, printed or not; the
+// internal sheets have one page, whatever the entries' Seite says. On plain paper every
+// entry of the table but the measures 96..99, which are no positions.
 std::vector<std::size_t> EintraegeDerSeite(const AusrichtWahl& wahl, const TFormatSteuerTabelle& tabelle);
-
-// The scan of the form under the page: an image file and how it is laid on the paper.
-struct Hintergrund {
-  std::string bild;        // path of the image (code page 1252)
-  double links = 0;        // where the image's top-left corner lies on the paper, in 1/10 mm
-  double oben = 0;
-  double massstab = 1.0;   // 1: the image as wide as the paper
-  bool operator==(const Hintergrund&) const = default;
-};
-// "<table>.hintergrund.txt" beside the table file.
-std::string HintergrundDatei(const std::string& tabellenDatei);
-// Reads the settings of a table's background; nothing when there are none. A line that cannot
-// be read keeps its value's default.
-std::optional<Hintergrund> LadeHintergrund(const std::string& tabellenDatei);
-void SpeichereHintergrund(const std::string& tabellenDatei, const Hintergrund& h);
 
 }  // namespace velmora

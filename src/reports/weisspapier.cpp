@@ -39,42 +39,70 @@ std::string BewertungText(const std::string& code) { return Getrimmt(BewertungIn
 
 std::string Schulartname(std::int16_t schulart) {
   switch (schulart) {
-    case 0: return "Berufsschule";
-    case 1: return "Berufsfachschule";
-    case 2: return "Fachoberschule";
-    default: return {};
+    case 0:
+      return "Berufsschule";
+    case 1:
+      return "Berufsfachschule";
+    case 2:
+      return "Fachoberschule";
+    default:
+      return {};
   }
 }
 
 // The fixed texts of the label table.
 std::string Bezeichnung(std::size_t k, Zeugnistyp typ) {
   switch (k) {
-    case wp::Titel: return WeissTitel(typ);
-    case wp::Person: return "Vor- und Familienname:";
-    case wp::Geburtsdatum: return "geboren am:";
-    case wp::Geburtsort: return "in:";
-    case wp::Klasse: return "Klasse:";
-    case wp::Fachrichtung: return "Fachrichtung/Bildungsgang:";
-    case wp::Schwerpunkt: return "Schwerpunkt:";
-    case wp::Berufsbezeichnung: return "Berufsbezeichnung:";
-    case wp::Durchschnittsnote: return "Durchschnittsnote:";
-    case wp::Eintritt: return "eingetreten am:";
-    case wp::Austritt: return "ausgetreten am:";
-    case wp::Faecher: return "Fach";
-    case wp::Bewertung: return "Bewertung";
-    case wp::Zusatz: return "Zusatz";
-    case wp::Hinweise: return "Hinweise zum Arbeits- und Sozialverhalten:";
-    case wp::Bemerkungen: return "Bemerkungen:";
-    case wp::Versaeumt: return T("Versäumte Unterrichtsstunden:");
-    case wp::Entschuldigt: return "davon entschuldigt:";
-    case wp::FolgeName: return WeissTitel(typ) + T(" für");
-    case wp::UnterschriftLinksText: return "Schulleiterin / Schulleiter";
-    case wp::UnterschriftRechtsText: return "Klassenleiterin / Klassenleiter";
-    case wp::SiegelText: return "Siegel";
+    case wp::Titel:
+      return WeissTitel(typ);
+    case wp::Person:
+      return "Vor- und Familienname:";
+    case wp::Geburtsdatum:
+      return "geboren am:";
+    case wp::Geburtsort:
+      return "in:";
+    case wp::Klasse:
+      return "Klasse:";
+    case wp::Fachrichtung:
+      return "Fachrichtung/Bildungsgang:";
+    case wp::Schwerpunkt:
+      return "Schwerpunkt:";
+    case wp::Berufsbezeichnung:
+      return "Berufsbezeichnung:";
+    case wp::Durchschnittsnote:
+      return "Durchschnittsnote:";
+    case wp::Eintritt:
+      return "eingetreten am:";
+    case wp::Austritt:
+      return "ausgetreten am:";
+    case wp::Faecher:
+      return "Fach";
+    case wp::Bewertung:
+      return "Bewertung";
+    case wp::Zusatz:
+      return "Zusatz";
+    case wp::Hinweise:
+      return "Hinweise zum Arbeits- und Sozialverhalten:";
+    case wp::Bemerkungen:
+      return "Bemerkungen:";
+    case wp::Versaeumt:
+      return T("Versäumte Unterrichtsstunden:");
+    case wp::Entschuldigt:
+      return "davon entschuldigt:";
+    case wp::FolgeName:
+      return WeissTitel(typ) + T(" für");
+    case wp::UnterschriftLinksText:
+      return "Schulleiterin / Schulleiter";
+    case wp::UnterschriftRechtsText:
+      return "Klassenleiterin / Klassenleiter";
+    case wp::SiegelText:
+      return "Siegel";
     case wp::ElternText:
-      return T("Datum und Unterschrift der Erziehungsberechtigten oder der volljährigen Schülerin / des "
-               "volljährigen Schülers");
-    case wp::ElternBezeichnung: return "Kenntnis genommen:";
+      return T(
+          "Datum und Unterschrift der Erziehungsberechtigten oder der volljährigen Schülerin / des "
+          "volljährigen Schülers");
+    case wp::ElternBezeichnung:
+      return "Kenntnis genommen:";
     case wp::Notenschluessel: {
       std::string text = "Notenstufen:";
       for (char note = '1'; note <= '6'; ++note) {
@@ -82,7 +110,8 @@ std::string Bezeichnung(std::size_t k, Zeugnistyp typ) {
       }
       return text;
     }
-    default: return {};
+    default:
+      return {};
   }
 }
 
@@ -95,13 +124,15 @@ struct Stueck {
   bool mitte = false;
   std::string text;
   int rechts = 0;
+  std::size_t eintrag = 0;
+  bool bezeichner = false;
 };
 
 // One line of the flow: texts on one baseline, and a rule under them where one belongs.
 struct Zeile {
   std::vector<Stueck> texte;
   bool regel = false;
-  int regelVon = 0, regelBis = 0, regelUnter = 0;
+  int regelVon = 0, regelBis = 0, regelUnter = 0;  // the rule is entry KopfLinie of the labels
 };
 
 // Lines kept together on one page.
@@ -164,10 +195,12 @@ class Planer {
       seiten[p].Rand = p == 0 ? 0 : 1;
       FesteAngaben(seiten[p], p, seiten.size());
       for (const auto& [y, zeile] : gelegt_[p]) {
-        for (const Stueck& s : zeile.texte) seiten[p].Texte.push_back({s.x, y, s.schrift, s.mitte, s.text});
+        for (const Stueck& s : zeile.texte) {
+          seiten[p].Texte.push_back({s.x, y, s.schrift, s.mitte, s.text, s.eintrag, s.bezeichner});
+        }
         if (zeile.regel) {
           const int ry = y + zeile.regelUnter;
-          seiten[p].Striche.push_back({zeile.regelVon, ry, std::min(zeile.regelBis, rechts_), ry});
+          seiten[p].Striche.push_back({zeile.regelVon, ry, std::min(zeile.regelBis, rechts_), ry, wp::KopfLinie, true});
         }
       }
       for (TWeissText& t : seiten[p].Texte) RueckeInsFeld(t);
@@ -183,14 +216,12 @@ class Planer {
     if (rechts > rechts_) t.X -= static_cast<int>(std::ceil(rechts - rechts_));
   }
   int X(const TFormatEintrag& e) const { return static_cast<int>(std::lround(e.X * faktor_)); }
-  int Rechts(std::size_t seite) const {
-    return kPapierBreite - kMindestRand - raender_[seite == 0 ? 0 : 1].Links;
-  }
+  int Rechts(std::size_t seite) const { return kPapierBreite - kMindestRand - raender_[seite == 0 ? 0 : 1].Links; }
   Stueck Bez(std::size_t k, int rechts) const {
-    return {X(b_[k]), b_[k].Schrift, false, Bezeichnung(k, typ_), rechts};
+    return {X(b_[k]), b_[k].Schrift, false, Bezeichnung(k, typ_), rechts, k, true};
   }
   Stueck Wert(std::size_t k, const std::string& text, int rechts) const {
-    return {X(w_[k]), w_[k].Schrift, false, text, rechts};
+    return {X(w_[k]), w_[k].Schrift, false, text, rechts, k, false};
   }
   // The page index a block may begin on at the earliest.
   static std::size_t ErsteSeite(const Block& b) { return static_cast<std::size_t>(std::max<int>(b.seite, 1) - 1); }
@@ -201,13 +232,21 @@ class Planer {
       if (!Aktiv(w_[k])) continue;
       Block b{w_[k].Seite, w_[k].Y, {}, false, {}};
       switch (k) {
-        case wp::Person: b.einheiten = PersonZeilen(); break;
-        case wp::Faecher: FaecherTabelle(b); break;
-        case wp::Hinweise: TextBlock(b, k, satz_.Lies(S::Hinweise)); break;
-        case wp::Bemerkungen: TextBlock(b, k, satz_.Lies(S::Bemerkungen)); break;
+        case wp::Person:
+          b.einheiten = PersonZeilen();
+          break;
+        case wp::Faecher:
+          FaecherTabelle(b);
+          break;
+        case wp::Hinweise:
+          TextBlock(b, k, satz_.Lies(S::Hinweise));
+          break;
+        case wp::Bemerkungen:
+          TextBlock(b, k, satz_.Lies(S::Bemerkungen));
+          break;
         default:
-          b.einheiten = {WerteZeile({{wp::Versaeumt, satz_.Lies(S::VersaeumteStunden)},
-                                     {wp::Entschuldigt, satz_.Lies(S::Entschuldigt)}})};
+          b.einheiten = {WerteZeile(
+              {{wp::Versaeumt, satz_.Lies(S::VersaeumteStunden)}, {wp::Entschuldigt, satz_.Lies(S::Entschuldigt)}})};
       }
       if (!b.einheiten.empty()) bloecke.push_back(std::move(b));
     }
@@ -264,13 +303,13 @@ class Planer {
     for (const char* code : {"0", "1", "2", "3", "4", "5", "6", "n", "b", "t", "e", "-"}) {
       breiteste = std::max(breiteste, TextBreite(SchriftDefinition(bew.Schrift), BewertungText(code)));
     }
-    const int fachRechts = Aktiv(bew) ? X(bew) - static_cast<int>(breiteste / 2) - kSpaltenLuecke
+    const int fachRechts = Aktiv(bew)              ? X(bew) - static_cast<int>(breiteste / 2) - kSpaltenLuecke
                            : Aktiv(w_[wp::Zusatz]) ? X(w_[wp::Zusatz]) - kSpaltenLuecke
                                                    : rechts_;
 
     std::vector<Stueck> kopf;
     for (std::size_t k : {wp::Faecher, wp::Bewertung, wp::Zusatz}) {
-      if (Aktiv(b_[k])) kopf.push_back({X(b_[k]), b_[k].Schrift, k == wp::Bewertung, Bezeichnung(k, typ_), 0});
+      if (Aktiv(b_[k])) kopf.push_back({X(b_[k]), b_[k].Schrift, k == wp::Bewertung, Bezeichnung(k, typ_), 0, k, true});
     }
     if (!kopf.empty()) {
       Zeile z;
@@ -293,9 +332,10 @@ class Planer {
       const bool ohneName = fachText.starts_with("##");
       if (ohneName && !Gefuellt(lernfeld)) continue;  // nothing of it is printed
       std::vector<Stueck> stuecke;
-      stuecke.push_back({X(fach), fach.Schrift, false, ohneName ? lernfeld : name, fachRechts});
+      stuecke.push_back({X(fach), fach.Schrift, false, ohneName ? lernfeld : name, fachRechts, wp::Faecher, false});
       if (Aktiv(bew)) {
-        stuecke.push_back({X(bew), bew.Schrift, true, BewertungText(satz_.LiesFach(i, TFachZeile::Bewertung)), 0});
+        stuecke.push_back({X(bew), bew.Schrift, true, BewertungText(satz_.LiesFach(i, TFachZeile::Bewertung)), 0,
+                           wp::Bewertung, false});
       }
       if (Aktiv(w_[wp::Zusatz])) {
         stuecke.push_back(Wert(wp::Zusatz, Getrimmt(satz_.LiesFach(i, TFachZeile::Zusatz)), rechts_));
@@ -386,11 +426,16 @@ class Planer {
   static bool AufSeite(const TFormatEintrag& e, std::size_t seite, std::size_t seiten) {
     if (!Aktiv(e)) return false;
     switch (e.Seite) {
-      case 1: return seite == 0;
-      case 2: return seite >= 1;
-      case 3: return seite + 1 == seiten;
-      case 4: return seiten > 1;
-      default: return false;
+      case 1:
+        return seite == 0;
+      case 2:
+        return seite >= 1;
+      case 3:
+        return seite + 1 == seiten;
+      case 4:
+        return seiten > 1;
+      default:
+        return false;
     }
   }
 
@@ -444,16 +489,18 @@ class Planer {
   void FesteAngaben(TWeissSeite& s, std::size_t seite, std::size_t seiten) const {
     for (const FesterText& f : FesteTexte(seite, seiten)) {
       const TFormatEintrag& e = (*f.tabelle)[f.k];
-      if (AufSeite(e, seite, seiten) && !f.text.empty()) s.Texte.push_back({X(e), e.Y, e.Schrift, f.mitte, f.text});
+      if (AufSeite(e, seite, seiten) && !f.text.empty()) {
+        s.Texte.push_back({X(e), e.Y, e.Schrift, f.mitte, f.text, f.k, f.tabelle == &b_});
+      }
     }
     const auto x = [&](const TFormatEintrag& e) { return std::min(X(e), rechts_); };
     for (std::size_t k : kStriche) {
-      if (AufSeite(b_[k], seite, seiten)) s.Striche.push_back({x(b_[k]), b_[k].Y, x(b_[k + 1]), b_[k + 1].Y});
+      if (AufSeite(b_[k], seite, seiten)) s.Striche.push_back({x(b_[k]), b_[k].Y, x(b_[k + 1]), b_[k + 1].Y, k, true});
     }
     if (AufSeite(b_[wp::Siegel], seite, seiten)) {
       const TFormatEintrag& a = b_[wp::Siegel];
       const TFormatEintrag& z = b_[wp::Siegel + 1];
-      s.Rahmen.push_back({x(a), a.Y, x(z), z.Y});
+      s.Rahmen.push_back({x(a), a.Y, x(z), z.Y, wp::Siegel, true});
     }
   }
 
@@ -481,7 +528,7 @@ int Gehalten(std::int64_t wert) {
   return static_cast<int>(std::clamp(wert, kMin, kMax));
 }
 
-void Zeichne(DruckFlaeche& f, const TWeissSeite& seite, const TSeitenRaender& raender) {
+void ZeichneSeite(DruckFlaeche& f, const TWeissSeite& seite, const TSeitenRaender& raender) {
   const TSeitenVersatz v = SeitenVersatz(f, raender[seite.Rand]);
   const auto x = [&](int wert) { return Gehalten(std::int64_t{wert} + v.dx); };
   const auto y = [&](int wert) { return Gehalten(-(std::int64_t{wert} + v.dy)); };
@@ -514,13 +561,16 @@ int DruckeWeissesZeugnis(const WeissKontext& kontext, const TKlassenDatei& klass
   const TSeitenRaender raender = ZeugnisRaender(*typ, kontext.druck);
   const std::vector<TWeissSeite> seiten =
       PlaneWeissesZeugnis(kontext.tabellen.Fuer(*typ), *typ, raender, satz, kontext.schulname);
-  DruckFlaeche& f = kontext.flaeche;
-  f.SetzeZeichenabstand(0);
-  for (std::size_t p = 0; p < seiten.size(); ++p) {
-    if (p > 0) f.NeueSeite();
-    Zeichne(f, seiten[p], raender);
-  }
+  ZeichneWeisseSeiten(kontext.flaeche, seiten, raender);
   return static_cast<int>(seiten.size());
+}
+
+void ZeichneWeisseSeiten(DruckFlaeche& flaeche, const std::vector<TWeissSeite>& seiten, const TSeitenRaender& raender) {
+  flaeche.SetzeZeichenabstand(0);
+  for (std::size_t p = 0; p < seiten.size(); ++p) {
+    if (p > 0) flaeche.NeueSeite();
+    ZeichneSeite(flaeche, seiten[p], raender);
+  }
 }
 
 bool DruckeWeissesZeugnisAuftrag(const WeissKontext& kontext, const TKlassenDatei& klasse, std::size_t schueler) {

@@ -47,46 +47,46 @@ namespace velmora {
 
 // Item numbers of the plain-paper tables.
 namespace wp {
-inline constexpr std::size_t Titel = 0;            // label: "Halbjahreszeugnis", ... (centred)
-inline constexpr std::size_t Schulname = 1;        // value: the school's report name (centred)
-inline constexpr std::size_t Schulart = 2;         // value: "Berufsschule" (centred)
-inline constexpr std::size_t Schuljahr = 3;        // value: "Schuljahr 2026/2027" (centred)
-inline constexpr std::size_t Person = 5;           // block; label and value: name
+inline constexpr std::size_t Titel = 0;      // label: "Halbjahreszeugnis", ... (centred)
+inline constexpr std::size_t Schulname = 1;  // value: the school's report name (centred)
+inline constexpr std::size_t Schulart = 2;   // value: "Berufsschule" (centred)
+inline constexpr std::size_t Schuljahr = 3;  // value: "Schuljahr 2026/2027" (centred)
+inline constexpr std::size_t Person = 5;     // block; label and value: name
 inline constexpr std::size_t Geburtsdatum = 7;
 inline constexpr std::size_t Geburtsort = 8;
 inline constexpr std::size_t Klasse = 90;
-inline constexpr std::size_t Fachrichtung = 40;    // this and the next two only where filled
+inline constexpr std::size_t Fachrichtung = 40;  // this and the next two only where filled
 inline constexpr std::size_t Schwerpunkt = 41;
 inline constexpr std::size_t Berufsbezeichnung = 42;
 inline constexpr std::size_t Durchschnittsnote = 43;
 inline constexpr std::size_t Eintritt = 88;
 inline constexpr std::size_t Austritt = 89;
-inline constexpr std::size_t Faecher = 10;         // block; subject column and its head
-inline constexpr std::size_t Lernfeld = 11;        // learning-field lines under a subject
-inline constexpr std::size_t Bewertung = 12;       // assessment in words, centred on X
+inline constexpr std::size_t Faecher = 10;    // block; subject column and its head
+inline constexpr std::size_t Lernfeld = 11;   // learning-field lines under a subject
+inline constexpr std::size_t Bewertung = 12;  // assessment in words, centred on X
 inline constexpr std::size_t Zusatz = 13;
-inline constexpr std::size_t KopfLinie = 14;       // label: rule under the column heads (X from, Y below)
-inline constexpr std::size_t Hinweise = 83;        // block
-inline constexpr std::size_t Bemerkungen = 86;     // block
-inline constexpr std::size_t Versaeumt = 84;       // block: missed lessons
+inline constexpr std::size_t KopfLinie = 14;    // label: rule under the column heads (X from, Y below)
+inline constexpr std::size_t Hinweise = 83;     // block
+inline constexpr std::size_t Bemerkungen = 86;  // block
+inline constexpr std::size_t Versaeumt = 84;    // block: missed lessons
 inline constexpr std::size_t Entschuldigt = 85;
-inline constexpr std::size_t FolgeName = 82;       // head of following pages
+inline constexpr std::size_t FolgeName = 82;  // head of following pages
 inline constexpr std::size_t OrtDatum = 93;
-inline constexpr std::size_t KopfStrich = 50;      // label line 50/51 under the school's name
-inline constexpr std::size_t FolgeStrich = 52;     // label line 52/53 under the head of following pages
-inline constexpr std::size_t UnterschriftLinks = 60;   // line 60/61
+inline constexpr std::size_t KopfStrich = 50;         // label line 50/51 under the school's name
+inline constexpr std::size_t FolgeStrich = 52;        // label line 52/53 under the head of following pages
+inline constexpr std::size_t UnterschriftLinks = 60;  // line 60/61
 inline constexpr std::size_t UnterschriftLinksText = 62;
 inline constexpr std::size_t UnterschriftRechts = 63;  // line 63/64
 inline constexpr std::size_t UnterschriftRechtsText = 65;
-inline constexpr std::size_t Siegel = 66;          // frame 66/67
+inline constexpr std::size_t Siegel = 66;  // frame 66/67
 inline constexpr std::size_t SiegelText = 68;
-inline constexpr std::size_t Eltern = 69;          // line 69/70 for the parents' acknowledgement
-inline constexpr std::size_t ElternText = 71;      // under the line
+inline constexpr std::size_t Eltern = 69;             // line 69/70 for the parents' acknowledgement
+inline constexpr std::size_t ElternText = 71;         // under the line
 inline constexpr std::size_t ElternBezeichnung = 72;  // before the line
 inline constexpr std::size_t Notenschluessel = 75;
-inline constexpr std::size_t Seitenzahl = 78;      // "Seite 1 von 2" (centred)
+inline constexpr std::size_t Seitenzahl = 78;  // "Seite 1 von 2" (centred)
 inline constexpr std::size_t FolgeAnfang = 96;
-inline constexpr std::size_t Textbereich = 97;   // X its width, Y its lowest line
+inline constexpr std::size_t Textbereich = 97;  // X its width, Y its lowest line
 inline constexpr std::size_t Zeilenabstand = 98;
 inline constexpr std::size_t Blockabstand = 99;
 }  // namespace wp
@@ -123,15 +123,21 @@ class WeissTabellenVorrat {
 };
 
 // One planned page, in the page's own coordinates: X to the right of and Y below the page
-// origin, a text's Y the bottom of its character cell.
+// origin, a text's Y the bottom of its character cell. Every text and line names the entry
+// that placed it (its item number, and whether of the label table), so that the form
+// alignment can tell which entry a mark on the page belongs to.
 struct TWeissText {
   int X = 0, Y = 0;
   std::uint16_t Schrift = 0;
   bool Zentriert = false;
   std::string Text;
+  std::size_t Eintrag = 0;
+  bool Bezeichner = false;
 };
 struct TWeissStrich {
   int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+  std::size_t Eintrag = 0;
+  bool Bezeichner = true;
 };
 struct TWeissSeite {
   std::size_t Rand = 0;  // margin pair: 0 the first sheet, 1 every following one
@@ -144,6 +150,10 @@ struct TWeissSeite {
 std::vector<TWeissSeite> PlaneWeissesZeugnis(const TWeissTabellen& tabellen, Zeugnistyp typ,
                                              const TSeitenRaender& raender, const TSchuelerDatensatz& satz,
                                              const std::string& schulname);
+
+// Draws planned pages into the print job the caller has begun, the first onto the open page,
+// every further one after NeueSeite.
+void ZeichneWeisseSeiten(DruckFlaeche& flaeche, const std::vector<TWeissSeite>& seiten, const TSeitenRaender& raender);
 
 // What drawing a plain-paper report needs.
 struct WeissKontext {

@@ -8,8 +8,12 @@
 #include "common/beispiele.h"
 #include "common/fakes.h"
 #include "print/blaetter.h"
+#include "reports/ausrichtseite.h"
 #include "reports/formularausrichtung.h"
+#include "reports/formularhintergrund.h"
+#include "reports/probedruck.h"
 #include "reports/velmoallgdrk.h"
+#include "reports/weisspapier.h"
 
 namespace velmora {
 namespace {
@@ -30,14 +34,32 @@ TEST(AusrichtWahlen, JedeTabelleMitIhrenSeitenUnterDemNamenDesVerlags) {
   std::vector<std::string> namen;
   for (const AusrichtWahl& w : wahlen) namen.push_back(w.name);
   const std::vector<std::string> erwartet = {
-      "Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)",  "Halbjahreszeugnis, Seite 2 (1BS_HJ.FST)",
-      "Jahreszeugnis, Seite 1 (1BS_EJ.FST)",      "Jahreszeugnis, Seite 2 (1BS_EJ.FST)",
-      "Abgangszeugnis, Seite 1 (1BS_ABG.FST)",    "Abgangszeugnis, Seite 2 (1BS_ABG.FST)",
-      "Abgangszeugnis, Seite 3 (1BS_ABG.FST)",    "Abschlusszeugnis, Seite 1 (1BS_ABS.FST)",
-      "Abschlusszeugnis, Seite 2 (1BS_ABS.FST)",  "Abschlusszeugnis, Seite 3 (1BS_ABS.FST)",
-      T("Schüler-Datenblatt, Werte (DATBLATT.FST)"), T("Schüler-Datenblatt, Beschriftungen (DATRAHMN.FST)"),
-      "Drucker-Testblatt (TSTBLATT.FST)"};
-  EXPECT_EQ(namen, erwartet);
+      "Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)",
+      "Halbjahreszeugnis, Seite 2 (1BS_HJ.FST)",
+      "Jahreszeugnis, Seite 1 (1BS_EJ.FST)",
+      "Jahreszeugnis, Seite 2 (1BS_EJ.FST)",
+      "Abgangszeugnis, Seite 1 (1BS_ABG.FST)",
+      "Abgangszeugnis, Seite 2 (1BS_ABG.FST)",
+      "Abgangszeugnis, Seite 3 (1BS_ABG.FST)",
+      "Abschlusszeugnis, Seite 1 (1BS_ABS.FST)",
+      "Abschlusszeugnis, Seite 2 (1BS_ABS.FST)",
+      "Abschlusszeugnis, Seite 3 (1BS_ABS.FST)",
+      T("Halbjahreszeugnis auf weißem Papier, Werte, Seite 1 (WP_HJ.FST)"),
+      T("Halbjahreszeugnis auf weißem Papier, Werte, Folgeseiten (WP_HJ.FST)"),
+      T("Halbjahreszeugnis auf weißem Papier, Beschriftungen, Seite 1 (WP_HJR.FST)"),
+      T("Halbjahreszeugnis auf weißem Papier, Beschriftungen, Folgeseiten (WP_HJR.FST)")};
+  ASSERT_GE(namen.size(), erwartet.size() + 3);
+  EXPECT_EQ(std::vector(namen.begin(), namen.begin() + static_cast<std::ptrdiff_t>(erwartet.size())), erwartet);
+  EXPECT_EQ(namen.size(), 10u + 16u + 3u) << "reports, plain paper (four types, two tables, two pages), sheets";
+  const std::vector<std::string> blaetter = {T("Schüler-Datenblatt, Werte (DATBLATT.FST)"),
+                                             T("Schüler-Datenblatt, Beschriftungen (DATRAHMN.FST)"),
+                                             "Drucker-Testblatt (TSTBLATT.FST)"};
+  EXPECT_EQ(std::vector(namen.end() - 3, namen.end()), blaetter);
+  EXPECT_EQ(PartnerWahl(Wahl(wahlen, T("Schüler-Datenblatt, Werte (DATBLATT.FST)")))->datei, "DATRAHMN.FST");
+  EXPECT_EQ(
+      PartnerWahl(Wahl(wahlen, T("Abschlusszeugnis auf weißem Papier, Beschriftungen, Seite 1 (WP_ABSR.FST)")))->datei,
+      "WP_ABS.FST");
+  EXPECT_FALSE(PartnerWahl(wahlen[0]).has_value());
   EXPECT_EQ(wahlen[StartWahl(wahlen)].name, "Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)");
   EXPECT_EQ(AusrichtWahlen(0)[0].datei, "BS_HJ.FST");
 }
@@ -80,47 +102,135 @@ TEST_F(Ausrichtung, FehlendeTabelleEntstehtWieBeimDrucken) {
 
 // The view shows each text exactly where the printout draws it: the same run through a
 // recording surface, moved from the printable area onto the paper by the printer's border.
+// Every text printed is shown once, either as a mark of an entry of the chosen table or as
+// part of the rest of the page.
 TEST_F(Ausrichtung, JederEintragAnDerStelleDesAusdrucks) {
+  druck.MitRahmen = 1;
   const auto wahlen = AusrichtWahlen(verlag);
-  for (const char* name : {"Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)", "Halbjahreszeugnis, Seite 2 (1BS_HJ.FST)",
-                           "Drucker-Testblatt (TSTBLATT.FST)"}) {
+  const BlattKopf kopf{"Berufsschule Nord", "BS Nord", Datum{2026, 12, 8}};
+  for (const std::string name :
+       std::vector<std::string>{"Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)", "Halbjahreszeugnis, Seite 2 (1BS_HJ.FST)",
+                                "Drucker-Testblatt (TSTBLATT.FST)", T("Schüler-Datenblatt, Werte (DATBLATT.FST)"),
+                                T("Schüler-Datenblatt, Beschriftungen (DATRAHMN.FST)"),
+                                T("Halbjahreszeugnis auf weißem Papier, Werte, Seite 1 (WP_HJ.FST)"),
+                                T("Halbjahreszeugnis auf weißem Papier, Beschriftungen, Seite 1 (WP_HJR.FST)")}) {
     SCOPED_TRACE(name);
     const AusrichtWahl& w = Wahl(wahlen, name);
-    TFormatSteuerTabelle tabelle;
+    TFormatSteuerTabelle tabelle, partner{};
     std::string titel;
     LadeAusrichtTabelle(w, verlag, tabelle, titel, meldungen);
-    const auto bilder = ZeichneAusrichtSeite(Umgebung(), w, tabelle, false);
+    if (const auto p = PartnerWahl(w)) LadeAusrichtTabelle(*p, verlag, partner, titel, meldungen);
+    const AusrichtBild bild = ZeichneAusrichtSeite(Umgebung(), w, tabelle, partner, false);
 
     // The printout itself, all entries at once, as the printer surface sees it.
     AufzeichnendeFlaeche flaeche;
     flaeche.faehigkeiten = drucker;
     TZeilenpuffer puffer;
-    if (w.art == Ausdruckart::Zeugnis) {
-      const ZeugnisKontext k{flaeche, druck, verlag, "Berufsschule Nord", puffer};
-      DruckeZeugnisKoerper(k, w.seite, w.seite, *klasse, tabelle, ZeugnisRaender(w.typ, druck), 0,
-                           ZeugnisZaehlerFuer(w.typ, verlag));
-    } else {
-      DruckeTestblatt(flaeche, tabelle, BlattKopf{"Berufsschule Nord", "BS Nord", Datum{2026, 12, 8}});
+    const bool werte = w.art == Ausdruckart::DatenblattWerte || w.art == Ausdruckart::WeissWerte;
+    switch (w.art) {
+      case Ausdruckart::Zeugnis: {
+        const ZeugnisKontext k{flaeche, druck, verlag, "Berufsschule Nord", puffer};
+        DruckeZeugnisKoerper(k, w.seite, w.seite, *klasse, tabelle, ZeugnisRaender(w.typ, druck), 0,
+                             ZeugnisZaehlerFuer(w.typ, verlag));
+        break;
+      }
+      case Ausdruckart::Testblatt:
+        DruckeTestblatt(flaeche, tabelle, kopf);
+        break;
+      case Ausdruckart::DatenblattWerte:
+      case Ausdruckart::DatenblattBeschriftungen:
+        DruckeDatenblatt(flaeche, klasse->Schueler[0], werte ? partner : tabelle, werte ? tabelle : partner, kopf, true,
+                         puffer);
+        break;
+      default: {
+        const TSeitenRaender raender = ZeugnisRaender(w.typ, druck);
+        const TWeissTabellen t{werte ? tabelle : partner, werte ? partner : tabelle};
+        ZeichneWeisseSeiten(flaeche, PlaneWeissesZeugnis(t, w.typ, raender, klasse->Schueler[0], "Berufsschule Nord"),
+                            raender);
+      }
     }
     std::vector<std::tuple<std::string, int, int>> gedruckt, gezeigt;
+    std::vector<std::tuple<int, int, int, int>> linienGedruckt, linienGezeigt;
     for (const auto& t : flaeche.Texte()) {
+      if (t.seite > 1) continue;
       if (t.text.find_first_not_of(' ') != std::string::npos) gedruckt.emplace_back(t.text, t.x + 42, 64 - t.y);
     }
-    for (const EintragsBild& b : bilder) {
-      if (b.nurNummer) continue;
-      for (const GezeichneterText& t : b.texte) gezeigt.emplace_back(t.text, t.x, t.y);
+    int vorX = 0, vorY = 0;
+    for (const auto& a : flaeche.aufrufe) {
+      if (a.seite > 1) continue;
+      if (a.art == AufzeichnendeFlaeche::Art::LinieZu)
+        linienGedruckt.emplace_back(vorX + 42, 64 - vorY, a.x + 42, 64 - a.y);
+      if (a.art == AufzeichnendeFlaeche::Art::Rechteck)
+        linienGedruckt.emplace_back(a.x + 42, 64 - a.y, a.x2 + 42, 64 - a.y2);
+      if (a.art == AufzeichnendeFlaeche::Art::BewegeZu || a.art == AufzeichnendeFlaeche::Art::LinieZu) {
+        vorX = a.x;
+        vorY = a.y;
+      }
+    }
+    auto zeige = [&](const std::vector<GezeichneterText>& texte, const std::vector<GezeichneteLinie>& linien) {
+      for (const GezeichneterText& t : texte) gezeigt.emplace_back(t.text, t.x, t.y);
+      for (const GezeichneteLinie& l : linien) linienGezeigt.emplace_back(l.x1, l.y1, l.x2, l.y2);
+    };
+    zeige(bild.umfeld, bild.linien);
+    for (const EintragsBild& b : bild.eintraege) {
+      if (!b.nurNummer) zeige(b.texte, b.linien);
     }
     std::sort(gedruckt.begin(), gedruckt.end());
     std::sort(gezeigt.begin(), gezeigt.end());
+    std::sort(linienGedruckt.begin(), linienGedruckt.end());
+    std::sort(linienGezeigt.begin(), linienGezeigt.end());
     EXPECT_EQ(gezeigt, gedruckt);
+    EXPECT_EQ(linienGezeigt, linienGedruckt);
+    EXPECT_FALSE(bild.eintraege.empty());
   }
+}
+
+// On plain paper every mark belongs to the entry that placed it: the name is value entry 5,
+// its label is label entry 5; the text area measures carry no mark.
+TEST_F(Ausrichtung, WeissesPapierOrdnetJedeMarkeIhremEintragZu) {
+  const auto wahlen = AusrichtWahlen(verlag);
+  const AusrichtWahl& w = Wahl(wahlen, T("Halbjahreszeugnis auf weißem Papier, Werte, Seite 1 (WP_HJ.FST)"));
+  const TWeissVorlage v = WeissVorlage(Zeugnistyp::Halbjahr);
+  TFormatSteuerTabelle werte = v.Werte.Tabelle;
+  const AusrichtBild bild = ZeichneAusrichtSeite(Umgebung(), w, werte, v.Bezeichner.Tabelle, false);
+  EXPECT_EQ(bild.seiten, 1u);
+  auto eintrag = [&](const AusrichtBild& b, std::size_t k) {
+    return std::find_if(b.eintraege.begin(), b.eintraege.end(), [&](const EintragsBild& e) { return e.eintrag == k; });
+  };
+  auto name = eintrag(bild, wp::Person);
+  ASSERT_NE(name, bild.eintraege.end());
+  ASSERT_EQ(name->texte.size(), 1u);
+  EXPECT_EQ(name->texte[0].text, "Jan Kowalski");
+  const int links = druck.Raender[ErsterRand(0)];
+  const int oben = druck.Raender[ErsterRand(0) + 1];
+  EXPECT_EQ(UrsprungDerSeite(Umgebung(), w).x, links);
+  EXPECT_EQ(UrsprungDerSeite(Umgebung(), w).y, oben);
+  EXPECT_GE(name->texte[0].y, oben + werte[wp::Person].Y) << "the block begins at the earliest at its Y";
+  EXPECT_EQ(eintrag(bild, wp::Textbereich), bild.eintraege.end());
+  const bool labelImUmfeld = std::any_of(bild.umfeld.begin(), bild.umfeld.end(),
+                                         [](const GezeichneterText& t) { return t.text == "Vor- und Familienname:"; });
+  EXPECT_TRUE(labelImUmfeld);
+  // The second page: this short report has none, so the choice shows nothing to move.
+  AusrichtWahl folge = w;
+  folge.seite = 2;
+  EXPECT_TRUE(ZeichneAusrichtSeite(Umgebung(), folge, werte, v.Bezeichner.Tabelle, false).eintraege.empty());
+  // A switched-off entry, shown on demand, greyed where it would print.
+  werte[wp::OrtDatum].Drucken = 0;
+  const AusrichtBild ohne = ZeichneAusrichtSeite(Umgebung(), w, werte, v.Bezeichner.Tabelle, false);
+  EXPECT_EQ(eintrag(ohne, wp::OrtDatum), ohne.eintraege.end());
+  const AusrichtBild grau = ZeichneAusrichtSeite(Umgebung(), w, werte, v.Bezeichner.Tabelle, true);
+  ASSERT_NE(eintrag(grau, wp::OrtDatum), grau.eintraege.end());
+  EXPECT_FALSE(eintrag(grau, wp::OrtDatum)->gedruckt);
+  // "Alle verschieben" leaves the measures alone.
+  const auto alle = EintraegeDerSeite(w, werte);
+  EXPECT_EQ(alle.size(), wp::FolgeAnfang);
 }
 
 TEST_F(Ausrichtung, NurEintraegeDerSeiteUndLeereZeigenIhreNummer) {
   const auto wahlen = AusrichtWahlen(verlag);
   const AusrichtWahl& w = Wahl(wahlen, "Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)");
   TFormatSteuerTabelle tabelle = ZeugnisVorlage(Zeugnistyp::Halbjahr, verlag).Tabelle;
-  const auto bilder = ZeichneAusrichtSeite(Umgebung(), w, tabelle, false);
+  const auto bilder = ZeichneAusrichtSeite(Umgebung(), w, tabelle, {}, false).eintraege;
   for (const EintragsBild& b : bilder) {
     EXPECT_EQ(tabelle[b.eintrag].Seite, 1) << b.eintrag;
     EXPECT_EQ(tabelle[b.eintrag].Drucken, 1) << b.eintrag;
@@ -135,11 +245,11 @@ TEST_F(Ausrichtung, NurEintraegeDerSeiteUndLeereZeigenIhreNummer) {
   EXPECT_EQ(name->texte[0].ausrichtung, Textausrichtung::LinksUnten);
   // Entry 85 (excused hours) prints "-" for this student; entry 9 (Wohnort, empty) is off in
   // this table: with the greyed ones shown, it appears with its number at its place.
-  auto alle = ZeichneAusrichtSeite(Umgebung(), w, tabelle, true);
+  auto alle = ZeichneAusrichtSeite(Umgebung(), w, tabelle, {}, true).eintraege;
   auto wohnort = std::find_if(alle.begin(), alle.end(), [](const EintragsBild& b) { return b.eintrag == 9; });
   ASSERT_EQ(wohnort, alle.end()) << "entry 9 is on no page of this table";
   tabelle[9] = {300, 700, 1, 1, 1};
-  alle = ZeichneAusrichtSeite(Umgebung(), w, tabelle, true);
+  alle = ZeichneAusrichtSeite(Umgebung(), w, tabelle, {}, true).eintraege;
   wohnort = std::find_if(alle.begin(), alle.end(), [](const EintragsBild& b) { return b.eintrag == 9; });
   ASSERT_NE(wohnort, alle.end());
   EXPECT_TRUE(wohnort->nurNummer);
@@ -186,12 +296,21 @@ TEST(AusrichtTabelle, VerschiebenAufDemPapierSetzenUndRueckgaengig) {
   EXPECT_EQ(a.Tabelle()[3].X, 65535);
   a.Setze(3, AusrichtTabelle::Feld::Drucken, 2);
   EXPECT_EQ(a.Tabelle()[3].Drucken, 2);
-  // Undo, step by step, back to the table as loaded.
+  // A move against the edge that changes nothing is no step of its own.
+  a.Verschiebe({4}, 5, 5);
+  a.Verschiebe({3}, 0, 0);
+  // Undo, step by step, back to the table as loaded: then nothing is left to save.
   int schritte = 0;
   while (a.Rueckgaengig()) ++schritte;
   EXPECT_EQ(schritte, 5);
   EXPECT_EQ(a.Tabelle(), t);
   EXPECT_FALSE(a.KannRueckgaengig());
+  EXPECT_FALSE(a.Geaendert());
+  a.Verschiebe({3}, 1, 0);
+  a.Gespeichert();
+  EXPECT_FALSE(a.Geaendert());
+  a.Rueckgaengig();
+  EXPECT_TRUE(a.Geaendert()) << "undone behind the saved state";
 }
 
 TEST_F(Ausrichtung, HintergrundNebenDerTabelleGeschriebenUndGelesen) {
@@ -206,6 +325,47 @@ TEST_F(Ausrichtung, HintergrundNebenDerTabelleGeschriebenUndGelesen) {
   EXPECT_EQ(kaputt->bild, "a.jpg");
   EXPECT_EQ(kaputt->links, 0);
   EXPECT_EQ(kaputt->massstab, 1.0);
+}
+
+// The test print puts the table as it stands in the window on paper: on the forms only the
+// chosen page, after the prompt for that sheet; A3 where the page lies beside another.
+TEST_F(Ausrichtung, ProbedruckDerGewaehltenSeiteMitDerTabelleDesFensters) {
+  druck.Druckart = 2;
+  const auto wahlen = AusrichtWahlen(verlag);
+  const AusrichtWahl& w = Wahl(wahlen, "Abgangszeugnis, Seite 1 (1BS_ABG.FST)");
+  TFormatSteuerTabelle tabelle = ZeugnisVorlage(Zeugnistyp::Abgang, verlag).Tabelle;
+  const AusrichtBild vorher = ZeichneAusrichtSeite(Umgebung(), w, tabelle, {}, false);
+  ASSERT_FALSE(vorher.eintraege.empty());
+  const std::size_t k = vorher.eintraege.front().eintrag;
+  tabelle[k].X += 100;  // moved in the window, not saved
+  AufzeichnendeFlaeche flaeche;
+  flaeche.faehigkeiten = drucker;
+  test::SkriptSeitenAbfrage abfrage;
+  TZeilenpuffer puffer;
+  ASSERT_TRUE(Probedruck(Umgebung(), w, tabelle, "Abgangszeugnis", {}, {flaeche, abfrage, puffer}));
+  ASSERT_EQ(abfrage.texte.size(), 1u);
+  EXPECT_EQ(abfrage.texte[0], FormularSeitenText("Abgangszeugnis", "Jan Kowalski", "1", "3"));
+  EXPECT_EQ(flaeche.sitzungen, std::vector<std::string>{"Probedruck-1BS_ABG"});
+  const auto jobs = flaeche.Nur(AufzeichnendeFlaeche::Art::BeginneDokument);
+  ASSERT_EQ(jobs.size(), 1u);
+  EXPECT_EQ(jobs[0].blatt, Blattformat::A3Quer);
+  EXPECT_TRUE(flaeche.Nur(AufzeichnendeFlaeche::Art::NeueSeite).empty());
+  // The moved entry where the view shows it now.
+  const AusrichtBild bild = ZeichneAusrichtSeite(Umgebung(), w, tabelle, {}, false);
+  auto name =
+      std::find_if(bild.eintraege.begin(), bild.eintraege.end(), [&](const EintragsBild& b) { return b.eintrag == k; });
+  ASSERT_NE(name, bild.eintraege.end());
+  EXPECT_EQ(name->texte[0].x, vorher.eintraege.front().texte[0].x + 100);
+  const auto texte = flaeche.Texte();
+  const bool gefunden = std::any_of(texte.begin(), texte.end(), [&](const auto& t) {
+    return t.text == name->texte[0].text && t.x + 42 == name->texte[0].x && 64 - t.y == name->texte[0].y;
+  });
+  EXPECT_TRUE(gefunden);
+  // A cancelled prompt prints nothing.
+  abfrage.antworten = {false};
+  AufzeichnendeFlaeche leer;
+  EXPECT_FALSE(Probedruck(Umgebung(), w, tabelle, "Abgangszeugnis", {}, {leer, abfrage, puffer}));
+  EXPECT_TRUE(leer.Nur(AufzeichnendeFlaeche::Art::BeginneDokument).empty());
 }
 
 }  // namespace
