@@ -47,7 +47,7 @@ class StilleMeldungen : public Meldungen {
 // every text on the page (y <= 0), as the built-in layouts with the default margins place it.
 class ZaehlendeFlaeche : public DruckFlaeche {
  public:
-  bool BeginneDokument(const std::string&) override { return true; }
+  bool BeginneDokument(const std::string&, Blattformat) override { return true; }
   bool BeendeDokument() override { return true; }
   void NeueSeite() override { ++seiten; }
   void SetzeTextausrichtung(Textausrichtung) override {}

@@ -17,7 +17,8 @@ enum class Knoepfe {
   Ok,
   JaNein,             // "&Ja" is the default button
   JaNeinVorgabeNein,  // "&Nein" is the default button: Return must not destroy data
-  OkAbbrechen
+  OkAbbrechen,
+  JaNeinAbbrechen     // "&Ja" is the default button, Esc answers "Abbrechen"
 };
 
 enum class Antwort { Ok, Abbrechen, Ja, Nein };

@@ -64,6 +64,12 @@ Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe kno
       nein = box.addButton(U("&Nein"), QMessageBox::NoRole);
       box.setEscapeButton(nein);
       break;
+    case Knoepfe::JaNeinAbbrechen:
+      ja = box.addButton(U("&Ja"), QMessageBox::YesRole);
+      nein = box.addButton(U("&Nein"), QMessageBox::NoRole);
+      abbrechen = box.addButton(U("Abbrechen"), QMessageBox::RejectRole);
+      box.setEscapeButton(abbrechen);
+      break;
   }
   box.setDefaultButton(ok ? ok : knoepfe == Knoepfe::JaNeinVorgabeNein ? nein : ja);
   box.exec();

@@ -115,6 +115,11 @@ class AusrichtTabelle {
   // nothing to undo.
   bool Rueckgaengig();
   bool KannRueckgaengig() const { return !frueher_.empty(); }
+  // Another page of the same table: the paper and origin the moves are held to.
+  void SetzeSeite(Papier papier, Seitenursprung ursprung) {
+    papier_ = papier;
+    ursprung_ = ursprung;
+  }
   // After the file was written.
   void Gespeichert() { gespeichert_ = tabelle_; }
 

@@ -8,7 +8,7 @@ Antwort FakeMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe k
   if (beimZeigen) beimZeigen(protokoll.back());
   // Without a script the fake answers as Return would: with the default button.
   if (antworten.empty()) {
-    if (knoepfe == Knoepfe::JaNein) return Antwort::Ja;
+    if (knoepfe == Knoepfe::JaNein || knoepfe == Knoepfe::JaNeinAbbrechen) return Antwort::Ja;
     if (knoepfe == Knoepfe::JaNeinVorgabeNein) return Antwort::Nein;
     return Antwort::Ok;
   }

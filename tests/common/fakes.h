@@ -135,7 +135,7 @@ class AufzeichnendeVorschau : public Druckvorschau {
 class StilleMeldungen : public Meldungen {
  public:
   Antwort Zeige(MeldungsArt, const std::string&, Knoepfe k, const std::string&) override {
-    if (k == Knoepfe::JaNein) return Antwort::Ja;
+    if (k == Knoepfe::JaNein || k == Knoepfe::JaNeinAbbrechen) return Antwort::Ja;
     return k == Knoepfe::JaNeinVorgabeNein ? Antwort::Nein : Antwort::Ok;
   }
 };

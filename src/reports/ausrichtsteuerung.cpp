@@ -1,0 +1,172 @@
+#include "reports/ausrichtsteuerung.h"
+
+#include <algorithm>
+
+#include "basis/cp1252.h"
+#include "basis/fehlerbox.h"
+#include "reports/probedruck.h"
+
+namespace velmora {
+
+std::string AenderungenSpeichernText(const std::string& datei) { return T("Änderungen an ") + datei + " speichern?"; }
+
+std::string BildNichtLesbarText(const std::string& pfad) { return "Das Bild " + pfad + " kann nicht gelesen werden."; }
+
+Formularausrichtung::Formularausrichtung(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
+                                         FormularSeitenAbfrage& abfrage, TZeilenpuffer& puffer, const Uhr& uhr)
+    : kontext_(kontext), flaeche_(flaeche), meldungen_(meldungen), abfrage_(abfrage), puffer_(puffer), uhr_(uhr) {}
+
+bool Formularausrichtung::Oeffnen() {
+  umgebung_.emplace(AusrichtUmgebung{kontext_.Klasse(), kontext_.AktuellerSchueler(), kontext_.druck, kontext_.Verlag(),
+                                     kontext_.zeugnisname, kontext_.kurzname, uhr_.Heute(), flaeche_.Faehigkeiten()});
+  wahlen_ = AusrichtWahlen(kontext_.Verlag());
+  nichtGedruckte_ = false;
+  tabelle_ = AusrichtTabelle();
+  return Lade(StartWahl(wahlen_));
+}
+
+bool Formularausrichtung::Lade(std::size_t index) {
+  const AusrichtWahl& w = wahlen_[index];
+  TFormatSteuerTabelle tabelle{}, partner{};
+  std::string titel;
+  const bool gelesen = MitFehlerbox(meldungen_, [&] {
+    LadeAusrichtTabelle(w, kontext_.Verlag(), tabelle, titel, meldungen_);
+    if (const auto p = PartnerWahl(w)) {
+      std::string partnerTitel;
+      LadeAusrichtTabelle(*p, kontext_.Verlag(), partner, partnerTitel, meldungen_);
+    }
+  });
+  if (!gelesen) return false;
+  wahl_ = index;
+  papier_ = PapierFuer(w, kontext_.druck);
+  tabelle_ = AusrichtTabelle(tabelle, titel, papier_, Ursprung());
+  partner_ = partner;
+  hintergrund_ = LadeHintergrund(w.datei);
+  Neuzeichnen();
+  // The lowest-numbered printed entry of the page.
+  auswahl_.clear();
+  for (const EintragsBild& b : bild_.eintraege) {
+    if (b.gedruckt) {
+      auswahl_ = {b.eintrag};
+      break;
+    }
+  }
+  return true;
+}
+
+bool Formularausrichtung::Waehle(std::size_t index) {
+  if (index >= wahlen_.size() || index == wahl_) return index == wahl_;
+  if (wahlen_[index].datei != Wahl().datei) {
+    if (!FrageUndSpeichere()) return false;
+    return Lade(index);
+  }
+  // Another page of the same file: the table as it stands, with its undo.
+  wahl_ = index;
+  papier_ = PapierFuer(Wahl(), kontext_.druck);
+  tabelle_.SetzeSeite(papier_, Ursprung());
+  Neuzeichnen();
+  auswahl_.clear();
+  for (const EintragsBild& b : bild_.eintraege) {
+    if (b.gedruckt) {
+      auswahl_ = {b.eintrag};
+      break;
+    }
+  }
+  return true;
+}
+
+Seitenursprung Formularausrichtung::Ursprung() const { return UrsprungDerSeite(*umgebung_, Wahl()); }
+
+void Formularausrichtung::Neuzeichnen() {
+  bild_ = ZeichneAusrichtSeite(*umgebung_, Wahl(), tabelle_.Tabelle(), partner_, nichtGedruckte_);
+}
+
+void Formularausrichtung::ZeigeNichtGedruckte(bool ja) {
+  nichtGedruckte_ = ja;
+  Neuzeichnen();
+}
+
+std::string Formularausrichtung::DruckTextVon(std::size_t eintrag) const {
+  for (const EintragsBild& b : bild_.eintraege) {
+    if (b.eintrag != eintrag) continue;
+    if (b.nurNummer) return {};
+    std::string text;
+    for (const GezeichneterText& t : b.texte) text += (text.empty() ? "" : " / ") + t.text;
+    if (text.empty() && !b.linien.empty()) text = b.linien.front().rahmen ? "(Rahmen)" : "(Linie)";
+    return text;
+  }
+  return {};
+}
+
+void Formularausrichtung::SetzeAuswahl(std::vector<std::size_t> eintraege) {
+  std::sort(eintraege.begin(), eintraege.end());
+  eintraege.erase(std::unique(eintraege.begin(), eintraege.end()), eintraege.end());
+  std::erase_if(eintraege, [&](std::size_t k) { return k >= tabelle_.Tabelle().size(); });
+  auswahl_ = std::move(eintraege);
+}
+
+void Formularausrichtung::VerschiebeAuswahl(int dx, int dy) {
+  tabelle_.Verschiebe(auswahl_, dx, dy);
+  Neuzeichnen();
+}
+
+void Formularausrichtung::VerschiebeAlle(int dx, int dy) {
+  tabelle_.Verschiebe(EintraegeDerSeite(Wahl(), tabelle_.Tabelle()), dx, dy);
+  Neuzeichnen();
+}
+
+void Formularausrichtung::Setze(std::size_t eintrag, AusrichtTabelle::Feld feld, std::uint16_t wert) {
+  tabelle_.Setze(eintrag, feld, wert);
+  Neuzeichnen();
+}
+
+bool Formularausrichtung::Rueckgaengig() {
+  if (!tabelle_.Rueckgaengig()) return false;
+  Neuzeichnen();
+  return true;
+}
+
+bool Formularausrichtung::Speichern() {
+  if (!MitFehlerbox(meldungen_,
+                    [&] { SchreibeFormatSteuerTabelle(Wahl().datei, tabelle_.Tabelle(), tabelle_.Titel()); })) {
+    return false;
+  }
+  tabelle_.Gespeichert();
+  return true;
+}
+
+void Formularausrichtung::Probedruck() {
+  velmora::Probedruck(*umgebung_, Wahl(), tabelle_.Tabelle(), tabelle_.Titel(), partner_,
+                      ProbedruckZiel{flaeche_, abfrage_, puffer_});
+}
+
+bool Formularausrichtung::FrageUndSpeichere() {
+  if (!tabelle_.Geaendert()) return true;
+  switch (
+      meldungen_.Zeige(MeldungsArt::Bestaetigung, AenderungenSpeichernText(Wahl().datei), Knoepfe::JaNeinAbbrechen)) {
+    case Antwort::Ja:
+      return Speichern();
+    case Antwort::Nein:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool Formularausrichtung::DarfSchliessen() { return FrageUndSpeichere(); }
+
+bool Formularausrichtung::SpeichereHintergrund(const Hintergrund& h) {
+  hintergrund_ = h;
+  return MitFehlerbox(meldungen_, [&] { velmora::SpeichereHintergrund(Wahl().datei, h); });
+}
+
+bool Formularausrichtung::SetzeHintergrundBild(const std::string& pfad) {
+  return SpeichereHintergrund({pfad, 0, 0, 1});
+}
+
+bool Formularausrichtung::SetzeHintergrundLage(double links, double oben, double massstab) {
+  if (!hintergrund_ || massstab <= 0) return false;
+  return SpeichereHintergrund({hintergrund_->bild, links, oben, massstab});
+}
+
+}  // namespace velmora
