@@ -109,8 +109,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   Datenschutz wieder;
   Passwortabfrage gleichesPasswort(wieder, schutz.DatenPasswort(), true);
   TKlassenDatei wiedergelesen;
-  const bool falsch = wieder.NachDemOeffnen(gespeichert, wiedergelesen, verschluesseln, gleichesPasswort, meldungen);
-  fuzz::Pruefe(!falsch, "a class saved under a password opens with it");
+  const Entschluesselung stand =
+      wieder.NachDemOeffnen(gespeichert, wiedergelesen, verschluesseln, gleichesPasswort, meldungen);
+  fuzz::Pruefe(stand == Entschluesselung::Lesbar, "a class saved under a password opens with it");
   fuzz::Pruefe(wiedergelesen == klasse, "a saved class opens as it was saved");
 
   // The consumers of a record: the check, the data sheet, the report cards and the list.
@@ -125,9 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   const TDruckEinstellungen druck;
   const ZeugnisKontext kontext{flaeche, druck, verlag, kopf.Zeugnisname, puffer};
   const auto typ = static_cast<Zeugnistyp>((optionen >> 6) % 4);
-  const ZeugnisZaehler z = ZeugnisZaehlerFuer(typ, verlag);
   DruckeZeugnisKoerper(kontext, 1, 3, gelesen, ZeugnisVorlage(typ, verlag).Tabelle, ZeugnisRaender(typ, druck),
-                       schueler, z.LetzteZeile, z.HinweisZeilen, z.BemerkungZeilen, z.Zeilenbreite, z.Zeilenabstand);
+                       schueler, ZeugnisZaehlerFuer(typ, verlag));
   DruckeZeugnistexte(flaeche, gelesen, schueler, ZeugnistextAuswahl{true, (optionen & 0x10) != 0}, druck, verlag,
                      puffer);
   return 0;

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/import.h"
+#include "app/klassenoperationen.h"
 #include "basis/cp1252.h"
 #include "basis/dateien.h"
 #include "basis/eafehler.h"
-#include "app/import.h"
-#include "app/klassenoperationen.h"
 
 namespace velmora {
 
@@ -34,8 +34,8 @@ void Hauptsteuerung::Start() {
   programmverzeichnis_ = NameAus(verzeichnis);
   if (!ec) std::filesystem::current_path(verzeichnis, ec);
   if (ec) {
-    meldungen_.Information(T("Problem beim Zugriff auf das Programmverzeichnis:\r") + programmverzeichnis_ +
-                           "\r" + T("Eventuell können bestimmte Hilfs-Dateien nicht gefunden werden!"));
+    meldungen_.Information(T("Problem beim Zugriff auf das Programmverzeichnis:\r") + programmverzeichnis_ + "\r" +
+                           T("Eventuell können bestimmte Hilfs-Dateien nicht gefunden werden!"));
   }
   // What a save cut off by a crash left beside the working files.
   RaeumeVerwaisteNeuDateienAuf();
@@ -145,8 +145,8 @@ void Hauptsteuerung::SchreibeKlasse(const std::string& datei, Schreibart art, Sp
   }
   // A new data password is asked for on save-as, otherwise only while the class has none.
   const bool festlegen = weg == SpeicherWeg::UnterNeuemNamen || zustand_.Klasse->PasswortKennung[0] == 0;
-  Bytes bild = datenschutz_.ZumSpeichern(*zustand_.Klasse, einstellungen_.Satz().Verschluesseln(), festlegen,
-                                         datenPasswort_);
+  Bytes bild =
+      datenschutz_.ZumSpeichern(*zustand_.Klasse, einstellungen_.Satz().Verschluesseln(), festlegen, datenPasswort_);
   SchreibeDatensatz(datei, bild, art);
   entschluesselung_ = Entschluesselung::Lesbar;
 }
@@ -157,15 +157,18 @@ void Hauptsteuerung::SchreibeKlasse(const std::string& datei, Schreibart art, Sp
 bool Hauptsteuerung::FalschEntschluesseltSpeichernErlaubt(const std::string& datei) {
   std::string text;
   switch (entschluesselung_) {
-    case Entschluesselung::Lesbar: return true;
+    case Entschluesselung::Lesbar:
+      return true;
     case Entschluesselung::FalschesPasswort:
-      text = T("Diese Klasse wurde mit einem falschen Passwort geöffnet und ist nicht richtig entschlüsselt!\r\r"
-               "Sollen die falsch entschlüsselten Daten trotzdem gespeichert werden?");
+      text =
+          T("Diese Klasse wurde mit einem falschen Passwort geöffnet und ist nicht richtig entschlüsselt!\r\r"
+            "Sollen die falsch entschlüsselten Daten trotzdem gespeichert werden?");
       break;
     case Entschluesselung::NichtEntschluesselt:
-      text = T("Diese Klasse wurde ohne Passwort geöffnet und ist nicht entschlüsselt!\r\r"
-               "Soll sie trotzdem gespeichert werden?\r"
-               "Die verschlüsselten Daten werden dabei so geschrieben, wie sie gelesen wurden.");
+      text =
+          T("Diese Klasse wurde ohne Passwort geöffnet und ist nicht entschlüsselt!\r\r"
+            "Soll sie trotzdem gespeichert werden?\r"
+            "Die verschlüsselten Daten werden dabei so geschrieben, wie sie gelesen wurden.");
       break;
   }
   if (!datei.empty()) text += T("\rDie Datei ") + OhneVerzeichnis(datei) + T(" wird dabei überschrieben.");
@@ -355,7 +358,11 @@ void Hauptsteuerung::BewertungenImportClick() {
   }
 }
 
-bool Hauptsteuerung::FaecherlisteDerSchule() { return KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_); }
+bool Hauptsteuerung::FaecherlisteDerSchule() {
+  return KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_);
+}
+
+bool Hauptsteuerung::FormularAusrichten() { return KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_); }
 
 bool Hauptsteuerung::FaecherlisteDerKlasse() {
   if (!KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_)) return false;

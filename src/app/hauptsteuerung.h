@@ -35,9 +35,9 @@ class HauptAnsicht {
   virtual void ZeigeEditor(const EditorInhalt& inhalt) = 0;
   virtual void ZeigeListe(const std::vector<std::string>& zeilen, int auswahl) = 0;
   virtual void WaehleListenZeile(int zeile) = 0;
-  virtual void ZeigeAenderung(bool geaendert) = 0;   // the red change indicator
-  virtual void ZeigeDateiname(const std::string& name) = 0;  // status panel 2
-  virtual void ZeigeKurzname(const std::string& name) = 0;   // status panel 3
+  virtual void ZeigeAenderung(bool geaendert) = 0;                      // the red change indicator
+  virtual void ZeigeDateiname(const std::string& name) = 0;             // status panel 2
+  virtual void ZeigeKurzname(const std::string& name) = 0;              // status panel 3
   virtual void SetzeSchulFaecher(const TSchulFaecherListe& liste) = 0;  // the 18 combo boxes
   virtual void LeereZeugnistextfelder() = 0;
   virtual void FokusAufNummer() = 0;
@@ -92,6 +92,8 @@ class Hauptsteuerung {
 
   // "Fächerliste der Schule" and "Fächerliste der Klasse": true when the window may open.
   bool FaecherlisteDerSchule();
+  // "Formular &ausrichten...": guarded like the subject lists; true when the window may open.
+  bool FormularAusrichten();
   bool FaecherlisteDerKlasse();
 
   KlassenZustand& Zustand() { return zustand_; }

@@ -108,7 +108,7 @@ TEST_F(Ausrichtung, JederEintragAnDerStelleDesAusdrucks) {
   druck.MitRahmen = 1;
   const auto wahlen = AusrichtWahlen(verlag);
   const BlattKopf kopf{"Berufsschule Nord", "BS Nord", Datum{2026, 12, 8}};
-  for (const std::string name :
+  for (const std::string& name :
        std::vector<std::string>{"Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)", "Halbjahreszeugnis, Seite 2 (1BS_HJ.FST)",
                                 "Drucker-Testblatt (TSTBLATT.FST)", T("Schüler-Datenblatt, Werte (DATBLATT.FST)"),
                                 T("Schüler-Datenblatt, Beschriftungen (DATRAHMN.FST)"),

@@ -1,17 +1,17 @@
 #include "app/fenster/MAIN.h"
 
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
-#include <QMenu>
-#include <QScreen>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -22,10 +22,14 @@
 #include "app/fenster/fortschritt.h"
 #include "app/fenster/hilfe.h"
 #include "app/hinweis.h"
+#include "basis/cp1252.h"
+#include "basis/version.h"
 #include "check/fenster/fehlerfenster.h"
 #include "classdata/fenster/datpwaend.h"
 #include "classdata/fenster/datpwdlg.h"
 #include "printerinfo/fenster/druckinfo.h"
+#include "qtadapter/qttext.h"
+#include "reports/fenster/ausrichten.h"
 #include "reports/fenster/zeugnisseklasse.h"
 #include "settings/fenster/einstdrk.h"
 #include "settings/fenster/einstell.h"
@@ -35,9 +39,6 @@
 #include "subjects/fenster/auswklfa.h"
 #include "subjects/fenster/klasfali.h"
 #include "subjects/fenster/schufali.h"
-#include "basis/cp1252.h"
-#include "basis/version.h"
-#include "qtadapter/qttext.h"
 
 // The resources of a static library are registered by hand, outside any namespace.
 static void LadeVelmoraRessourcen() { Q_INIT_RESOURCE(velmora); }
@@ -55,8 +56,8 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
       seitenAbfrage_(meldungen_),
       zeugnis_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_, vorschau_),
       zeugnistexte_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, zeilenpuffer_, vorschau_),
-      klassenzeugnisse_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_,
-                        vorschau_) {
+      klassenzeugnisse_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_, vorschau_),
+      ausrichtung_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_, uhr_) {
   LadeVelmoraRessourcen();
   setWindowTitle(Q(Hauptfensterkopf()));
   setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora-256.png")));
@@ -70,10 +71,9 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
   info_ = new TProgInfoForm(this);
   hilfe_ = new THilfeFenster("KURZBEDIENUNGSANLEITUNG.HLP", this);
   // Every window is created once and shown again and again.
-  passwortDialoge_ = QtPasswortDialoge(new TDatPasswDlg(steuerung_.Schutz(), this),
-                                       new TDatPwdAendDlg(steuerung_.Schutz(), meldungen_, this),
-                                       new TPasswordDlg(steuerung_.Einstellungen(), this),
-                                       new Tpwaendern(steuerung_.Einstellungen(), meldungen_, this));
+  passwortDialoge_ = QtPasswortDialoge(
+      new TDatPasswDlg(steuerung_.Schutz(), this), new TDatPwdAendDlg(steuerung_.Schutz(), meldungen_, this),
+      new TPasswordDlg(steuerung_.Einstellungen(), this), new Tpwaendern(steuerung_.Einstellungen(), meldungen_, this));
   auto fortschritt = [this] { fortschritt_->Zeige(); };
   einstellform_ = new TEinstellform(steuerung_.Einstellungen(), passwortDialoge_, meldungen_, fortschritt, this);
   schulFach_ = new TSchulFachForm(meldungen_, this);
@@ -84,6 +84,7 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
   infoDrucker_ = new Tinfodrucker(druckflaeche_, this);
   fehlerfenster_ = new TFehlerfenster(this);
   zeugnisseKlasse_ = new TZeugnisseKlasseForm(klassenzeugnisse_, this);
+  ausrichten_ = new TFormularAusrichten(ausrichtung_, meldungen_, dialoge, this);
   druckflaeche_.meldeAusgabe = [this](const QString& text) {
     status_[0]->setText(text);
     panel1IstHinweis_ = false;
@@ -144,14 +145,16 @@ void TMainForm::BaueFlaeche() {
 
   auto* arbeit = new QGroupBox(U("Arbeits-Funktionen"), mitte);
   auto* rechts = new QVBoxLayout(arbeit);
-  QPushButton* bewLoeschen = NeuerKnopf(QStringLiteral("BewertungenLoeschen"), U("Bewertungen löschen"), U("alle Bewertungen des Schülers löschen"));
-  QPushButton* texteLoeschen =
-      NeuerKnopf(QStringLiteral("ZeugnistexteLoeschen"), U("Zeugnistexte löschen"), U("Zeugnistexte und Fehlzeiten des Schülers löschen"));
-  QPushButton* uebernehmen =
-      NeuerKnopf(QStringLiteral("DatenUebernehmen"), U("aktuelle Daten übernehmen"), U("die Eingaben in den Schülerdatensatz übernehmen"));
+  QPushButton* bewLoeschen = NeuerKnopf(QStringLiteral("BewertungenLoeschen"), U("Bewertungen löschen"),
+                                        U("alle Bewertungen des Schülers löschen"));
+  QPushButton* texteLoeschen = NeuerKnopf(QStringLiteral("ZeugnistexteLoeschen"), U("Zeugnistexte löschen"),
+                                          U("Zeugnistexte und Fehlzeiten des Schülers löschen"));
+  QPushButton* uebernehmen = NeuerKnopf(QStringLiteral("DatenUebernehmen"), U("aktuelle Daten übernehmen"),
+                                        U("die Eingaben in den Schülerdatensatz übernehmen"));
   QPushButton* pruefen =
       NeuerKnopf(QStringLiteral("Button1"), U("Daten (für Zeugnis) prüfen"), U("die Zeugnisdaten des Schülers prüfen"));
-  QPushButton* zeugnis = NeuerKnopf(QStringLiteral("Button4"), U("Zeugnis drucken"), U("das Zeugnis des Schülers drucken"));
+  QPushButton* zeugnis =
+      NeuerKnopf(QStringLiteral("Button4"), U("Zeugnis drucken"), U("das Zeugnis des Schülers drucken"));
   for (QPushButton* k : {bewLoeschen, texteLoeschen, uebernehmen, pruefen, zeugnis}) rechts->addWidget(k);
   rechts->addStretch();
   zeile->addWidget(arbeit);
@@ -345,6 +348,10 @@ void TMainForm::BewertungsImport1Click() { steuerung_.BewertungenImportClick(); 
 void TMainForm::Zeugnis1Click() { zeugnis_.Zeugnis1Click(); }
 void TMainForm::Zeugnis2Click() { zeugnis_.Zeugnis2Click(druckflaeche_.DruckDialog(this)); }
 void TMainForm::ZeugnisseKlasse1Click() { zeugnisseKlasse_->Zeige(); }
+
+void TMainForm::FormularAusrichten1Click() {
+  if (steuerung_.FormularAusrichten()) ausrichten_->Zeige();
+}
 
 void TMainForm::DatenPruefen() {
   meldungen_.Hinweis(T("Diese Funktion ist in der Testphase!"));

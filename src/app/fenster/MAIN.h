@@ -4,13 +4,14 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "app/fenster/passwortdialoge.h"
 #include "app/hauptsteuerung.h"
 #include "basis/uhr.h"
 #include "print/druckbefehle.h"
 #include "qtadapter/qtdruckflaeche.h"
 #include "qtadapter/qtdruckvorschau.h"
 #include "qtadapter/qtmeldungen.h"
-#include "app/fenster/passwortdialoge.h"
+#include "reports/ausrichtsteuerung.h"
 #include "reports/klassenzeugnisse.h"
 #include "reports/velmoallgdrk.h"
 #include "reports/zeugnisbefehl.h"
@@ -41,6 +42,7 @@ class TSchulIdentForm;
 class Tinfodrucker;
 class TFehlerfenster;
 class TZeugnisseKlasseForm;
+class TFormularAusrichten;
 
 class TMainForm : public QMainWindow, public HauptAnsicht {
   Q_OBJECT
@@ -62,6 +64,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   Zeugnistextbefehle& Zeugnistexte() { return zeugnistexte_; }
   Klassenzeugnisbefehl& Klassenzeugnisse() { return klassenzeugnisse_; }
   TZeugnisseKlasseForm& ZeugnisseKlasseForm() { return *zeugnisseKlasse_; }
+  TFormularAusrichten& FormularAusrichtenForm() { return *ausrichten_; }
   TEinstellform& Einstellform() { return *einstellform_; }
   TSchulFachForm& SchulFachForm() { return *schulFach_; }
   TKlasFachForm& KlasFachForm() { return *klasFach_; }
@@ -143,6 +146,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void KlassenZeugnistexte1Click() { zeugnistexte_.KlassenZeugnistexte1Click(); }
   void AusgefuellteZeugnistexte1Click() { zeugnistexte_.AusgefuellteZeugnistexte1Click(); }
   void ZeugnisseKlasse1Click();
+  void FormularAusrichten1Click();
   void ZeugnisVorschau1Click() { zeugnis_.ZeugnisVorschauClick(); }
   void DatenblattVorschau1Click() { druckbefehle_.DatenblattVorschau(); }
   void TestblattVorschau1Click() { druckbefehle_.TestblattVorschau(); }
@@ -164,6 +168,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   Zeugnisbefehl zeugnis_;
   Zeugnistextbefehle zeugnistexte_;
   Klassenzeugnisbefehl klassenzeugnisse_;
+  Formularausrichtung ausrichtung_;
   TEditorSeiten* editor_{};
   QListWidget* liste_{};
   QWidget* aenderung_{};
@@ -181,6 +186,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   Tinfodrucker* infoDrucker_{};
   TFehlerfenster* fehlerfenster_{};
   TZeugnisseKlasseForm* zeugnisseKlasse_{};
+  TFormularAusrichten* ausrichten_{};
   bool gestartet_ = false;
   bool hinweiseAktiv_ = false;
   bool panel1IstHinweis_ = false;  // panel 1 shows a hint (not a notice of a command)

@@ -131,7 +131,8 @@ void TMainForm::BaueMenue() {
                          U("Empfangsbekenntnis drucken"));
   drucken->addSeparator();
   NeueAktion(drucken, QStringLiteral("ZeugnisseKlasse1"), U("Zeugnisse der &Klasse..."),
-             U("Zeugnisse der Klasse|Die Zeugnisse aller angekreuzten Schüler der Klasse drucken, Formularseite für Formularseite"),
+             U("Zeugnisse der Klasse|Die Zeugnisse aller angekreuzten Schüler der Klasse drucken, Formularseite für "
+               "Formularseite"),
              &TMainForm::ZeugnisseKlasse1Click);
   NeueAktion(drucken, QStringLiteral("ZeugnisVorschau1"), U("Zeugnis-&Vorschau..."),
              U("Zeugnis-Vorschau|Alle Formularseiten des Zeugnisses des Schülers vor dem Drucken ansehen"),
@@ -173,6 +174,9 @@ void TMainForm::BaueMenue() {
              U("allgemeingültige Einstellungen für das Programm"), &TMainForm::Programmeinstellungen1Click);
   NeueAktion(einstellungen, QStringLiteral("Druckeinstellungen1"), U("&Druckeinstellungen"),
              U("Einstellungen zum Druck von Formularen und Zeugnissen"), &TMainForm::Druckeinstellungen1Click);
+  NeueAktion(einstellungen, QStringLiteral("FormularAusrichten1"), U("Formular &ausrichten..."),
+             U("Druckpositionen eines Formulars am Bildschirm über dem eingescannten Formular ausrichten"),
+             &TMainForm::FormularAusrichten1Click);
   einstellungen->addSeparator();
   NeueAktion(einstellungen, QStringLiteral("FaecherlisteKlasse1"), U("Fächerliste der &Klasse"),
              U("Bearbeiten der Klassen-Fächervorlagen"), &TMainForm::FaecherlisteKlasse1Click);
