@@ -20,6 +20,7 @@ declare -A teiler=([klassenbild]=10 [verschluesselung]=10 [hilfedatei]=5)
 seed="${VELMORA_FUZZ_SEED:-1}"
 export ASAN_OPTIONS="detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
 export UBSAN_OPTIONS="print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$wurzel/tests/lsan.supp:print_suppressions=0"
 
 echo "== Sanitizer-Build (ASan + UBSan) =="
 cmake -S "$wurzel" -B "$wurzel/build-sanitizer" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
@@ -29,9 +30,10 @@ cmake --build "$wurzel/build-sanitizer" -j 2
 # Root ignores write protection; run those tests once more as an unprivileged user.
 if [ "$(id -u)" -eq 0 ] && su nobody -s /bin/sh -c true >/dev/null 2>&1; then
   probe="$(mktemp -d)"
-  cp "$wurzel/build-sanitizer/tests/velmora_kern_tests" "$probe/"
+  cp "$wurzel/build-sanitizer/tests/velmora_kern_tests" "$wurzel/tests/lsan.supp" "$probe/"
   chmod 755 "$probe" "$probe/velmora_kern_tests"
-  su nobody -s /bin/sh -c "cd '$probe' && ASAN_OPTIONS='$ASAN_OPTIONS' UBSAN_OPTIONS='$UBSAN_OPTIONS' \
+  chmod 644 "$probe/lsan.supp"
+  su nobody -s /bin/sh -c "cd '$probe' && ASAN_OPTIONS='$ASAN_OPTIONS' UBSAN_OPTIONS='$UBSAN_OPTIONS' LSAN_OPTIONS='suppressions=$probe/lsan.supp' \
     ./velmora_kern_tests --gtest_filter='*Schreibgeschuetzt*'"
   rm -rf "$probe"
 fi
