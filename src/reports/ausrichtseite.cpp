@@ -112,6 +112,13 @@ void Drucke(const AusrichtUmgebung& u, const AusrichtWahl& w, const TFormatSteue
   }
 }
 
+// The entry's number in its font at its place, for an entry that prints nothing.
+GezeichneterText NummerDesEintrags(std::size_t k, const TFormatEintrag& e, const Seitenursprung& ursprung) {
+  const TSchriftDefinition schrift = SchriftDefinition(e.Schrift);
+  return {std::to_string(k), ursprung.x + e.X, ursprung.y + e.Y,     schrift.Stil,
+          schrift.Hoehe,     schrift.Name,     ursprung.ausrichtung, 0};
+}
+
 bool AufDerSeite(const AusrichtWahl& w, const TFormatEintrag& e) {
   return w.art != Ausdruckart::Zeugnis || e.Seite == w.seite;
 }
@@ -145,9 +152,7 @@ AusrichtBild FormularSeite(const AusrichtUmgebung& u, const AusrichtWahl& wahl, 
     eb.linien = Ohne(sammler.linien, grund.linien);
     if (eb.texte.empty() && eb.linien.empty()) {
       eb.nurNummer = true;
-      const TSchriftDefinition schrift = SchriftDefinition(e.Schrift);
-      eb.texte.push_back({std::to_string(k), ursprung.x + e.X, ursprung.y + e.Y, schrift.Stil, schrift.Hoehe,
-                          schrift.Name, ursprung.ausrichtung, 0});
+      eb.texte.push_back(NummerDesEintrags(k, e, ursprung));
     }
     bild.eintraege.push_back(std::move(eb));
   }
@@ -225,6 +230,24 @@ AusrichtBild WeisseSeite(const AusrichtUmgebung& u, const AusrichtWahl& wahl, co
       if (tabelle[k].Drucken == 1) continue;
       m.gedruckt = false;
       marken[k] = std::move(m);
+    }
+  }
+  // An entry that draws nothing for this student shows its number where its page has it.
+  const std::size_t p = static_cast<std::size_t>(wahl.seite) - 1;
+  if (p < plan.seiten.size()) {
+    const TSeitenRand rand = plan.raender[plan.seiten[p].Rand];
+    for (std::size_t k = 0; k < tabelle.size(); ++k) {
+      const TFormatEintrag& e = tabelle[k];
+      const bool gedruckt = e.Drucken == 1;
+      if (marken.count(k) || k >= wp::FolgeAnfang || (!gedruckt && !auchNichtGedruckte) ||
+          !WeissSeiteGilt(e.Seite, p, plan.seiten.size())) {
+        continue;
+      }
+      EintragsBild& m = marken[k];
+      m.eintrag = k;
+      m.gedruckt = gedruckt;
+      m.nurNummer = true;
+      m.texte.push_back(NummerDesEintrags(k, e, {rand.Links, rand.Oben, Textausrichtung::LinksUnten}));
     }
   }
   for (auto& [k, m] : marken) bild.eintraege.push_back(std::move(m));

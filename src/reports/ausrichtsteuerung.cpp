@@ -43,14 +43,7 @@ bool Formularausrichtung::Lade(std::size_t index) {
   partner_ = partner;
   hintergrund_ = LadeHintergrund(w.datei);
   Neuzeichnen();
-  // The lowest-numbered printed entry of the page.
-  auswahl_.clear();
-  for (const EintragsBild& b : bild_.eintraege) {
-    if (b.gedruckt) {
-      auswahl_ = {b.eintrag};
-      break;
-    }
-  }
+  WaehleErstenGedruckten();
   return true;
 }
 
@@ -65,6 +58,12 @@ bool Formularausrichtung::Waehle(std::size_t index) {
   papier_ = PapierFuer(Wahl(), kontext_.druck);
   tabelle_.SetzeSeite(papier_, Ursprung());
   Neuzeichnen();
+  WaehleErstenGedruckten();
+  return true;
+}
+
+void Formularausrichtung::WaehleErstenGedruckten() {
+  // The lowest-numbered printed entry of the page.
   auswahl_.clear();
   for (const EintragsBild& b : bild_.eintraege) {
     if (b.gedruckt) {
@@ -72,7 +71,6 @@ bool Formularausrichtung::Waehle(std::size_t index) {
       break;
     }
   }
-  return true;
 }
 
 Seitenursprung Formularausrichtung::Ursprung() const { return UrsprungDerSeite(*umgebung_, Wahl()); }

@@ -83,6 +83,7 @@ class Formularausrichtung {
   bool Lade(std::size_t index);
   bool FrageUndSpeichere();
   void Neuzeichnen();
+  void WaehleErstenGedruckten();
   bool SpeichereHintergrund(const Hintergrund& h);
 
   DruckKontext kontext_;

@@ -20,11 +20,21 @@ bool NebenEiner(const AusrichtWahl& w, const TDruckEinstellungen& druck) {
   return w.art == Ausdruckart::Zeugnis && DreiSeiten(w.typ) && druck.Druckart == 2;
 }
 
-std::uint16_t Gehalten(std::int64_t wert, std::int64_t von, std::int64_t bis) {
+// How far a group of values may move together so that none leaves von..bis (and
+// 0..65535): the offset is cut to the tightest room among them. A value already
+// outside may move back towards the range but not farther away, so one key press never
+// throws a value typed off the paper across to its edge.
+int GemeinsamGehalten(const std::vector<std::uint16_t>& werte, int d, std::int64_t von, std::int64_t bis) {
   von = std::max<std::int64_t>(von, 0);
   bis = std::min<std::int64_t>(bis, 65535);
   if (bis < von) bis = von;
-  return static_cast<std::uint16_t>(std::clamp(wert, von, bis));
+  // Each value's room contains 0, so the common room does too.
+  std::int64_t unten = -65535, oben = 65535;
+  for (std::uint16_t w : werte) {
+    unten = std::max(unten, std::min<std::int64_t>(0, von - w));
+    oben = std::min(oben, std::max<std::int64_t>(0, bis - w));
+  }
+  return static_cast<int>(std::clamp<std::int64_t>(d, unten, oben));
 }
 
 // The measures of the plain-paper tables: widths, pitches and the text area, no positions.
@@ -153,17 +163,25 @@ std::vector<std::size_t> EintraegeDerSeite(const AusrichtWahl& wahl, const TForm
 void AusrichtTabelle::Merke() { frueher_.push_back(tabelle_); }
 
 void AusrichtTabelle::Verschiebe(const std::vector<std::size_t>& eintraege, int dx, int dy) {
-  if (eintraege.empty() || (dx == 0 && dy == 0)) return;
-  const TFormatSteuerTabelle vorher = tabelle_;
+  std::vector<std::size_t> gueltig;
+  std::vector<std::uint16_t> xs, ys;
   for (std::size_t k : eintraege) {
     if (k >= tabelle_.size()) continue;
-    TFormatEintrag& e = tabelle_[k];
-    // On the paper: the point stays between the page's origin and the paper's far edge.
-    e.X = Gehalten(std::int64_t{e.X} + dx, -ursprung_.x, papier_.breite - ursprung_.x);
-    e.Y = Gehalten(std::int64_t{e.Y} + dy, -ursprung_.y, papier_.hoehe - ursprung_.y);
+    gueltig.push_back(k);
+    xs.push_back(tabelle_[k].X);
+    ys.push_back(tabelle_[k].Y);
   }
+  // On the paper: every point stays between the page's origin and the paper's far edge, and
+  // the entries keep their distances to each other.
+  dx = GemeinsamGehalten(xs, dx, -ursprung_.x, papier_.breite - ursprung_.x);
+  dy = GemeinsamGehalten(ys, dy, -ursprung_.y, papier_.hoehe - ursprung_.y);
   // A move against the paper's edge that changes nothing is no step to undo.
-  if (tabelle_ != vorher) frueher_.push_back(vorher);
+  if (gueltig.empty() || (dx == 0 && dy == 0)) return;
+  Merke();
+  for (std::size_t k : gueltig) {
+    tabelle_[k].X = static_cast<std::uint16_t>(tabelle_[k].X + dx);
+    tabelle_[k].Y = static_cast<std::uint16_t>(tabelle_[k].Y + dy);
+  }
 }
 
 void AusrichtTabelle::Setze(std::size_t eintrag, Feld feld, std::uint16_t wert) {

@@ -28,15 +28,20 @@ bool Probedruck(const AusrichtUmgebung& u, const AusrichtWahl& wahl, const TForm
     case Ausdruckart::DatenblattBeschriftungen:
       return DruckeDatenblatt(ziel.flaeche, satz, tabelle, partner, kopf, rahmen, ziel.puffer);
     case Ausdruckart::Zeugnis: {
-      const std::string seiten = wahl.typ == Zeugnistyp::Abgang || wahl.typ == Zeugnistyp::Abschluss ? "3" : "2";
-      if (!FrageFormularSeite(ziel.abfrage, titel, ZeugnisName(satz), std::to_string(wahl.seite), seiten)) {
-        return false;
+      // The sheet of the report that carries the chosen page, asked for as the report asks
+      // for it: with two form pages side by side, both are printed.
+      const bool dreiseitig = wahl.typ == Zeugnistyp::Abgang || wahl.typ == Zeugnistyp::Abschluss;
+      ZeugnisAuftrag auftrag{std::to_string(wahl.seite), dreiseitig ? "3" : "2", wahl.seite, wahl.seite, 0};
+      for (const ZeugnisAuftrag& a : ZeugnisSeitenfolge(wahl.typ, u.druck.Druckart, false)) {
+        if (a.erste <= wahl.seite && wahl.seite <= a.letzte) auftrag = a;
       }
+      if (!FrageFormularSeite(ziel.abfrage, titel, ZeugnisName(satz), auftrag.seite, auftrag.seiten)) return false;
       const ZeugnisKontext kontext{ziel.flaeche, u.druck, u.verlag, u.zeugnisname, ziel.puffer};
       const Papier papier = PapierFuer(wahl, u.druck);
       const Blattformat blatt = papier.breite > 2100 ? Blattformat::A3Quer : Blattformat::A4Hoch;
-      return DruckeZeugnisBlaetter(kontext, wahl.seite, wahl.seite, u.klasse, tabelle, AusrichtRaender(wahl, u.druck),
-                                   {schueler}, ZeugnisZaehlerFuer(wahl.typ, u.verlag), blatt, "Probedruck");
+      return DruckeZeugnisBlaetter(kontext, auftrag.erste, auftrag.letzte, u.klasse, tabelle,
+                                   AusrichtRaender(wahl, u.druck), {schueler}, ZeugnisZaehlerFuer(wahl.typ, u.verlag),
+                                   blatt, "Probedruck");
     }
     case Ausdruckart::WeissWerte:
     case Ausdruckart::WeissBeschriftungen: {

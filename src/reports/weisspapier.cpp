@@ -424,19 +424,7 @@ class Planer {
   // --- fixed items ---
 
   static bool AufSeite(const TFormatEintrag& e, std::size_t seite, std::size_t seiten) {
-    if (!Aktiv(e)) return false;
-    switch (e.Seite) {
-      case 1:
-        return seite == 0;
-      case 2:
-        return seite >= 1;
-      case 3:
-        return seite + 1 == seiten;
-      case 4:
-        return seiten > 1;
-      default:
-        return false;
-    }
+    return Aktiv(e) && WeissSeiteGilt(e.Seite, seite, seiten);
   }
 
   struct FesterText {
@@ -546,6 +534,21 @@ void ZeichneSeite(DruckFlaeche& f, const TWeissSeite& seite, const TSeitenRaende
 }
 
 }  // namespace
+
+bool WeissSeiteGilt(std::uint16_t seitenwert, std::size_t seite, std::size_t seiten) {
+  switch (seitenwert) {
+    case 1:
+      return seite == 0;
+    case 2:
+      return seite >= 1;
+    case 3:
+      return seite + 1 == seiten;
+    case 4:
+      return seiten > 1;
+    default:
+      return false;
+  }
+}
 
 std::vector<TWeissSeite> PlaneWeissesZeugnis(const TWeissTabellen& tabellen, Zeugnistyp typ,
                                              const TSeitenRaender& raender, const TSchuelerDatensatz& satz,

@@ -105,6 +105,11 @@ std::string WeissTitel(Zeugnistyp typ);
 // The report type of a record's Zeugnisart (1, 2, 4, 5); none for every other value.
 std::optional<Zeugnistyp> WeissTypVon(std::int16_t zeugnisart);
 
+// Whether a fixed item with this Seite value belongs on page `seite` (from 0) of a report of
+// `seiten` pages: 1 the first page, 2 every further page, 3 the last page, 4 every page of a
+// report with more than one page.
+bool WeissSeiteGilt(std::uint16_t seitenwert, std::size_t seite, std::size_t seiten);
+
 struct TWeissTabellen {
   TFormatSteuerTabelle Werte, Bezeichner;
 };

@@ -60,6 +60,17 @@ TEST_F(Steuerung, OeffnetMitDemErstenGedrucktenEintragUndBehaeltDieTabelleAufDer
   EXPECT_FALSE(a.Tabelle().Geaendert());
 }
 
+// An entry that prints nothing for this student is still there to be picked: without a
+// school name, entry 1 of the plain-paper values is the first printed one.
+TEST_F(Steuerung, WeissesPapierWaehltDenErstenGedrucktenEintragAuchOhneDaten) {
+  zeugnisname.clear();
+  ASSERT_TRUE(a.Oeffnen());
+  ASSERT_TRUE(a.Waehle(Index(T("Halbjahreszeugnis auf weißem Papier, Werte, Seite 1 (WP_HJ.FST)"))));
+  EXPECT_EQ(a.Auswahl(), std::vector<std::size_t>{1});
+  ASSERT_FALSE(a.Bild().eintraege.empty());
+  EXPECT_TRUE(a.Bild().eintraege.front().nurNummer);
+}
+
 TEST_F(Steuerung, UngespeicherteAenderungenWerdenErstNachRueckfrageVerworfen) {
   ASSERT_TRUE(a.Oeffnen());
   const std::size_t k = a.Auswahl().front();

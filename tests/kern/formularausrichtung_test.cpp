@@ -221,6 +221,17 @@ TEST_F(Ausrichtung, WeissesPapierOrdnetJedeMarkeIhremEintragZu) {
   const AusrichtBild grau = ZeichneAusrichtSeite(Umgebung(), w, werte, v.Bezeichner.Tabelle, true);
   ASSERT_NE(eintrag(grau, wp::OrtDatum), grau.eintraege.end());
   EXPECT_FALSE(eintrag(grau, wp::OrtDatum)->gedruckt);
+  // Without a school name entry 1 prints nothing: it shows its number at margin + X, Y.
+  AusrichtUmgebung ohneSchule = Umgebung();
+  ohneSchule.zeugnisname.clear();
+  const AusrichtBild leer = ZeichneAusrichtSeite(ohneSchule, w, werte, v.Bezeichner.Tabelle, false);
+  const auto schule = eintrag(leer, wp::Schulname);
+  ASSERT_NE(schule, leer.eintraege.end());
+  EXPECT_TRUE(schule->nurNummer);
+  ASSERT_EQ(schule->texte.size(), 1u);
+  EXPECT_EQ(schule->texte[0].text, "1");
+  EXPECT_EQ(schule->texte[0].x, links + werte[wp::Schulname].X);
+  EXPECT_EQ(schule->texte[0].y, oben + werte[wp::Schulname].Y);
   // "Alle verschieben" leaves the measures alone.
   const auto alle = EintraegeDerSeite(w, werte);
   EXPECT_EQ(alle.size(), wp::FolgeAnfang);
@@ -277,6 +288,7 @@ TEST(AusrichtTabelle, VerschiebenAufDemPapierSetzenUndRueckgaengig) {
   TFormatSteuerTabelle t{};
   t[3] = {100, 200, 1, 1, 1};
   t[4] = {2000, 2900, 1, 1, 1};
+  t[5] = {40, 500, 1, 1, 1};
   AusrichtTabelle a(t, "Titel", Papier{2100, 2970}, Seitenursprung{50, 40});
   EXPECT_FALSE(a.Geaendert());
   a.Verschiebe({3, 4}, 30, -10);
@@ -296,13 +308,25 @@ TEST(AusrichtTabelle, VerschiebenAufDemPapierSetzenUndRueckgaengig) {
   EXPECT_EQ(a.Tabelle()[3].X, 65535);
   a.Setze(3, AusrichtTabelle::Feld::Drucken, 2);
   EXPECT_EQ(a.Tabelle()[3].Drucken, 2);
+  // An entry typed off the paper moves back step by step, but not farther away.
+  a.Verschiebe({3}, -1, 0);
+  EXPECT_EQ(a.Tabelle()[3].X, 65534);
+  a.Verschiebe({3}, 1, 0);
+  EXPECT_EQ(a.Tabelle()[3].X, 65534);
+  a.Verschiebe({3, 4}, -10, 0);
+  EXPECT_EQ(a.Tabelle()[3].X, 65524);
+  EXPECT_EQ(a.Tabelle()[4].X, 2040);
+  // Entries moved together keep their distances: the one nearest the edge limits all.
+  a.Verschiebe({4, 5}, -50, 0);
+  EXPECT_EQ(a.Tabelle()[4].X, 2000);
+  EXPECT_EQ(a.Tabelle()[5].X, 0);
   // A move against the edge that changes nothing is no step of its own.
-  a.Verschiebe({4}, 5, 5);
+  a.Verschiebe({4}, 0, 5);
   a.Verschiebe({3}, 0, 0);
   // Undo, step by step, back to the table as loaded: then nothing is left to save.
   int schritte = 0;
   while (a.Rueckgaengig()) ++schritte;
-  EXPECT_EQ(schritte, 5);
+  EXPECT_EQ(schritte, 8);
   EXPECT_EQ(a.Tabelle(), t);
   EXPECT_FALSE(a.KannRueckgaengig());
   EXPECT_FALSE(a.Geaendert());
@@ -344,7 +368,8 @@ TEST_F(Ausrichtung, ProbedruckDerGewaehltenSeiteMitDerTabelleDesFensters) {
   TZeilenpuffer puffer;
   ASSERT_TRUE(Probedruck(Umgebung(), w, tabelle, "Abgangszeugnis", {}, {flaeche, abfrage, puffer}));
   ASSERT_EQ(abfrage.texte.size(), 1u);
-  EXPECT_EQ(abfrage.texte[0], FormularSeitenText("Abgangszeugnis", "Jan Kowalski", "1", "3"));
+  // Asked for as the report asks for that sheet: page 1 right of the blank page 4.
+  EXPECT_EQ(abfrage.texte[0], FormularSeitenText("Abgangszeugnis", "Jan Kowalski", "(4 +) 1", "3"));
   EXPECT_EQ(flaeche.sitzungen, std::vector<std::string>{"Probedruck-1BS_ABG"});
   const auto jobs = flaeche.Nur(AufzeichnendeFlaeche::Art::BeginneDokument);
   ASSERT_EQ(jobs.size(), 1u);
@@ -361,6 +386,27 @@ TEST_F(Ausrichtung, ProbedruckDerGewaehltenSeiteMitDerTabelleDesFensters) {
     return t.text == name->texte[0].text && t.x + 42 == name->texte[0].x && 64 - t.y == name->texte[0].y;
   });
   EXPECT_TRUE(gefunden);
+  // Page 2 lies beside page 3 on the inner side: the test print is that sheet, both pages.
+  AufzeichnendeFlaeche innen;
+  innen.faehigkeiten = drucker;
+  ASSERT_TRUE(Probedruck(Umgebung(), Wahl(wahlen, "Abgangszeugnis, Seite 2 (1BS_ABG.FST)"), tabelle, "Abgangszeugnis",
+                         {}, {innen, abfrage, puffer}));
+  ASSERT_EQ(abfrage.texte.size(), 2u);
+  EXPECT_EQ(abfrage.texte[1], FormularSeitenText("Abgangszeugnis", "Jan Kowalski", "2 + 3", "3"));
+  // Every text the view shows on pages 2 and 3 is on that sheet, where the view shows it.
+  const auto innenTexte = innen.Texte();
+  for (const char* seite : {"Abgangszeugnis, Seite 2 (1BS_ABG.FST)", "Abgangszeugnis, Seite 3 (1BS_ABG.FST)"}) {
+    const AusrichtBild ansicht = ZeichneAusrichtSeite(Umgebung(), Wahl(wahlen, seite), tabelle, {}, false);
+    ASSERT_FALSE(ansicht.eintraege.empty()) << seite;
+    for (const EintragsBild& b : ansicht.eintraege) {
+      for (const GezeichneterText& v : b.texte) {
+        if (b.nurNummer) continue;
+        EXPECT_TRUE(std::any_of(innenTexte.begin(), innenTexte.end(),
+                                [&](const auto& t) { return t.text == v.text && t.x + 42 == v.x && 64 - t.y == v.y; }))
+            << seite << ": " << v.text;
+      }
+    }
+  }
   // A cancelled prompt prints nothing.
   abfrage.antworten = {false};
   AufzeichnendeFlaeche leer;
