@@ -11,9 +11,11 @@
 #include <QDoubleSpinBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -32,6 +34,7 @@
 #include "qtadapter/qttext.h"
 #include "reports/fenster/ausrichten.h"
 #include "reports/fenster/seitenansicht.h"
+#include "settings/fenster/passwort.h"
 
 namespace velmora::test {
 namespace {
@@ -135,8 +138,8 @@ std::size_t YZeile(std::size_t k) { return 4 + 7 * k; }
 
 TEST_F(Ausrichten, TastenZiehenTabelleRueckgaengigUndSpeichern) {
   std::vector<std::string> original;
-  std::size_t erster = 0, gezogen = 0;
-  std::uint16_t xErster = 0, yErster = 0, xGezogen = 0;
+  std::size_t erster = 0, gezogen = 0, getippt = 0;
+  std::uint16_t xErster = 0, yErster = 0, xGezogen = 0, yGetippt = 0;
   ImFenster([&](TFormularAusrichten* w) {
     EXPECT_EQ(w->windowTitle(), U("Formular ausrichten"));
     EXPECT_EQ(w->Wahl().currentText(), U("Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)"));
@@ -165,26 +168,43 @@ TEST_F(Ausrichten, TastenZiehenTabelleRueckgaengigUndSpeichern) {
     gezogen = a.Bild().eintraege.back().eintrag;
     xGezogen = a.Tabelle().Tabelle()[gezogen].X;
     const std::uint16_t yGezogen = a.Tabelle().Tabelle()[gezogen].Y;
+    const int weg = static_cast<int>(std::lround(40 / w->Ansicht().Massstab()));
     Ziehe(w->Ansicht(), gezogen, 40, 0);
     EXPECT_EQ(a.Auswahl(), std::vector<std::size_t>{gezogen}) << "a click on an unselected entry selects it";
-    EXPECT_EQ(a.Tabelle().Tabelle()[gezogen].X, xGezogen + std::lround(40 / w->Ansicht().Massstab()));
+    EXPECT_EQ(a.Tabelle().Tabelle()[gezogen].X, xGezogen + weg);
     EXPECT_EQ(a.Tabelle().Tabelle()[gezogen].Y, yGezogen);
     QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(a.Tabelle().Tabelle()[gezogen].X, xGezogen) << "Ctrl+Z undoes the whole drag";
     EXPECT_EQ(a.Tabelle().Tabelle()[erster].X, xErster + 3);
+    Ziehe(w->Ansicht(), gezogen, 40, 0);
+    xGezogen = static_cast<std::uint16_t>(xGezogen + weg);
+    EXPECT_EQ(a.Tabelle().Tabelle()[gezogen].X, xGezogen);
 
-    // Typed into the table: the dragged entry 25 mm further right, off nothing.
-    w->Eintraege().item(static_cast<int>(gezogen), TFormularAusrichten::kX)->setData(Qt::EditRole, xGezogen + 250);
-    EXPECT_EQ(a.Tabelle().Tabelle()[gezogen].X, xGezogen + 250);
-
-    // Ctrl+Click adds an entry to the selection.
+    // Ctrl+Click adds an entry to the selection; a plain click on one of them keeps it alone.
     const auto feld = w->Ansicht().Feld(erster);
     ASSERT_TRUE(feld.has_value());
     Maus(&w->Ansicht(), QEvent::MouseButtonPress, feld->center(), Qt::LeftButton, Qt::ControlModifier);
     Maus(&w->Ansicht(), QEvent::MouseButtonRelease, feld->center(), Qt::NoButton, Qt::ControlModifier);
     EXPECT_EQ(a.Auswahl().size(), 2u);
+    Maus(&w->Ansicht(), QEvent::MouseButtonPress, feld->center(), Qt::LeftButton);
+    Maus(&w->Ansicht(), QEvent::MouseButtonRelease, feld->center(), Qt::NoButton);
+    EXPECT_EQ(a.Auswahl(), std::vector<std::size_t>{erster});
+    EXPECT_EQ(w->Eintraege().selectionModel()->selectedRows().size(), 1);
 
-    QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
+    // Typed into the table, and saved with Ctrl+S before the cell is left: the value counts.
+    getippt = a.Bild().eintraege[a.Bild().eintraege.size() / 2].eintrag;
+    ASSERT_NE(getippt, erster);
+    ASSERT_NE(getippt, gezogen);
+    yGetippt = static_cast<std::uint16_t>(a.Tabelle().Tabelle()[getippt].Y + 250);
+    QTableWidget& t = w->Eintraege();
+    t.setCurrentCell(static_cast<int>(getippt), TFormularAusrichten::kY);
+    t.editItem(t.item(static_cast<int>(getippt), TFormularAusrichten::kY));
+    auto* feldEditor = t.findChild<QSpinBox*>();
+    ASSERT_NE(feldEditor, nullptr);
+    feldEditor->selectAll();
+    QTest::keyClicks(feldEditor, QString::number(yGetippt));
+    QTest::keyClick(feldEditor, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(a.Tabelle().Tabelle()[getippt].Y, yGetippt);
     EXPECT_FALSE(a.Tabelle().Geaendert());
     EXPECT_EQ(w->Zustand().text(), U("1BS_HJ.FST: keine ungespeicherten Änderungen"));
     w->Knopf("Schliessen")->click();
@@ -194,13 +214,26 @@ TEST_F(Ausrichten, TastenZiehenTabelleRueckgaengigUndSpeichern) {
   EXPECT_TRUE(meldungen_.protokoll.empty()) << "saved: no question on closing";
   const std::vector<std::string> gespeichert = LiesTextZeilen("1BS_HJ.FST");
   EXPECT_EQ(AndereZeilen(original, gespeichert),
-            (std::set<std::size_t>{XZeile(erster), YZeile(erster), XZeile(gezogen)}));
+            (std::set<std::size_t>{XZeile(erster), YZeile(erster), XZeile(gezogen), YZeile(getippt)}));
   EXPECT_EQ(gespeichert[XZeile(erster)], std::to_string(xErster + 3));
   EXPECT_EQ(gespeichert[YZeile(erster)], std::to_string(yErster + 10));
-  EXPECT_EQ(gespeichert[XZeile(gezogen)], std::to_string(xGezogen + 250));
+  EXPECT_EQ(gespeichert[XZeile(gezogen)], std::to_string(xGezogen));
+  EXPECT_EQ(gespeichert[YZeile(getippt)], std::to_string(yGetippt));
   EXPECT_EQ(gespeichert[0], original[0]) << "the title is kept";
+  // 702 lines, each ended by CR LF and no other line break.
   const Bytes roh = LiesDatei("1BS_HJ.FST");
-  EXPECT_EQ(std::count(roh.begin(), roh.end(), '\n'), std::count(roh.begin(), roh.end(), '\r')) << "CR LF";
+  std::size_t zeilen = 0;
+  for (std::size_t i = 0; i < roh.size(); ++i) {
+    if (roh[i] == '\r') {
+      ASSERT_TRUE(i + 1 < roh.size() && roh[i + 1] == '\n') << "CR without LF at " << i;
+      ++zeilen;
+      ++i;
+    } else {
+      ASSERT_NE(roh[i], '\n') << "LF without CR at " << i;
+    }
+  }
+  EXPECT_EQ(zeilen, 702u);
+  EXPECT_TRUE(roh.size() >= 2 && roh[roh.size() - 2] == '\r' && roh.back() == '\n');
 }
 
 // Each entry's text stands on the screen where the printout puts it: its box begins at the
@@ -322,6 +355,33 @@ TEST_F(Ausrichten, SchliessenMitAenderungenFragtUndProbedruckDrucktDieTabelleDes
   std::string titel;
   LadeFormatSteuerTabelle(gelesen, "1BS_HJ.FST", titel, meldungen_);
   EXPECT_EQ(gelesen, ZeugnisVorlage(Zeugnistyp::Halbjahr, 1).Tabelle);
+}
+
+// With a configuration password the window opens only after the right one, as the subject
+// lists do; a wrong one gives the error and no window.
+TEST_F(Ausrichten, KonfigurationspasswortSchuetztDasFenster) {
+  fenster_->Steuerung().Einstellungen().Satz().KonfigPasswort = "abcd";
+  int geoeffnet = 0;
+  auto antworte = [&](const char* passwort) {
+    QTimer::singleShot(0, [passwort] {
+      auto* dlg = qobject_cast<TPasswordDlg*>(QApplication::activeModalWidget());
+      ASSERT_NE(dlg, nullptr);
+      dlg->Feld().setText(QString::fromLatin1(passwort));
+      dlg->OkKnopf().click();
+    });
+  };
+  antworte("ABCD");
+  Oeffnen();
+  EXPECT_EQ(Texte(), std::vector<std::string>{T("Sie sind nicht berechtigt im\rKonfigurationsbereich zu arbeiten!")});
+  EXPECT_FALSE(fenster_->FormularAusrichtenForm().isVisible());
+
+  antworte("abcd");
+  ImFenster([&](TFormularAusrichten* w) {
+    ++geoeffnet;
+    w->Knopf("Schliessen")->click();
+  });
+  Oeffnen();
+  EXPECT_EQ(geoeffnet, 1);
 }
 
 TEST_F(Ausrichten, MenueeintragUnterEinstellungenMitEigenemKuerzel) {

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -41,8 +42,25 @@ class ZahlenFeld : public QStyledItemDelegate {
     auto* feld = new QSpinBox(eltern);
     feld->setRange(0, 65535);
     feld->setFrame(false);
+    offen_ = feld;
     return feld;
   }
+  void setModelData(QWidget* editor, QAbstractItemModel* modell, const QModelIndex& index) const override {
+    if (auto* feld = qobject_cast<QSpinBox*>(editor)) feld->interpretText();
+    QStyledItemDelegate::setModelData(editor, modell, index);
+  }
+  // A value still being typed counts before a command that reads the table (save, test
+  // print, closing, another table): it is taken and its editor closed.
+  void Uebernimm() {
+    if (!offen_) return;
+    QSpinBox* feld = offen_;
+    offen_.clear();
+    emit commitData(feld);
+    emit closeEditor(feld, QAbstractItemDelegate::NoHint);
+  }
+
+ private:
+  mutable QPointer<QSpinBox> offen_;
 };
 
 QDoubleSpinBox* Mm(QWidget* eltern, const char* name, double von, double bis, double schritt, int stellen) {
@@ -115,25 +133,26 @@ TFormularAusrichten::TFormularAusrichten(Formularausrichtung& ausrichtung, Meldu
   rechtsSpalte->setContentsMargins(0, 0, 0, 0);
   tabelle_ = new QTableWidget(static_cast<int>(kZeilen), kSpalten, rechts);
   tabelle_->setObjectName(QStringLiteral("Eintraege"));
-  tabelle_->setHorizontalHeaderLabels({U("Nr"), U("X"), U("Y"), U("Schrift"), U("Seite"), U("Drucken"), U("druckt")});
+  tabelle_->setHorizontalHeaderLabels({U("Nr"), U("X"), U("Y"), U("Schrift"), U("Seite"), U("Drucken"), U("Ausdruck")});
   tabelle_->verticalHeader()->hide();
   tabelle_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
   tabelle_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   tabelle_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
-  tabelle_->setItemDelegate(new ZahlenFeld(tabelle_));
+  zahlenFeld_ = new ZahlenFeld(tabelle_);
+  tabelle_->setItemDelegate(zahlenFeld_);
   tabelle_->setToolTip(U("die Einträge der Tabelle; X und Y in 0,1 mm. Doppelklick oder F2 ändert einen Wert"));
   for (int z = 0; z < static_cast<int>(kZeilen); ++z) {
     for (int s = 0; s < kSpalten; ++s) {
       auto* zelle = new QTableWidgetItem;
-      if (s == kNr || s == kDruckt) zelle->setFlags(zelle->flags() & ~Qt::ItemIsEditable);
+      if (s == kNr || s == kAusdruck) zelle->setFlags(zelle->flags() & ~Qt::ItemIsEditable);
       if (s == kNr) zelle->setData(Qt::DisplayRole, z);
       tabelle_->setItem(z, s, zelle);
     }
   }
   tabelle_->horizontalHeader()->setStretchLastSection(true);
-  for (int s = kNr; s < kDruckt; ++s) tabelle_->setColumnWidth(s, s == kNr ? 36 : 58);
+  for (int s = kNr; s < kAusdruck; ++s) tabelle_->setColumnWidth(s, s == kNr ? 36 : 58);
   rechtsSpalte->addWidget(tabelle_, 1);
 
   nichtGedruckte_ = new QCheckBox(U("&Nicht gedruckte Einträge grau zeigen"), rechts);
@@ -285,6 +304,7 @@ bool TFormularAusrichten::event(QEvent* ereignis) {
 
 void TFormularAusrichten::WahlGeaendert(int index) {
   if (fuellen_ || index < 0) return;
+  EingabeUebernehmen();
   if (!ausrichtung_.Waehle(static_cast<std::size_t>(index))) {
     const QSignalBlocker sperre(wahl_);
     wahl_->setCurrentIndex(static_cast<int>(ausrichtung_.WahlIndex()));
@@ -332,7 +352,7 @@ void TFormularAusrichten::TabelleFuellen() {
     const TFormatEintrag& e = t[k];
     const int werte[] = {e.X, e.Y, e.Schrift, e.Seite, e.Drucken};
     for (int s = kX; s <= kDrucken; ++s) tabelle_->item(z, s)->setData(Qt::EditRole, werte[s - kX]);
-    tabelle_->item(z, kDruckt)->setText(Q(ausrichtung_.DruckTextVon(k)));
+    tabelle_->item(z, kAusdruck)->setText(Q(ausrichtung_.DruckTextVon(k)));
     const bool aufDerSeite = std::find(seite.begin(), seite.end(), k) != seite.end();
     for (int s = 0; s < kSpalten; ++s) tabelle_->item(z, s)->setForeground(aufDerSeite ? normal : grau);
   }
@@ -356,7 +376,9 @@ void TFormularAusrichten::AuswahlAusDerAnsicht() {
     auswahl.select(tabelle_->model()->index(z, 0), tabelle_->model()->index(z, kSpalten - 1));
   }
   tabelle_->selectionModel()->select(auswahl, QItemSelectionModel::Select);
-  if (!ausrichtung_.Auswahl().empty()) {
+  // Scrolled only once the window is shown: a table without its size would scroll its first
+  // rows out of sight for good.
+  if (!ausrichtung_.Auswahl().empty() && isVisible()) {
     const int z = static_cast<int>(ausrichtung_.Auswahl().front());
     tabelle_->scrollToItem(tabelle_->item(z, 0));
     if (const auto feld = ansicht_->Feld(ausrichtung_.Auswahl().front())) {
@@ -442,7 +464,10 @@ void TFormularAusrichten::HintergrundLageGeaendert() {
   ansicht_->update();
 }
 
+void TFormularAusrichten::EingabeUebernehmen() { static_cast<ZahlenFeld*>(zahlenFeld_)->Uebernimm(); }
+
 void TFormularAusrichten::AlleVerschieben() {
+  EingabeUebernehmen();
   ausrichtung_.VerschiebeAlle(static_cast<int>(std::lround(alleX_->value() * 10.0)),
                               static_cast<int>(std::lround(alleY_->value() * 10.0)));
   NachAenderung();
@@ -453,13 +478,18 @@ void TFormularAusrichten::Rueckgaengig() {
 }
 
 void TFormularAusrichten::Speichern() {
+  EingabeUebernehmen();
   ausrichtung_.Speichern();
   NachAenderung();
 }
 
-void TFormularAusrichten::Probedruck() { ausrichtung_.Probedruck(); }
+void TFormularAusrichten::Probedruck() {
+  EingabeUebernehmen();
+  ausrichtung_.Probedruck();
+}
 
 void TFormularAusrichten::reject() {
+  EingabeUebernehmen();
   if (ausrichtung_.DarfSchliessen()) QDialog::reject();
 }
 

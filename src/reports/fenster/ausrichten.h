@@ -16,6 +16,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QStyledItemDelegate;
 class QTableWidget;
 
 namespace velmora {
@@ -49,7 +50,7 @@ class TFormularAusrichten : public QDialog {
   QLabel& Zustand() { return *zustand_; }
 
   // The table's columns.
-  enum Spalte { kNr, kX, kY, kSchrift, kSeite, kDrucken, kDruckt, kSpalten };
+  enum Spalte { kNr, kX, kY, kSchrift, kSeite, kDrucken, kAusdruck, kSpalten };
 
  public slots:
   void reject() override;
@@ -73,6 +74,7 @@ class TFormularAusrichten : public QDialog {
   void Rueckgaengig();
   void Speichern();
   void Probedruck();
+  void EingabeUebernehmen();
 
   Formularausrichtung& ausrichtung_;
   Meldungen& meldungen_;
@@ -82,6 +84,7 @@ class TFormularAusrichten : public QDialog {
   QScrollArea* rollen_;
   TSeitenAnsicht* ansicht_;
   QTableWidget* tabelle_;
+  QStyledItemDelegate* zahlenFeld_;
   QCheckBox* nichtGedruckte_;
   QLabel* bildName_;
   QDoubleSpinBox* links_;

@@ -192,6 +192,8 @@ void TSeitenAnsicht::mousePressEvent(QMouseEvent* ereignis) {
   } else if (!Ausgewaehlt(*eintrag)) {
     auswahl = {*eintrag};
   }
+  alleinWaehlen_.reset();
+  if (eintrag && !(ereignis->modifiers() & Qt::ControlModifier) && auswahl.size() > 1) alleinWaehlen_ = *eintrag;
   ausrichtung_.SetzeAuswahl(auswahl);
   if (eintrag && Ausgewaehlt(*eintrag)) ziehAnfang_ = ereignis->position();
   ziehX_ = ziehY_ = 0;
@@ -217,9 +219,14 @@ void TSeitenAnsicht::mouseReleaseEvent(QMouseEvent* ereignis) {
     ausrichtung_.VerschiebeAuswahl(dx, dy);
     Aktualisiere();
     emit Verschoben();
+  } else if (alleinWaehlen_) {
+    ausrichtung_.SetzeAuswahl({*alleinWaehlen_});
+    update();
+    emit AuswahlGeaendert();
   } else {
     update();
   }
+  alleinWaehlen_.reset();
 }
 
 void TSeitenAnsicht::keyPressEvent(QKeyEvent* ereignis) {

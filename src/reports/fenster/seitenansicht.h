@@ -65,6 +65,9 @@ class TSeitenAnsicht : public QWidget {
   // A drag: where it began, and how far the selection is moved so far (1/10 mm).
   std::optional<QPointF> ziehAnfang_;
   int ziehX_ = 0, ziehY_ = 0;
+  // A plain click on one of several selected entries: it alone stays selected unless the
+  // press becomes a drag of them all.
+  std::optional<std::size_t> alleinWaehlen_;
 };
 
 }  // namespace velmora
