@@ -41,7 +41,7 @@ bool Formularausrichtung::Lade(std::size_t index) {
   papier_ = PapierFuer(w, kontext_.druck);
   tabelle_ = AusrichtTabelle(tabelle, titel, papier_, Ursprung());
   partner_ = partner;
-  hintergrund_ = LadeHintergrund(w.datei);
+  LadeHintergrundDerSeite();
   Neuzeichnen();
   WaehleErstenGedruckten();
   return true;
@@ -57,6 +57,7 @@ bool Formularausrichtung::Waehle(std::size_t index) {
   wahl_ = index;
   papier_ = PapierFuer(Wahl(), kontext_.druck);
   tabelle_.SetzeSeite(papier_, Ursprung());
+  LadeHintergrundDerSeite();
   Neuzeichnen();
   WaehleErstenGedruckten();
   return true;
@@ -153,9 +154,16 @@ bool Formularausrichtung::FrageUndSpeichere() {
 
 bool Formularausrichtung::DarfSchliessen() { return FrageUndSpeichere(); }
 
+void Formularausrichtung::LadeHintergrundDerSeite() {
+  // Each page of a form has its own scan; an unreadable settings file is reported and the
+  // page shown without one.
+  hintergrund_.reset();
+  MitFehlerbox(meldungen_, [&] { hintergrund_ = LadeHintergrund(Wahl().datei, Wahl().seite); });
+}
+
 bool Formularausrichtung::SpeichereHintergrund(const Hintergrund& h) {
   hintergrund_ = h;
-  return MitFehlerbox(meldungen_, [&] { velmora::SpeichereHintergrund(Wahl().datei, h); });
+  return MitFehlerbox(meldungen_, [&] { velmora::SpeichereHintergrund(Wahl().datei, Wahl().seite, h); });
 }
 
 bool Formularausrichtung::SetzeHintergrundBild(const std::string& pfad) {

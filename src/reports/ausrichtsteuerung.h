@@ -72,8 +72,9 @@ class Formularausrichtung {
   // Before the window closes: asks about unsaved changes. False when the window stays open.
   bool DarfSchliessen();
 
-  const std::optional<Hintergrund>& HintergrundDerTabelle() const { return hintergrund_; }
-  // A new image under the page, at the paper's corner and width; remembered beside the table.
+  const std::optional<Hintergrund>& HintergrundDerSeite() const { return hintergrund_; }
+  // A new image under the shown page, at the paper's corner and width; remembered beside the
+  // table for this page.
   bool SetzeHintergrundBild(const std::string& pfad);
   // Where the image lies; remembered beside the table. False when the settings could not be
   // written (the error was shown).
@@ -84,6 +85,7 @@ class Formularausrichtung {
   bool FrageUndSpeichere();
   void Neuzeichnen();
   void WaehleErstenGedruckten();
+  void LadeHintergrundDerSeite();
   bool SpeichereHintergrund(const Hintergrund& h);
 
   DruckKontext kontext_;

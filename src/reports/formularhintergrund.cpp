@@ -8,39 +8,75 @@
 
 namespace velmora {
 
+namespace {
+
+// "Seite3.Links" gives page 3 and "Links"; a name without the prefix belongs to page 1.
+int SeiteDesNamens(std::string& name) {
+  if (name.rfind("Seite", 0) != 0) return 1;
+  const auto punkt = name.find('.');
+  if (punkt == std::string::npos) return 0;
+  int seite = 0;
+  const auto [ende, fehler] = std::from_chars(name.data() + 5, name.data() + punkt, seite);
+  if (fehler != std::errc() || ende != name.data() + punkt || seite < 1) return 0;
+  name.erase(0, punkt + 1);
+  return seite;
+}
+
+}  // namespace
+
 std::string HintergrundDatei(const std::string& tabellenDatei) { return tabellenDatei + ".hintergrund.txt"; }
 
-std::optional<Hintergrund> LadeHintergrund(const std::string& tabellenDatei) {
+std::map<int, Hintergrund> LadeHintergruende(const std::string& tabellenDatei) {
+  std::map<int, Hintergrund> seiten;
   const std::string datei = HintergrundDatei(tabellenDatei);
-  if (!DateiExistiert(datei)) return std::nullopt;
-  Hintergrund h;
+  if (!DateiExistiert(datei)) return seiten;
   for (const std::string& zeile : LiesTextZeilen(datei)) {
     const auto gleich = zeile.find('=');
     if (gleich == std::string::npos) continue;
-    const std::string name = zeile.substr(0, gleich);
+    std::string name = zeile.substr(0, gleich);
     const std::string wert = zeile.substr(gleich + 1);
+    const int seite = SeiteDesNamens(name);
+    if (seite == 0) continue;
     if (name == "Bild") {
-      h.bild = wert;
+      seiten[seite].bild = wert;
       continue;
     }
     double zahl = 0;
     const auto [ende, fehler] = std::from_chars(wert.data(), wert.data() + wert.size(), zahl);
     if (fehler != std::errc() || ende != wert.data() + wert.size()) continue;
-    if (name == "Links") h.links = zahl;
-    if (name == "Oben") h.oben = zahl;
-    if (name == "Massstab" && zahl > 0) h.massstab = zahl;
+    if (name == "Links") seiten[seite].links = zahl;
+    if (name == "Oben") seiten[seite].oben = zahl;
+    if (name == "Massstab" && zahl > 0) seiten[seite].massstab = zahl;
   }
-  return h;
+  // A page without an image has nothing to lay under it.
+  std::erase_if(seiten, [](const auto& s) { return s.second.bild.empty(); });
+  return seiten;
 }
 
-void SpeichereHintergrund(const std::string& tabellenDatei, const Hintergrund& h) {
+std::optional<Hintergrund> LadeHintergrund(const std::string& tabellenDatei, int seite) {
+  const std::map<int, Hintergrund> seiten = LadeHintergruende(tabellenDatei);
+  const auto h = seiten.find(seite);
+  if (h == seiten.end()) return std::nullopt;
+  return h->second;
+}
+
+void SpeichereHintergrund(const std::string& tabellenDatei, int seite, const Hintergrund& h) {
+  std::map<int, Hintergrund> seiten = LadeHintergruende(tabellenDatei);
+  seiten[seite] = h;
   auto zahl = [](double wert) {
     char text[64];
     const auto [ende, fehler] = std::to_chars(text, text + sizeof text, wert);
     return fehler == std::errc() ? std::string(text, ende) : std::string("0");
   };
-  SchreibeTextZeilen(HintergrundDatei(tabellenDatei), {"Bild=" + h.bild, "Links=" + zahl(h.links),
-                                                       "Oben=" + zahl(h.oben), "Massstab=" + zahl(h.massstab)});
+  std::vector<std::string> zeilen;
+  for (const auto& [s, b] : seiten) {
+    const std::string vor = s == 1 ? "" : "Seite" + std::to_string(s) + ".";
+    for (const std::string& z :
+         {"Bild=" + b.bild, "Links=" + zahl(b.links), "Oben=" + zahl(b.oben), "Massstab=" + zahl(b.massstab)}) {
+      zeilen.push_back(vor + z);
+    }
+  }
+  SchreibeTextZeilen(HintergrundDatei(tabellenDatei), zeilen);
 }
 
 }  // namespace velmora

@@ -1,7 +1,9 @@
 #pragma once
-// The scan or photo of a form laid under the page view of the form alignment, remembered per
-// table file in "<table>.hintergrund.txt" beside it: the image's path and how it lies on the
-// paper.
+// The scans or photos of a form laid under the page view of the form alignment, remembered
+// per table file in "<table>.hintergrund.txt" beside it: for each page of the form the
+// image's path and how it lies on the paper. The lines "Bild=", "Links=", "Oben=" and
+// "Massstab=" belong to page 1; the same lines after "Seite<n>." to page n.
+#include <map>
 #include <optional>
 #include <string>
 
@@ -16,10 +18,13 @@ struct Hintergrund {
 };
 
 std::string HintergrundDatei(const std::string& tabellenDatei);
-// Reads the settings of a table's background; nothing when there are none. A line that cannot
-// be read keeps its value's default.
-std::optional<Hintergrund> LadeHintergrund(const std::string& tabellenDatei);
-// Writes them through a temporary file; errors throw EAFehler.
-void SpeichereHintergrund(const std::string& tabellenDatei, const Hintergrund& h);
+// The backgrounds of a table's pages by page number; empty when there are none. A line that
+// cannot be read keeps its value's default.
+std::map<int, Hintergrund> LadeHintergruende(const std::string& tabellenDatei);
+// The background of one page; nothing when it has none.
+std::optional<Hintergrund> LadeHintergrund(const std::string& tabellenDatei, int seite);
+// Sets one page's background, keeping the other pages', and writes the file through a
+// temporary file; errors throw EAFehler.
+void SpeichereHintergrund(const std::string& tabellenDatei, int seite, const Hintergrund& h);
 
 }  // namespace velmora

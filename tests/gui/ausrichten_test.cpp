@@ -299,7 +299,7 @@ TEST_F(Ausrichten, HintergrundBildLaedtUndBleibtBeiDerTabelle) {
   Oeffnen();
   ASSERT_EQ(dialoge_.oeffnenAufrufe.size(), 2u);
   EXPECT_NE(dialoge_.oeffnenAufrufe[0].filter.find("*.png"), std::string::npos);
-  const auto h = LadeHintergrund("1BS_HJ.FST");
+  const auto h = LadeHintergrund("1BS_HJ.FST", 1);
   ASSERT_TRUE(h.has_value());
   EXPECT_EQ(h->bild, pfad);
   EXPECT_DOUBLE_EQ(h->links, -25);
@@ -310,7 +310,12 @@ TEST_F(Ausrichten, HintergrundBildLaedtUndBleibtBeiDerTabelle) {
     EXPECT_FALSE(w->Ansicht().HintergrundBild().isNull());
     EXPECT_DOUBLE_EQ(w->HintergrundLinks().value(), -2.5);
     EXPECT_DOUBLE_EQ(w->HintergrundMassstab().value(), 101.5);
-    // Another table has a background of its own (none yet).
+    // Another page and another table have a background of their own (none yet).
+    w->Wahl().setCurrentText(U("Halbjahreszeugnis, Seite 2 (1BS_HJ.FST)"));
+    EXPECT_TRUE(w->Ansicht().HintergrundBild().isNull());
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Bildname"))->text(), U("kein Bild"));
+    w->Wahl().setCurrentText(U("Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)"));
+    EXPECT_FALSE(w->Ansicht().HintergrundBild().isNull());
     w->Wahl().setCurrentText(U("Drucker-Testblatt (TSTBLATT.FST)"));
     EXPECT_TRUE(w->Ansicht().HintergrundBild().isNull());
     EXPECT_FALSE(w->HintergrundLinks().isEnabled());

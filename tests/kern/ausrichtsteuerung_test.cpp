@@ -120,16 +120,21 @@ TEST_F(Steuerung, SpeichernScheitertLaut) {
 
 TEST_F(Steuerung, HintergrundGehoertZurTabelle) {
   ASSERT_TRUE(a.Oeffnen());
-  EXPECT_FALSE(a.HintergrundDerTabelle().has_value());
+  EXPECT_FALSE(a.HintergrundDerSeite().has_value());
   EXPECT_FALSE(a.SetzeHintergrundLage(1, 2, 1)) << "no image yet";
   ASSERT_TRUE(a.SetzeHintergrundBild("scan.png"));
   ASSERT_TRUE(a.SetzeHintergrundLage(-15, 20.5, 1.02));
-  EXPECT_EQ(LadeHintergrund("1BS_HJ.FST"), (Hintergrund{"scan.png", -15, 20.5, 1.02}));
+  EXPECT_EQ(LadeHintergrund("1BS_HJ.FST", 1), (Hintergrund{"scan.png", -15, 20.5, 1.02}));
   ASSERT_TRUE(a.Waehle(Index("Drucker-Testblatt (TSTBLATT.FST)")));
-  EXPECT_FALSE(a.HintergrundDerTabelle().has_value());
+  EXPECT_FALSE(a.HintergrundDerSeite().has_value());
+  // Page 2 of the same form has a scan of its own.
   ASSERT_TRUE(a.Waehle(Index("Halbjahreszeugnis, Seite 2 (1BS_HJ.FST)")));
-  ASSERT_TRUE(a.HintergrundDerTabelle().has_value());
-  EXPECT_EQ(a.HintergrundDerTabelle()->bild, "scan.png");
+  EXPECT_FALSE(a.HintergrundDerSeite().has_value());
+  ASSERT_TRUE(a.SetzeHintergrundBild("seite2.png"));
+  ASSERT_TRUE(a.Waehle(Index("Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)")));
+  ASSERT_TRUE(a.HintergrundDerSeite().has_value());
+  EXPECT_EQ(a.HintergrundDerSeite()->bild, "scan.png");
+  EXPECT_EQ(LadeHintergrund("1BS_HJ.FST", 2), (Hintergrund{"seite2.png", 0, 0, 1}));
 }
 
 }  // namespace

@@ -338,17 +338,28 @@ TEST(AusrichtTabelle, VerschiebenAufDemPapierSetzenUndRueckgaengig) {
 }
 
 TEST_F(Ausrichtung, HintergrundNebenDerTabelleGeschriebenUndGelesen) {
-  EXPECT_FALSE(LadeHintergrund("1BS_HJ.FST").has_value());
+  EXPECT_FALSE(LadeHintergrund("1BS_HJ.FST", 1).has_value());
   const Hintergrund h{T("/home/lehrer/Scans/Halbjahr ÄÖ.png"), -12.5, 33, 1.0125};
-  SpeichereHintergrund("1BS_HJ.FST", h);
+  SpeichereHintergrund("1BS_HJ.FST", 1, h);
   EXPECT_TRUE(fs::exists("1BS_HJ.FST.hintergrund.txt"));
-  EXPECT_EQ(LadeHintergrund("1BS_HJ.FST"), h);
-  test::SchreibeDatei("X.FST.hintergrund.txt", test::AlsBytes("Bild=a.jpg\r\nLinks=kaputt\r\nMassstab=-2\r\n"));
-  const auto kaputt = LadeHintergrund("X.FST");
-  ASSERT_TRUE(kaputt.has_value());
-  EXPECT_EQ(kaputt->bild, "a.jpg");
-  EXPECT_EQ(kaputt->links, 0);
-  EXPECT_EQ(kaputt->massstab, 1.0);
+  EXPECT_EQ(LadeHintergrund("1BS_HJ.FST", 1), h);
+  EXPECT_FALSE(LadeHintergrund("1BS_HJ.FST", 2).has_value()) << "each page has its own scan";
+  // Page 2 joins page 1 in the same file; a page's new values leave the other's alone.
+  const Hintergrund zwei{"seite2.jpg", 5, -5, 0.98};
+  SpeichereHintergrund("1BS_HJ.FST", 2, zwei);
+  SpeichereHintergrund("1BS_HJ.FST", 1, {h.bild, 0, 0, 1});
+  EXPECT_EQ(LadeHintergrund("1BS_HJ.FST", 2), zwei);
+  EXPECT_EQ(LadeHintergrund("1BS_HJ.FST", 1), (Hintergrund{h.bild, 0, 0, 1}));
+  EXPECT_EQ(LiesTextZeilen("1BS_HJ.FST.hintergrund.txt"),
+            (std::vector<std::string>{"Bild=" + h.bild, "Links=0", "Oben=0", "Massstab=1", "Seite2.Bild=seite2.jpg",
+                                      "Seite2.Links=5", "Seite2.Oben=-5", "Seite2.Massstab=0.98"}));
+  // Damaged lines keep their defaults; lines of no page and pages without an image count not.
+  test::SchreibeDatei("X.FST.hintergrund.txt",
+                      test::AlsBytes("Bild=a.jpg\r\nLinks=kaputt\r\nMassstab=-2\r\nSeiteX.Bild=b.png\r\n"
+                                     "Seite0.Bild=c.png\r\nSeite3.Links=7\r\n"));
+  const auto kaputt = LadeHintergruende("X.FST");
+  ASSERT_EQ(kaputt.size(), 1u);
+  EXPECT_EQ(kaputt.at(1), (Hintergrund{"a.jpg", 0, 0, 1.0}));
 }
 
 // The test print puts the table as it stands in the window on paper: on the forms only the

@@ -432,7 +432,7 @@ void TFormularAusrichten::HintergrundLaden() {
 
 void TFormularAusrichten::HintergrundAnzeigen() {
   fuellen_ = true;
-  const std::optional<Hintergrund>& h = ausrichtung_.HintergrundDerTabelle();
+  const std::optional<Hintergrund>& h = ausrichtung_.HintergrundDerSeite();
   for (QDoubleSpinBox* feld : {links_, oben_, massstab_}) feld->setEnabled(h.has_value());
   if (!h) {
     geladenesBild_.clear();

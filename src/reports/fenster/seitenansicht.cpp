@@ -118,7 +118,7 @@ void TSeitenAnsicht::paintEvent(QPaintEvent*) {
 
   // The scan of the form, as wide as the paper at scale 1, a little faded so that the
   // entries stay readable on it.
-  if (const auto& h = ausrichtung_.HintergrundDerTabelle(); h && !bild_.isNull() && bild_.width() > 0) {
+  if (const auto& h = ausrichtung_.HintergrundDerSeite(); h && !bild_.isNull() && bild_.width() > 0) {
     const double breite = papier.breite * h->massstab;
     const double hoehe = breite * bild_.height() / bild_.width();
     maler.save();
