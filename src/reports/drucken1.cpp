@@ -4,23 +4,14 @@
 #include <limits>
 
 #include "basis/dateien.h"
+#include "reports/vorlagenbausteine.h"
 
 namespace velmora {
 namespace {
 
 using Tabelle = TFormatSteuerTabelle;
-
-constexpr TFormatEintrag E(std::uint16_t x, std::uint16_t y, std::uint16_t schrift, std::uint16_t seite,
-                           std::uint16_t drucken) {
-  return {x, y, schrift, seite, drucken};
-}
-
-// Report tables start from all-zero entries (font 0 too), unlike a freshly reset table.
-Tabelle Leer() {
-  Tabelle t;
-  t.fill(E(0, 0, 0, 0, 0));
-  return t;
-}
+using vorlage::E;
+using vorlage::Leer;
 
 // One column of a subject row: X, font and print flag.
 struct Spalte {
@@ -164,22 +155,24 @@ std::string Titel(Zeugnistyp typ, std::int16_t verlag) {
 // The margin grid's row of each report (rows of TDruckEinstellungen::Raender).
 std::size_t RandZeile(Zeugnistyp typ) {
   switch (typ) {
-    case Zeugnistyp::Halbjahr: return 0;
-    case Zeugnistyp::Jahr: return 1;
-    case Zeugnistyp::Abgang: return 3;
-    case Zeugnistyp::Abschluss: return 4;
+    case Zeugnistyp::Halbjahr:
+      return 0;
+    case Zeugnistyp::Jahr:
+      return 1;
+    case Zeugnistyp::Abgang:
+      return 3;
+    case Zeugnistyp::Abschluss:
+      return 4;
   }
   return 0;
 }
 
-std::size_t Seitenzahl(Zeugnistyp typ) {
-  return typ == Zeugnistyp::Abgang || typ == Zeugnistyp::Abschluss ? 3 : 2;
-}
+std::size_t Seitenzahl(Zeugnistyp typ) { return typ == Zeugnistyp::Abgang || typ == Zeugnistyp::Abschluss ? 3 : 2; }
 
 // Moves a page 210 mm to the right, for the second form page on the same side of a sheet.
 void UmEineSeiteNachRechts(TSeitenRand& rand) {
-  rand.Links = static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{rand.Links} + 2100,
-                                                                std::numeric_limits<std::int32_t>::max()));
+  rand.Links = static_cast<std::int32_t>(
+      std::min<std::int64_t>(std::int64_t{rand.Links} + 2100, std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace
@@ -187,10 +180,18 @@ void UmEineSeiteNachRechts(TSeitenRand& rand) {
 std::string ZeugnisDateiname(Zeugnistyp typ, std::int16_t verlag) {
   const char* kern = "";
   switch (typ) {
-    case Zeugnistyp::Halbjahr: kern = "BS_HJ.FST"; break;
-    case Zeugnistyp::Jahr: kern = "BS_EJ.FST"; break;
-    case Zeugnistyp::Abgang: kern = "BS_ABG.FST"; break;
-    case Zeugnistyp::Abschluss: kern = "BS_ABS.FST"; break;
+    case Zeugnistyp::Halbjahr:
+      kern = "BS_HJ.FST";
+      break;
+    case Zeugnistyp::Jahr:
+      kern = "BS_EJ.FST";
+      break;
+    case Zeugnistyp::Abgang:
+      kern = "BS_ABG.FST";
+      break;
+    case Zeugnistyp::Abschluss:
+      kern = "BS_ABS.FST";
+      break;
   }
   if (verlag >= 1 && verlag <= 4) return std::to_string(verlag) + kern;
   return kern;
@@ -200,10 +201,18 @@ TFormatVorlage ZeugnisVorlage(Zeugnistyp typ, std::int16_t verlag) {
   TFormatVorlage v;
   v.Titel = Titel(typ, verlag);
   switch (typ) {
-    case Zeugnistyp::Halbjahr: v.Tabelle = HalbjahrTabelle(); break;
-    case Zeugnistyp::Jahr: v.Tabelle = JahrTabelle(); break;
-    case Zeugnistyp::Abgang: v.Tabelle = AbgangTabelle(); break;
-    case Zeugnistyp::Abschluss: v.Tabelle = AbschlussTabelle(); break;
+    case Zeugnistyp::Halbjahr:
+      v.Tabelle = HalbjahrTabelle();
+      break;
+    case Zeugnistyp::Jahr:
+      v.Tabelle = JahrTabelle();
+      break;
+    case Zeugnistyp::Abgang:
+      v.Tabelle = AbgangTabelle();
+      break;
+    case Zeugnistyp::Abschluss:
+      v.Tabelle = AbschlussTabelle();
+      break;
   }
   return v;
 }
@@ -233,10 +242,13 @@ TSeitenRaender ZeugnisRaender(Zeugnistyp typ, const TDruckEinstellungen& druck) 
 
 ZeugnisZaehler ZeugnisZaehlerFuer(Zeugnistyp typ, std::int16_t verlag) {
   switch (typ) {
-    case Zeugnistyp::Halbjahr: return {11, 12, 3, 74, 85};
-    case Zeugnistyp::Jahr: return verlag == 2 ? ZeugnisZaehler{11, 12, 5, 79, 85} : ZeugnisZaehler{11, 12, 3, 74, 85};
+    case Zeugnistyp::Halbjahr:
+      return {11, 12, 3, 74, 85};
+    case Zeugnistyp::Jahr:
+      return verlag == 2 ? ZeugnisZaehler{11, 12, 5, 79, 85} : ZeugnisZaehler{11, 12, 3, 74, 85};
     case Zeugnistyp::Abgang:
-    case Zeugnistyp::Abschluss: return {12, 12, 3, 74, 85};
+    case Zeugnistyp::Abschluss:
+      return {12, 12, 3, 74, 85};
   }
   return {11, 12, 3, 74, 85};
 }

@@ -1,23 +1,14 @@
 // The built-in layouts of the report on plain paper and the names of their table files.
 #include "basis/cp1252.h"
+#include "reports/vorlagenbausteine.h"
 #include "reports/weisspapier.h"
 
 namespace velmora {
 namespace {
 
 using Tabelle = TFormatSteuerTabelle;
-
-constexpr TFormatEintrag E(std::uint16_t x, std::uint16_t y, std::uint16_t schrift, std::uint16_t seite,
-                           std::uint16_t drucken) {
-  return {x, y, schrift, seite, drucken};
-}
-
-// Like the report tables, these start from all-zero entries.
-Tabelle Leer() {
-  Tabelle t;
-  t.fill(E(0, 0, 0, 0, 0));
-  return t;
-}
+using vorlage::E;
+using vorlage::Leer;
 
 // Fonts of the layout (numbers of the program's font table).
 constexpr std::uint16_t kTimes7 = 19, kTimes7Fett = 20, kTimes4 = 11, kTimes4Fett = 12;
@@ -30,9 +21,12 @@ constexpr std::uint16_t kErste = 1, kFolgende = 2, kLetzte = 3, kJede = 4;
 // (name, birth, class, and the report's extra lines), which it follows anyway.
 std::uint16_t TabellenAnfang(Zeugnistyp typ) {
   switch (typ) {
-    case Zeugnistyp::Abgang: return 720;
-    case Zeugnistyp::Abschluss: return 770;
-    default: return 670;
+    case Zeugnistyp::Abgang:
+      return 720;
+    case Zeugnistyp::Abschluss:
+      return 770;
+    default:
+      return 670;
   }
 }
 
@@ -125,10 +119,14 @@ Tabelle Bezeichner(Zeugnistyp typ) {
 
 std::string Kern(Zeugnistyp typ) {
   switch (typ) {
-    case Zeugnistyp::Halbjahr: return "HJ";
-    case Zeugnistyp::Jahr: return "EJ";
-    case Zeugnistyp::Abgang: return "ABG";
-    case Zeugnistyp::Abschluss: return "ABS";
+    case Zeugnistyp::Halbjahr:
+      return "HJ";
+    case Zeugnistyp::Jahr:
+      return "EJ";
+    case Zeugnistyp::Abgang:
+      return "ABG";
+    case Zeugnistyp::Abschluss:
+      return "ABS";
   }
   return "HJ";
 }
@@ -141,21 +139,30 @@ std::string WeissDateiname(Zeugnistyp typ, bool bezeichner) {
 
 std::string WeissTitel(Zeugnistyp typ) {
   switch (typ) {
-    case Zeugnistyp::Halbjahr: return "Halbjahreszeugnis";
-    case Zeugnistyp::Jahr: return "Jahreszeugnis";
-    case Zeugnistyp::Abgang: return "Abgangszeugnis";
-    case Zeugnistyp::Abschluss: return "Abschlusszeugnis";
+    case Zeugnistyp::Halbjahr:
+      return "Halbjahreszeugnis";
+    case Zeugnistyp::Jahr:
+      return "Jahreszeugnis";
+    case Zeugnistyp::Abgang:
+      return "Abgangszeugnis";
+    case Zeugnistyp::Abschluss:
+      return "Abschlusszeugnis";
   }
   return {};
 }
 
 std::optional<Zeugnistyp> WeissTypVon(std::int16_t zeugnisart) {
   switch (zeugnisart) {
-    case 1: return Zeugnistyp::Halbjahr;
-    case 2: return Zeugnistyp::Jahr;
-    case 4: return Zeugnistyp::Abgang;
-    case 5: return Zeugnistyp::Abschluss;
-    default: return std::nullopt;
+    case 1:
+      return Zeugnistyp::Halbjahr;
+    case 2:
+      return Zeugnistyp::Jahr;
+    case 4:
+      return Zeugnistyp::Abgang;
+    case 5:
+      return Zeugnistyp::Abschluss;
+    default:
+      return std::nullopt;
   }
 }
 
