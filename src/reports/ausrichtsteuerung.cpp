@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "basis/cp1252.h"
+#include "basis/dateien.h"
 #include "basis/fehlerbox.h"
 #include "reports/probedruck.h"
 
@@ -22,7 +23,15 @@ bool Formularausrichtung::Oeffnen() {
   wahlen_ = AusrichtWahlen(kontext_.Verlag());
   nichtGedruckte_ = false;
   tabelle_ = AusrichtTabelle();
-  return Lade(StartWahl(wahlen_));
+  const std::size_t start = StartWahl(wahlen_);
+  if (Lade(start)) return true;
+  // The start table cannot be read (the error was shown): the first other table that is
+  // already there, so that the rest can still be aligned. Missing ones are not created here,
+  // where a directory that refuses one would refuse them all.
+  for (std::size_t i = 0; i < wahlen_.size(); ++i) {
+    if (wahlen_[i].datei != wahlen_[start].datei && DateiExistiert(wahlen_[i].datei) && Lade(i)) return true;
+  }
+  return false;
 }
 
 bool Formularausrichtung::Lade(std::size_t index) {

@@ -33,7 +33,8 @@ class Formularausrichtung {
                       FormularSeitenAbfrage& abfrage, TZeilenpuffer& puffer, const Uhr& uhr);
 
   // Opens on the publisher's half-year report, page 1, with its lowest-numbered printed
-  // entry selected. False when the table could not be read or created (the error was shown).
+  // entry selected. When that table cannot be read or created (the error is shown), on the
+  // first other existing table; false when there is none.
   bool Oeffnen();
 
   const std::vector<AusrichtWahl>& Wahlen() const { return wahlen_; }

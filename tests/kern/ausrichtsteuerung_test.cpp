@@ -105,6 +105,23 @@ TEST_F(Steuerung, UngespeicherteAenderungenWerdenErstNachRueckfrageVerworfen) {
   EXPECT_FALSE(a.Tabelle().Geaendert());
 }
 
+// A start table that cannot be read leaves the other tables open to alignment.
+TEST_F(Steuerung, UnlesbareStarttabelleOeffnetEineAndereVorhandene) {
+  ASSERT_TRUE(a.Oeffnen());
+  ASSERT_TRUE(a.Waehle(Index("Drucker-Testblatt (TSTBLATT.FST)")));
+  fs::remove("1BS_HJ.FST");
+  fs::create_directory("1BS_HJ.FST");
+  meldungen.protokoll.clear();
+  ASSERT_TRUE(a.Oeffnen());
+  EXPECT_EQ(meldungen.protokoll.size(), 1u) << "the start table's error, once";
+  EXPECT_EQ(a.Wahl().datei, "TSTBLATT.FST");
+  // With no other table there, only the error remains.
+  fs::remove("TSTBLATT.FST");
+  meldungen.protokoll.clear();
+  EXPECT_FALSE(a.Oeffnen());
+  EXPECT_EQ(meldungen.protokoll.size(), 1u);
+}
+
 TEST_F(Steuerung, SpeichernScheitertLaut) {
   ASSERT_TRUE(a.Oeffnen());
   a.VerschiebeAuswahl(5, 5);

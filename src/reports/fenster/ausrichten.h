@@ -29,8 +29,9 @@ class TFormularAusrichten : public QDialog {
   TFormularAusrichten(Formularausrichtung& ausrichtung, Meldungen& meldungen, DateiDialoge& dialoge,
                       QWidget* eltern = nullptr);
 
-  // Opens the publisher's half-year report, page 1, and shows the window modally; when that
-  // table cannot be read, only the error appears.
+  // Opens the publisher's half-year report, page 1 (another existing table when that one
+  // cannot be read), and shows the window modally; when none can be read, only the error
+  // appears.
   void Zeige();
   // Fills the window from a freshly opened alignment; false when the table could not be read.
   bool Oeffnen();
