@@ -243,11 +243,20 @@ AusrichtBild WeisseSeite(const AusrichtUmgebung& u, const AusrichtWahl& wahl, co
           !WeissSeiteGilt(e.Seite, p, plan.seiten.size())) {
         continue;
       }
+      GezeichneterText nummer = NummerDesEintrags(k, e, {rand.Links, rand.Oben, Textausrichtung::LinksUnten});
+      // An entry that flows with its block (its own Y is not used) stands on the block's
+      // first line.
+      const std::size_t anker = wp::Anker(k);
+      if (anker != k) {
+        const auto block = marken.find(anker);
+        nummer.y = block != marken.end() && !block->second.texte.empty() ? block->second.texte.front().y
+                                                                         : rand.Oben + tabelle[anker].Y;
+      }
       EintragsBild& m = marken[k];
       m.eintrag = k;
       m.gedruckt = gedruckt;
       m.nurNummer = true;
-      m.texte.push_back(NummerDesEintrags(k, e, {rand.Links, rand.Oben, Textausrichtung::LinksUnten}));
+      m.texte.push_back(std::move(nummer));
     }
   }
   for (auto& [k, m] : marken) bild.eintraege.push_back(std::move(m));

@@ -89,6 +89,31 @@ inline constexpr std::size_t FolgeAnfang = 96;
 inline constexpr std::size_t Textbereich = 97;  // X its width, Y its lowest line
 inline constexpr std::size_t Zeilenabstand = 98;
 inline constexpr std::size_t Blockabstand = 99;
+
+// The block whose flow places an entry of which only X counts (the person data, the subject
+// columns, the excused lessons); any other entry is its own.
+constexpr std::size_t Anker(std::size_t eintrag) {
+  switch (eintrag) {
+    case Geburtsdatum:
+    case Geburtsort:
+    case Klasse:
+    case Fachrichtung:
+    case Schwerpunkt:
+    case Berufsbezeichnung:
+    case Durchschnittsnote:
+    case Eintritt:
+    case Austritt:
+      return Person;
+    case Lernfeld:
+    case Bewertung:
+    case Zusatz:
+      return Faecher;
+    case Entschuldigt:
+      return Versaeumt;
+    default:
+      return eintrag;
+  }
+}
 }  // namespace wp
 
 // "WP_HJ.FST" and the like; with `bezeichner` the label table ("WP_HJR.FST").

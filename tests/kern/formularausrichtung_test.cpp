@@ -232,6 +232,17 @@ TEST_F(Ausrichtung, WeissesPapierOrdnetJedeMarkeIhremEintragZu) {
   EXPECT_EQ(schule->texte[0].text, "1");
   EXPECT_EQ(schule->texte[0].x, links + werte[wp::Schulname].X);
   EXPECT_EQ(schule->texte[0].y, oben + werte[wp::Schulname].Y);
+  // An empty entry that flows with its block shows its number on the block's first line,
+  // not at the top of the page where its unused Y would put it.
+  int imBlock = 0;
+  for (const EintragsBild& b : leer.eintraege) {
+    const std::size_t anker = wp::Anker(b.eintrag);
+    const auto block = eintrag(leer, anker);
+    if (!b.nurNummer || anker == b.eintrag || block == leer.eintraege.end() || block->texte.empty()) continue;
+    EXPECT_EQ(b.texte[0].y, block->texte[0].y) << b.eintrag;
+    ++imBlock;
+  }
+  EXPECT_GE(imBlock, 1);
   // "Alle verschieben" leaves the measures alone.
   const auto alle = EintraegeDerSeite(w, werte);
   EXPECT_EQ(alle.size(), wp::FolgeAnfang);
