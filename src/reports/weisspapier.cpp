@@ -17,8 +17,9 @@ namespace {
 using S = TSchuelerDatensatz;
 
 constexpr int kPapierBreite = 2100;  // A4, 1/10 mm
-constexpr int kMindestRand = 150;    // nothing comes closer to the paper's right edge
-constexpr int kSpaltenLuecke = 30;   // free space before the next column
+constexpr int kPapierHoehe = 2970;
+constexpr int kMindestRand = 150;   // nothing comes closer to the paper's right or bottom edge
+constexpr int kSpaltenLuecke = 30;  // free space before the next column
 
 bool Aktiv(const TFormatEintrag& e) { return e.Drucken == 1; }
 
@@ -181,6 +182,11 @@ class Planer {
     if (breite > raum) faktor_ = static_cast<double>(std::max(raum, 0)) / breite;
     abstand_ = std::max<int>(w_[wp::Zeilenabstand].Y, 1);
     luecke_ = w_[wp::Blockabstand].Y;
+    // Downwards likewise: where a top margin leaves less room above the paper's bottom edge
+    // less 15 mm than the layout's lowest item needs, the closing items and the text area's
+    // lowest line move up by the difference.
+    const int unten = kPapierHoehe - kMindestRand - std::max(raender_[0].Oben, raender_[1].Oben);
+    hoch_ = std::max(0, Unterstes() - unten);
   }
 
   std::vector<TWeissSeite> Plane() {
@@ -216,6 +222,20 @@ class Planer {
     if (rechts > rechts_) t.X -= static_cast<int>(std::ceil(rechts - rechts_));
   }
   int X(const TFormatEintrag& e) const { return static_cast<int>(std::lround(e.X * faktor_)); }
+  // The closing items of the last page and the page number stand at the foot of the page.
+  static bool AmFuss(const TFormatEintrag& e, std::size_t k) { return e.Seite == 3 || k == wp::Seitenzahl; }
+  int Y(const TFormatEintrag& e, std::size_t k) const { return AmFuss(e, k) ? e.Y - hoch_ : e.Y; }
+  int Unterkante() const { return w_[wp::Textbereich].Y - hoch_; }
+  // The lowest point of the foot and of the text area as the tables place them.
+  int Unterstes() const {
+    int unterstes = w_[wp::Textbereich].Y;
+    for (const TFormatSteuerTabelle* t : {&w_, &b_}) {
+      for (std::size_t k = 0; k < wp::FolgeAnfang; ++k) {
+        if (Aktiv((*t)[k]) && AmFuss((*t)[k], k)) unterstes = std::max<int>(unterstes, (*t)[k].Y);
+      }
+    }
+    return unterstes;
+  }
   int Rechts(std::size_t seite) const { return kPapierBreite - kMindestRand - raender_[seite == 0 ? 0 : 1].Links; }
   Stueck Bez(std::size_t k, int rechts) const {
     return {X(b_[k]), b_[k].Schrift, false, Bezeichnung(k, typ_), rechts, k, true};
@@ -383,7 +403,7 @@ class Planer {
   void Fliesse(const Block& b) {
     if (gelegt_.empty()) NeueSeite();
     while (gelegt_.size() <= ErsteSeite(b)) NeueSeite();
-    const int unterkante = w_[wp::Textbereich].Y;
+    const int unterkante = Unterkante();
     for (std::size_t e = 0; e < b.einheiten.size(); ++e) {
       // The block's head goes with its first unit.
       Einheit zeilen = e == 0 ? b.kopf : Einheit{};
@@ -405,7 +425,7 @@ class Planer {
   // not stand alone (unless that unit began its page).
   void SchlussPlatz() {
     if (gelegt_.empty()) NeueSeite();
-    const int grenze = std::min<int>(w_[wp::Textbereich].Y, SchlussOben() - luecke_);
+    const int grenze = std::min<int>(Unterkante(), SchlussOben() - luecke_);
     if (!y_ || *y_ <= grenze) return;
     if (!letzte_ || letzte_->ab == 0) {
       NeueSeite();
@@ -471,24 +491,28 @@ class Planer {
     if (Aktiv(b_[wp::Siegel]) && b_[wp::Siegel].Seite == 3) {
       oben = std::min<int>(oben, std::min(b_[wp::Siegel].Y, b_[wp::Siegel + 1].Y));
     }
-    return oben;
+    return oben == std::numeric_limits<int>::max() ? oben : oben - hoch_;
   }
 
   void FesteAngaben(TWeissSeite& s, std::size_t seite, std::size_t seiten) const {
     for (const FesterText& f : FesteTexte(seite, seiten)) {
       const TFormatEintrag& e = (*f.tabelle)[f.k];
       if (AufSeite(e, seite, seiten) && !f.text.empty()) {
-        s.Texte.push_back({X(e), e.Y, e.Schrift, f.mitte, f.text, f.k, f.tabelle == &b_});
+        s.Texte.push_back({X(e), Y(e, f.k), e.Schrift, f.mitte, f.text, f.k, f.tabelle == &b_});
       }
     }
     const auto x = [&](const TFormatEintrag& e) { return std::min(X(e), rechts_); };
+    // A line or frame moves with its first corner's entry.
+    const auto y = [&](std::size_t k, const TFormatEintrag& e) { return AmFuss(b_[k], k) ? e.Y - hoch_ : e.Y; };
     for (std::size_t k : kStriche) {
-      if (AufSeite(b_[k], seite, seiten)) s.Striche.push_back({x(b_[k]), b_[k].Y, x(b_[k + 1]), b_[k + 1].Y, k, true});
+      if (AufSeite(b_[k], seite, seiten)) {
+        s.Striche.push_back({x(b_[k]), y(k, b_[k]), x(b_[k + 1]), y(k, b_[k + 1]), k, true});
+      }
     }
     if (AufSeite(b_[wp::Siegel], seite, seiten)) {
       const TFormatEintrag& a = b_[wp::Siegel];
       const TFormatEintrag& z = b_[wp::Siegel + 1];
-      s.Rahmen.push_back({x(a), a.Y, x(z), z.Y, wp::Siegel, true});
+      s.Rahmen.push_back({x(a), y(wp::Siegel, a), x(z), y(wp::Siegel, z), wp::Siegel, true});
     }
   }
 
@@ -505,6 +529,7 @@ class Planer {
   const TSchuelerDatensatz& satz_;
   const std::string& schulname_;
   int rechts_ = 0, abstand_ = 50, luecke_ = 0;
+  int hoch_ = 0;  // how far the foot of the page moves up
   double faktor_ = 1;
   std::vector<std::vector<std::pair<int, Zeile>>> gelegt_;  // per page: bottom of the line, line
   std::optional<int> y_;                                    // the last line on the current page

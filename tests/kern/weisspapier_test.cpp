@@ -81,7 +81,8 @@ TEST(UmbrechenNachBreite, PasstUndVerliertNichts) {
   }
   // The paragraph break of the text starts a line of its own.
   const auto zeilen = UmbrecheNachBreite(text, kArial4, 1800);
-  EXPECT_TRUE(std::any_of(zeilen.begin(), zeilen.end(), [](const std::string& z) { return z.starts_with(T("Gegenüber")); }));
+  EXPECT_TRUE(
+      std::any_of(zeilen.begin(), zeilen.end(), [](const std::string& z) { return z.starts_with(T("Gegenüber")); }));
 }
 
 TEST(UmbrechenNachBreite, DasUmbrechenDesProgrammsMitDerBreitestenPassendenZeile) {
@@ -164,8 +165,9 @@ TEST_F(WeissesPapier, JedeZeugnisartVollstaendigImRandOhneUeberlappung) {
           T("Anna-Katharina Josefine Müller-Lüdenscheidt"), std::string("29.02.2008"),
           T("Bad Münstereifel-Schönau an der Brend"), std::string("BS 11 Elektro a"), Satz().Lies(S::Fachrichtung),
           Satz().Lies(S::Schwerpunkt), Satz().Lies(S::Berufsbezeichnung), Satz().Lies(S::Hinweise),
-          Satz().Lies(S::Bemerkungen), std::string("124"), std::string("118"), std::string("Villingen-Schwenningen, 31.01.2027"),
-          std::string("Seite 1 von 2"), std::string("Seite 2 von 2")}) {
+          Satz().Lies(S::Bemerkungen), std::string("124"), std::string("118"),
+          std::string("Villingen-Schwenningen, 31.01.2027"), std::string("Seite 1 von 2"),
+          std::string("Seite 2 von 2")}) {
       EXPECT_TRUE(Gedruckt(k, t));
     }
     // Every subject row that holds a subject, with its learning field and assessment; a "##"
@@ -187,8 +189,10 @@ TEST_F(WeissesPapier, JedeZeugnisartVollstaendigImRandOhneUeberlappung) {
     double obenName = 1e9, obenSonst = 1e9;
     for (const Kasten& x : k) {
       if (x.seite != 2 || x.strich) continue;
-      if (x.text == T("Anna-Katharina Josefine Müller-Lüdenscheidt")) obenName = x.oben;
-      else obenSonst = std::min(obenSonst, x.oben);
+      if (x.text == T("Anna-Katharina Josefine Müller-Lüdenscheidt"))
+        obenName = x.oben;
+      else
+        obenSonst = std::min(obenSonst, x.oben);
     }
     EXPECT_LE(obenName, obenSonst);
     EXPECT_TRUE(Gedruckt(k, titel + T(" für")));
@@ -205,8 +209,8 @@ TEST_F(WeissesPapier, AllesInWortenOhneStreichungenUndOhnePlatzhalter) {
   Satz().SetzeFach(17, TFachZeile::Fach, "");
   druck.AlleInWorten = 0;  // the plain-paper report is always in words
   const auto k = Drucke();
-  for (const char* wort : {"gut", "sehr gut", "befriedigend", "ausreichend", "mangelhaft", "kann nicht beurteilt werden",
-                           "befreit", "teilgenommen", "nicht belegt", "nicht erteilt"}) {
+  for (const char* wort : {"gut", "sehr gut", "befriedigend", "ausreichend", "mangelhaft",
+                           "kann nicht beurteilt werden", "befreit", "teilgenommen", "nicht belegt", "nicht erteilt"}) {
     EXPECT_TRUE(Gedruckt(k, wort)) << wort;
   }
   EXPECT_TRUE(Gedruckt(k, T("ungenügend")));
@@ -372,13 +376,32 @@ TEST_F(WeissesPapier, RaenderDerZeugnisartErsteUndFolgeseiten) {
     if (x.seite == 1) links = std::min(links, x.links);
   }
   EXPECT_DOUBLE_EQ(links, 300);
+
+  // A top margin of 40 mm (or 25 mm on the following sheets): the foot moves up, so that
+  // 15 mm stay free at the bottom too, and nothing is lost.
+  for (const auto [erstes, folgende] : {std::pair{400, 150}, std::pair{150, 250}}) {
+    SCOPED_TRACE(erstes);
+    druck.Raender[erster] = 150;
+    druck.Raender[erster + 1] = erstes;
+    druck.Raender[erster + 2] = 150;
+    druck.Raender[erster + 3] = folgende;
+    k = Drucke();
+    ErwarteSauber(k);
+    ASSERT_EQ(Seiten(), 2u);
+    for (const std::string& t :
+         {T("Notenstufen"), std::string("Seite 2 von 2"), Satz().Lies(S::Hinweise).substr(0, 20)}) {
+      EXPECT_TRUE(std::any_of(k.begin(), k.end(), [&](const Kasten& x) { return x.text.find(t) != std::string::npos; }))
+          << t;
+    }
+  }
 }
 
 TEST_F(WeissesPapier, EinstiegFuerEinenDruckauftragMitVielenSchuelern) {
   // Slot 2 has a report type without a plain-paper report, slot 4 none at all.
   const std::int16_t arten[] = {1, 5, 3, 2};
   for (std::size_t i = 0; i < 4; ++i) Satz(i) = test::VollstaendigerSchueler(arten[i]);
-  for (std::size_t r = 8; r < S::FachzeilenAnzahl; ++r) Satz(0).SetzeFach(r, TFachZeile::Fach, std::string(kLeereZeile));
+  for (std::size_t r = 8; r < S::FachzeilenAnzahl; ++r)
+    Satz(0).SetzeFach(r, TFachZeile::Fach, std::string(kLeereZeile));
   Satz(0).Setze(S::Hinweise, "Kurz.");
   ASSERT_TRUE(flaeche.BeginneDokument("Klasse"));
   int seiten = 0;
@@ -404,7 +427,8 @@ TEST_F(WeissesPapier, EinstiegFuerEinenDruckauftragMitVielenSchuelern) {
   ErwarteSauber(k);
   std::vector<int> titelSeiten;
   for (const Kasten& x : k) {
-    if (x.text == "Halbjahreszeugnis" || x.text == "Abschlusszeugnis" || x.text == "Jahreszeugnis") titelSeiten.push_back(x.seite);
+    if (x.text == "Halbjahreszeugnis" || x.text == "Abschlusszeugnis" || x.text == "Jahreszeugnis")
+      titelSeiten.push_back(x.seite);
   }
   EXPECT_EQ(titelSeiten, (std::vector<int>{1, 2, 4}));
 }
