@@ -87,8 +87,8 @@ void QtDruckflaeche::DruckerEinrichten(QWidget* eltern) {
 
 QString QtDruckflaeche::NeuerPdfName(const QString& stamm) const {
   QDir ordner(QDir::current().filePath(ausgabeordner_));
-  const QString basis = stamm + QStringLiteral("-") +
-                        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  const QString basis =
+      stamm + QStringLiteral("-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
   QString name = ordner.filePath(basis + QStringLiteral(".pdf"));
   for (int n = 2; QFileInfo::exists(name); ++n) name = ordner.filePath(basis + QStringLiteral("-%1.pdf").arg(n));
   return name;
@@ -128,19 +128,34 @@ void QtDruckflaeche::BeendeSitzung() {
   if (maler_.isActive() && BeendeMaler()) MeldeDatei();
 }
 
-void QtDruckflaeche::ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne) {
+void QtDruckflaeche::ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne,
+                                std::optional<QPageLayout> blattJeAuftrag) {
   struct Ende {
     QtDruckflaeche& f;
+    QPageLayout layout;
     ~Ende() {
       if (f.maler_.isActive()) f.maler_.end();
+      if (f.zielGrundlayout_) f.ziel_->setPageLayout(layout);
       f.ziel_ = nullptr;
+      f.zielGrundlayout_.reset();
       f.jobOffen_ = false;
     }
   };
   if (maler_.isActive()) return;
   ziel_ = &ziel;
-  Ende ende{*this};
+  zielGrundlayout_ = std::move(blattJeAuftrag);
+  Ende ende{*this, ziel.pageLayout()};
   zeichne();
+}
+
+void QtDruckflaeche::SetzeZielblatt(Blattformat blatt) {
+  if (!ziel_ || !zielGrundlayout_) return;
+  // Set just before the job's first page, as Qt asks for a change between pages.
+  ziel_->setPageLayout(*zielGrundlayout_);
+  if (blatt == Blattformat::A3Quer) {
+    ziel_->setPageSize(QPageSize(QPageSize::A3));
+    ziel_->setPageOrientation(QPageLayout::Landscape);
+  }
 }
 
 void QtDruckflaeche::SetzeBlatt(Blattformat blatt) {
@@ -190,6 +205,7 @@ bool QtDruckflaeche::BeginneDokument(const std::string& titel, Blattformat blatt
   if (maler_.isActive() && Sammelt()) {
     // The next job of the same document starts on a page of its own.
     if (!ziel_) SetzeBlatt(blatt);
+    SetzeZielblatt(blatt);
     geraet.newPage();
     StarteJobzustand();
     return true;
@@ -207,6 +223,7 @@ bool QtDruckflaeche::BeginneDokument(const std::string& titel, Blattformat blatt
     }
     SetzeBlatt(blatt);
   }
+  SetzeZielblatt(blatt);
   if (!maler_.begin(&geraet)) {
     if (!ziel_) BlattZurueck();
     meldungen_.Fehler(T("Der Druckauftrag konnte nicht gestartet werden!\r\rBitte prüfen Sie den Drucker."));

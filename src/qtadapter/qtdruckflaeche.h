@@ -7,9 +7,9 @@
 // session becomes a file of its own. The same drawing can go onto any other QPrinter, a
 // preview's, say (ZeichneAuf).
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QPageLayout>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -42,8 +42,12 @@ class QtDruckflaeche : public DruckFlaeche {
 
   // Draws what `zeichne` prints onto `ziel` instead of the current printer: every job
   // inside, of every session, becomes the next page of one document on `ziel`, on the page
-  // layout `ziel` has. No file is named and nothing is reported.
-  void ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne);
+  // layout `ziel` has. With `blattJeAuftrag` each job gets its own sheet as on the current
+  // printer: that layout for an A4 job, A3 landscape for a side-by-side one (a print from
+  // the preview); `ziel` has its layout back afterwards. No file is named and nothing is
+  // reported.
+  void ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne,
+                  std::optional<QPageLayout> blattJeAuftrag = std::nullopt);
   // While jobs go to PDF files: names the file the next document on the current printer
   // writes after `name` (a print from a preview, say), as a session would.
   void BereiteDateiVor(const std::string& name);
@@ -80,6 +84,8 @@ class QtDruckflaeche : public DruckFlaeche {
   // it back the layout it had before.
   void SetzeBlatt(Blattformat blatt);
   void BlattZurueck();
+  // The sheet of the next job on the target of ZeichneAuf, where it has one per job.
+  void SetzeZielblatt(Blattformat blatt);
   bool BeendeMaler();
 
   Meldungen& meldungen_;
@@ -89,6 +95,7 @@ class QtDruckflaeche : public DruckFlaeche {
   QString letzteDatei_;
   QString vergebenerName_;
   QPrinter* ziel_ = nullptr;
+  std::optional<QPageLayout> zielGrundlayout_;  // ZeichneAuf with a sheet per job
   int sitzungstiefe_ = 0;
   bool jobOffen_ = false;
   bool sammelndeSitzung_ = false;

@@ -1,10 +1,10 @@
 #include "qtadapter/qtdruckvorschau.h"
 
 #include <QApplication>
-#include <QScreen>
-#include <algorithm>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
+#include <QScreen>
+#include <algorithm>
 
 #include "qtadapter/qttext.h"
 
@@ -14,8 +14,9 @@ void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
                             const std::function<void(DruckFlaeche&)>& zeichne) {
   QPrinter& drucker = flaeche_.Drucker();
   flaeche_.BereiteDateiVor(name);
-  // All pages of a preview share one page layout: A3 landscape when a job needs it (an A4
-  // page then takes its left half, as on the A3 sheet of a mixed print).
+  // Qt's preview shows all pages on one page layout: A3 landscape when a job needs it (an
+  // A4 page then takes its left half). A print from the preview gives each job its own
+  // sheet again, as the print command does.
   const QPageLayout vorher = drucker.pageLayout();
   if (blatt == Blattformat::A3Quer) {
     drucker.setPageSize(QPageSize(QPageSize::A3));
@@ -31,7 +32,12 @@ void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
     // While the preview draws, the printer paints with Qt's preview engine, which records
     // pictures; a print from the preview paints with the printer's own engine.
     const bool vorschau = ziel->paintEngine()->type() == QPaintEngine::Picture;
-    flaeche_.ZeichneAuf(*ziel, [&] { zeichne(flaeche_); });
+    if (vorschau) {
+      flaeche_.ZeichneAuf(*ziel, [&] { zeichne(flaeche_); });
+    } else {
+      flaeche_.ZeichneAuf(
+          *ziel, [&] { zeichne(flaeche_); }, vorher);
+    }
     if (!vorschau) flaeche_.MeldeDatei();
   });
   // A page's height where the screen allows it, never more than the screen.

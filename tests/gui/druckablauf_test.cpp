@@ -4,15 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QFileInfo>
-#include <QTest>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
@@ -22,6 +22,7 @@
 #include "basis/cp1252.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
+#include "gui/modalesfenster.h"
 #include "gui/pdflesen.h"
 #include "qtadapter/qttext.h"
 #include "reports/fenster/zeugnisseklasse.h"
@@ -31,22 +32,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using S = TSchuelerDatensatz;
-
-// Runs `tun` with the modal window of type W as soon as it is open and shown. The caller
-// then opens that window; `tun` must close it.
-template <class W>
-void BeiModalemFenster(std::function<void(W*)> tun) {
-  auto* uhr = new QTimer;
-  uhr->setInterval(10);
-  QObject::connect(uhr, &QTimer::timeout, [uhr, tun] {
-    auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-    if (!w || !w->isVisible()) return;
-    uhr->stop();
-    uhr->deleteLater();
-    tun(w);
-  });
-  uhr->start();
-}
 
 // What a preview window showed.
 struct Gezeigt {
@@ -250,7 +235,8 @@ TEST_F(Druckablauf, KlassenfensterKreuztAnVerweigertDrucktUndZeigtVorher) {
   EXPECT_EQ(meldungen_.protokoll.back().art, MeldungsArt::Information);
   std::size_t dateien = 0;
   EXPECT_EQ(static_cast<int>(SeitenDerNeuenDatei(dateien)), vorschau.seiten);
-  EXPECT_TRUE(QFileInfo(fenster_->Druckflaeche().LetzteDatei()).fileName().startsWith(QStringLiteral("Zeugnisse-BS 11a-")));
+  EXPECT_TRUE(
+      QFileInfo(fenster_->Druckflaeche().LetzteDatei()).fileName().startsWith(QStringLiteral("Zeugnisse-BS 11a-")));
 }
 
 TEST_F(Druckablauf, KlassenfensterDrucktAufWeissesPapierOhneNachfrage) {

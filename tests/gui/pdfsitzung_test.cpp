@@ -4,14 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <regex>
 
 #include "basis/cp1252.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
+#include "gui/modalesfenster.h"
 #include "gui/pdflesen.h"
 #include "print/druckbefehle.h"
 #include "qtadapter/qtdruckflaeche.h"
+#include "qtadapter/qtdruckvorschau.h"
 #include "qtadapter/qttext.h"
 #include "reports/klassenzeugnisse.h"
 #include "reports/zeugnisbefehl.h"
@@ -219,6 +223,34 @@ TEST_F(PdfSitzung, GemischteKlasseWechseltDasBlattVonSeiteZuSeite) {
   EXPECT_NEAR(seiten[2].hoehe, 297.0, 0.5);
   EXPECT_NE(seiten[2].Finde("Ben", "Brandt"), nullptr);
   // The printer's layout is A4 portrait again afterwards.
+  EXPECT_EQ(flaeche.Drucker().pageLayout().orientation(), QPageLayout::Portrait);
+  EXPECT_TRUE(flaeche.Drucker().pageLayout().pageSize().isEquivalentTo(QPageSize(QPageSize::A4)));
+}
+
+// The preview of a mixed class shows every page on the A3 sheet the side-by-side job needs;
+// printed from there, each job has its own sheet again, as when the command prints.
+TEST_F(PdfSitzung, DruckAusDerVorschauGibtJedemAuftragSeinBlatt) {
+  druck.Druckart = 2;
+  druck.NurInnen = 1;
+  Schueler(0, "Adam", "Anna", 1);
+  Schueler(1, "Brandt", "Ben", 5);
+  QtDruckvorschau echteVorschau(flaeche, nullptr);
+  Klassenzeugnisbefehl befehl{kontext, flaeche, meldungen, abfrage, puffer, echteVorschau};
+  QPageLayout gezeigt;
+  BeiModalemFenster<QPrintPreviewDialog>([&](QPrintPreviewDialog* d) {
+    gezeigt = d->printer()->pageLayout();
+    d->findChild<QPrintPreviewWidget*>()->print();
+    d->accept();
+  });
+  befehl.Vorschau({0, 1});
+  EXPECT_TRUE(gezeigt.pageSize().isEquivalentTo(QPageSize(QPageSize::A3)));
+  const auto seiten = LiesPdf(EinzigeDatei());
+  ASSERT_EQ(seiten.size(), 3u);
+  EXPECT_NEAR(seiten[0].breite, 210.0, 0.5);
+  EXPECT_NEAR(seiten[0].hoehe, 297.0, 0.5);
+  EXPECT_NEAR(seiten[1].breite, 210.0, 0.5);
+  EXPECT_NEAR(seiten[2].breite, 420.0, 0.5);
+  EXPECT_NE(seiten[2].Finde("Ben", "Brandt"), nullptr);
   EXPECT_EQ(flaeche.Drucker().pageLayout().orientation(), QPageLayout::Portrait);
   EXPECT_TRUE(flaeche.Drucker().pageLayout().pageSize().isEquivalentTo(QPageSize(QPageSize::A4)));
 }
