@@ -87,12 +87,17 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
   ausrichten_ = new TFormularAusrichten(ausrichtung_, meldungen_, dialoge, this);
   druckflaeche_.meldeAusgabe = [this](const QString& text) {
     status_[0]->setText(text);
+    status_[0]->setToolTip(text);  // a long file name is cut off in the panel
     panel1IstHinweis_ = false;
   };
   // Room for everything, but never more than the screen offers beside its task bar (1366×768
-  // leaves about 1366×728); the tabs scroll where the window is smaller still.
+  // leaves about 1366×728), with the window's frame and title bar (not known before the
+  // window is shown) counted in; the tabs scroll where the window is smaller still.
+  const QSize rahmen(16, 40);
   QSize groesse(1150, 720);
-  if (const QScreen* bildschirm = screen()) groesse = groesse.boundedTo(bildschirm->availableGeometry().size());
+  if (const QScreen* bildschirm = screen()) {
+    groesse = groesse.boundedTo(bildschirm->availableGeometry().size() - rahmen);
+  }
   resize(groesse);
 }
 
@@ -113,7 +118,10 @@ void TMainForm::VerbindeHinweisende() {
   // A hint stays only while the pointer is on its entry: it goes when a menu closes and when
   // a command has run (a notice the command itself put there stays).
   const auto leeren = [this] {
-    if (panel1IstHinweis_) status_[0]->clear();
+    if (panel1IstHinweis_) {
+      status_[0]->clear();
+      status_[0]->setToolTip(QString());
+    }
   };
   for (QMenu* menue : findChildren<QMenu*>()) connect(menue, &QMenu::aboutToHide, this, leeren);
   for (QAction* a : findChildren<QAction*>()) connect(a, &QAction::triggered, this, leeren);
@@ -223,6 +231,7 @@ bool TMainForm::event(QEvent* ereignis) {
     // when the pointer leaves it; panel 1 shows it once the start sequence has run.
     if (hinweiseAktiv_) {
       status_[0]->setText(static_cast<QStatusTipEvent*>(ereignis)->tip());
+      status_[0]->setToolTip(QString());
       panel1IstHinweis_ = true;
     }
     return true;
