@@ -101,6 +101,7 @@ void Hauptsteuerung::Neu() {
   DatensatzAnzeigen(0);
   datenschutz_.FuerNeueKlasse(*zustand_.Klasse, einstellungen_.Satz().Verschluesseln());
   entschluesselung_ = Entschluesselung::Lesbar;
+  unentschluesseltesBild_.clear();
 }
 
 void Hauptsteuerung::Oeffnen() {
@@ -112,6 +113,8 @@ void Hauptsteuerung::Oeffnen() {
       SchreibeSicherungskopie(*datei, bild);
       entschluesselung_ = datenschutz_.NachDemOeffnen(bild, *zustand_.Klasse, einstellungen_.Satz().Verschluesseln(),
                                                       datenPasswort_, meldungen_);
+      // Left enciphered, the class is written back only as it was read.
+      unentschluesseltesBild_ = entschluesselung_ == Entschluesselung::NichtEntschluesselt ? bild : Bytes{};
       zustand_.Dateiname = *datei;
       ansicht_.ZeigeDateiname(OhneVerzeichnis(*datei));
       zustand_.DatenGeaendert = false;
@@ -139,8 +142,13 @@ void Hauptsteuerung::SchreibeSicherungskopie(const std::string& datei, const Byt
 void Hauptsteuerung::SchreibeKlasse(const std::string& datei, Schreibart art, SpeicherWeg weg) {
   if (entschluesselung_ == Entschluesselung::NichtEntschluesselt) {
     // Still enciphered: the records and the check string go back exactly as they were
-    // read, so the right password opens the file again. No password is defined for it.
-    SchreibeDatensatz(datei, zustand_.Klasse->Bild(), art);
+    // read, so the right password opens the file again; a change typed over the cipher
+    // bytes would garble its record and is dropped (the warning says so). No password is
+    // defined for it. The class shown is then the class written.
+    SchreibeDatensatz(datei, unentschluesseltesBild_, art);
+    *zustand_.Klasse = TKlassenDatei::AusBild(unentschluesseltesBild_);
+    SchuelerListeFuellen();
+    DatensatzAnzeigen(zustand_.AktuellerSchueler);
     return;
   }
   // A new data password is asked for on save-as, otherwise only while the class has none.
@@ -168,7 +176,8 @@ bool Hauptsteuerung::FalschEntschluesseltSpeichernErlaubt(const std::string& dat
       text =
           T("Diese Klasse wurde ohne Passwort geöffnet und ist nicht entschlüsselt!\r\r"
             "Soll sie trotzdem gespeichert werden?\r"
-            "Die verschlüsselten Daten werden dabei so geschrieben, wie sie gelesen wurden.");
+            "Die verschlüsselten Daten werden dabei so geschrieben, wie sie gelesen wurden;\r"
+            "Änderungen an dieser Klasse gehen dabei verloren.");
       break;
   }
   if (!datei.empty()) text += T("\rDie Datei ") + OhneVerzeichnis(datei) + T(" wird dabei überschrieben.");

@@ -145,6 +145,7 @@ class Hauptsteuerung {
   std::string kurznameBeimStart_;
   Datenschutz datenschutz_;
   Entschluesselung entschluesselung_ = Entschluesselung::Lesbar;
+  Bytes unentschluesseltesBild_;  // the file's bytes of a class left enciphered
   bool schulFaecherGeladen_ = false;
   VorlagenZustand vorlagen_;
   TSchulFaecherListe schulFaecher_;

@@ -55,13 +55,22 @@ TEST_F(Datensicherheit, OhnePasswortGeoeffneteKlasseBleibtBeimSpeichernVerschlue
   EXPECT_NE(meldungen.protokoll[0].text.find(T("Die Datei KLASSE.VLM wird dabei überschrieben.")), std::string::npos);
   EXPECT_TRUE(test::GleicheBytes(LiesDatei("KLASSE.VLM"), datei));
 
+  EXPECT_NE(meldungen.protokoll[0].text.find(T("Änderungen an dieser Klasse gehen dabei verloren.")),
+            std::string::npos);
+
   // Saved after Yes, the records and the check string are the file's own bytes, and no new
-  // password is asked for.
+  // password is asked for: a name typed over the cipher bytes and a record changed in
+  // another slot are dropped, and the class shown is the class written.
+  const std::string gelesen = ErsterName();
+  test::FakeAnsicht::Tippe(ansicht.editor.Name, "Nowak");
+  steuerung.Zustand().Klasse->Schueler[5].Setze(S::Vornamen, "Eva");
   const int festlegungen = passwoerter.festlegungen;
   meldungen.antworten = {Antwort::Ja};
   EXPECT_TRUE(steuerung.Speichern());
   EXPECT_EQ(passwoerter.festlegungen, festlegungen);
   EXPECT_TRUE(test::GleicheBytes(LiesDatei("KLASSE.VLM"), datei));
+  EXPECT_EQ(ErsterName(), gelesen);
+  EXPECT_EQ(ansicht.editor.Name.text, gelesen);
 
   // Save-as asks before its dialog (and names no file), then writes the same bytes.
   meldungen.protokoll.clear();
@@ -135,7 +144,8 @@ TEST_F(Datensicherheit, OhneSicherungDatEndetDasProgrammNurNachRueckfrage) {
   EXPECT_EQ(meldungen.protokoll[1].art, MeldungsArt::Fehler);
   EXPECT_EQ(meldungen.protokoll[2].art, MeldungsArt::Warnung);
   EXPECT_EQ(meldungen.protokoll[2].knoepfe, Knoepfe::JaNeinVorgabeNein);
-  EXPECT_EQ(meldungen.protokoll[2].text, T("Die Sicherungskopie konnte nicht geschrieben werden.\r\rTrotzdem beenden?"));
+  EXPECT_EQ(meldungen.protokoll[2].text,
+            T("Die Sicherungskopie konnte nicht geschrieben werden.\r\rTrotzdem beenden?"));
 
   meldungen.antworten = {Antwort::Ja, Antwort::Ok, Antwort::Ja};
   EXPECT_TRUE(steuerung.Beenden());
