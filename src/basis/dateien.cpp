@@ -129,8 +129,7 @@ void SchreibeDatensatz(const std::string& name, const Bytes& inhalt, Schreibart 
       return true;
     };
     errno = 0;
-    bool gut = schreibe(inhalt) && schreibe(rest) && std::fflush(f.get()) == 0 &&
-               plattform::AufPlatteSichern(f.get());
+    bool gut = schreibe(inhalt) && schreibe(rest) && std::fflush(f.get()) == 0 && plattform::AufPlatteSichern(f.get());
     int fehler = errno;
     if (std::fclose(f.release()) != 0 && gut) {
       gut = false;
@@ -145,6 +144,12 @@ void SchreibeDatensatz(const std::string& name, const Bytes& inhalt, Schreibart 
   if (!plattform::ErsetzeDatei(temp, ziel)) {
     int fehler = errno;
     std::filesystem::remove(temp, ec);
+    // A writable temporary file left over in a directory that takes no change of names:
+    // the file itself is written in place, as where no temporary file can be made.
+    if (vorhanden && VerzeichnisVerweigert(fehler)) {
+      SchreibeAnOrt(ziel, inhalt, art);
+      return;
+    }
     throw EAFehler(EAFehlerAusErrno(fehler));
   }
 }

@@ -182,6 +182,10 @@ class SchreibgeschuetztesVerzeichnis : public Datensicherheit {
 TEST_F(SchreibgeschuetztesVerzeichnis, SchreibgeschuetztDateiWirdAnOrtUndStelleGeschrieben) {
   SchreibeDatei("lang.dat", AlsBytes("0123456789"));
   SchreibeDatei("rest.dat", AlsBytes("0123456789"));
+  // A writable temporary file left over from a killed save in the shared folder.
+  SchreibeDatei("alt.dat", AlsBytes("0123456789"));
+  SchreibeDatei("alt.dat.velmora-neu", AlsBytes("halb"));
+  fs::permissions("alt.dat.velmora-neu", fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all);
   SperreVerzeichnis();
   if (test::DarfSchreiben(".")) {
     GTEST_SKIP() << "write protection does not hold for this user (nor on Windows, where a folder's read-only "
@@ -192,6 +196,8 @@ TEST_F(SchreibgeschuetztesVerzeichnis, SchreibgeschuetztDateiWirdAnOrtUndStelleG
   SchreibeDatensatz("rest.dat", AlsBytes("abc"), Schreibart::Ueberschreiben);
   EXPECT_EQ(LiesDatei("rest.dat"), AlsBytes("abc3456789"));
   EXPECT_FALSE(fs::exists("lang.dat.velmora-neu"));
+  SchreibeDatensatz("alt.dat", AlsBytes("xyz"));
+  EXPECT_EQ(LiesDatei("alt.dat"), AlsBytes("xyz"));
   // A new file cannot be created there; that stays an error.
   EXPECT_THROW(SchreibeDatensatz("neu.dat", AlsBytes("x")), EAFehler);
 }
