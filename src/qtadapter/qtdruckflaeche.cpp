@@ -66,7 +66,7 @@ void QtDruckflaeche::NurPdf() {
   MachePdfDrucker(*drucker_);
 }
 
-bool QtDruckflaeche::DruckDialog(QWidget* eltern) {
+void QtDruckflaeche::NeuenPdfNamenVorschlagen() {
   // A PDF file the program named for an earlier job is not offered again: the dialog
   // proposes a new name, which stays the program's own (each job then gets a fresh one).
   if (SchreibtPdf() && drucker_->outputFileName() == vergebenerName_) {
@@ -74,12 +74,17 @@ bool QtDruckflaeche::DruckDialog(QWidget* eltern) {
     vergebenerName_ = NeuerPdfName(QStringLiteral("Druck"));
     drucker_->setOutputFileName(vergebenerName_);
   }
+}
+
+bool QtDruckflaeche::DruckDialog(QWidget* eltern) {
+  NeuenPdfNamenVorschlagen();
   QPrintDialog dialog(drucker_.get(), eltern);
   dialog.setWindowTitle(QStringLiteral("Drucken"));
   return dialog.exec() == QDialog::Accepted;
 }
 
 void QtDruckflaeche::DruckerEinrichten(QWidget* eltern) {
+  NeuenPdfNamenVorschlagen();
   QPrintDialog dialog(drucker_.get(), eltern);
   dialog.setWindowTitle(U("Drucker einrichten"));
   dialog.exec();

@@ -75,6 +75,8 @@ class QtDruckflaeche : public DruckFlaeche {
   double Massstab() const;  // device pixels per logical unit
   void WendeSchriftAn();
   QString NeuerPdfName(const QString& stamm) const;
+  // Before a print dialog: the file of an earlier job is not offered again.
+  void NeuenPdfNamenVorschlagen();
   // The printer drawn on: the target of ZeichneAuf, else the current printer.
   QPrinter& Geraet() const { return ziel_ ? *ziel_ : *drucker_; }
   // True while jobs are pages of one document (a PDF session, or ZeichneAuf).

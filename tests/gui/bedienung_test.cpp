@@ -104,6 +104,15 @@ TEST(DeutscheDialoge, DruckdialogHeisstDruckenUndBietetKeinenAltenPdfNamenAn) {
                        EXPECT_TRUE(Knoepfe(fenster).contains(U("Abbrechen")));
                        EXPECT_NE(flaeche.Drucker().outputFileName(), alt);
                      });
+  // "Drucker einrichten" neither.
+  ASSERT_TRUE(flaeche.BeginneDokument("Test"));
+  ASSERT_TRUE(flaeche.BeendeDokument());
+  const QString zuletzt = flaeche.LetzteDatei();
+  BeimModalenFenster([&] { flaeche.DruckerEinrichten(&eltern); },
+                     [&](QWidget* fenster) {
+                       EXPECT_EQ(fenster->windowTitle(), U("Drucker einrichten"));
+                       EXPECT_NE(flaeche.Drucker().outputFileName(), zuletzt);
+                     });
 }
 
 class Bedienung : public ArbeitsverzeichnisTest {
@@ -132,9 +141,12 @@ class Bedienung : public ArbeitsverzeichnisTest {
 
 TEST_F(Bedienung, TastenkuerzelDerBefehleUndZumNaechstenSchueler) {
   const std::map<const char*, QKeySequence> kuerzel = {
-      {"Neu1", QKeySequence(Qt::CTRL | Qt::Key_N)},        {"Oeffnen1", QKeySequence(Qt::CTRL | Qt::Key_O)},
-      {"Speichern1", QKeySequence(Qt::CTRL | Qt::Key_S)},  {"SpeichernUnter1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-      {"Zeugnis1", QKeySequence(Qt::CTRL | Qt::Key_P)},    {"Inhalt1", QKeySequence(Qt::Key_F1)},
+      {"Neu1", QKeySequence(Qt::CTRL | Qt::Key_N)},
+      {"Oeffnen1", QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {"Speichern1", QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {"SpeichernUnter1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+      {"Zeugnis1", QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {"Inhalt1", QKeySequence(Qt::Key_F1)},
       {"Beenden1", QKeySequence(Qt::CTRL | Qt::Key_Q)},
   };
   for (const auto& [name, taste] : kuerzel) {
@@ -276,7 +288,7 @@ TEST_F(Bedienung, StatusleisteNachNeuUndNachDenSchuldaten) {
                        fenster->findChild<QPushButton*>(QStringLiteral("Uebernehmen"))->click();
                      });
   EXPECT_EQ(fenster_->Statusfeld(2).text(), U("BS Süd"));
-  EXPECT_EQ(fenster_->Steuerung().ZeugnisnameBeimStart(), T("Berufsschule Süd"));
+  EXPECT_EQ(fenster_->Steuerung().Zeugnisname(), T("Berufsschule Süd"));
 }
 
 TEST_F(Bedienung, HinweisVerschwindetWennDasMenueSchliesstOderDerBefehlLief) {
@@ -306,7 +318,8 @@ TEST_F(Bedienung, HauptfensterPasstAufKleineBildschirme) {
     ASSERT_NE(rahmen, nullptr) << "tab " << seite << " does not scroll";
     QApplication::processEvents();
     for (QWidget* w : rahmen->widget()->findChildren<QWidget*>()) {
-      if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QPlainTextEdit*>(w)) continue;
+      if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QPlainTextEdit*>(w))
+        continue;
       if (!w->isVisibleTo(rahmen->widget())) continue;
       rahmen->ensureWidgetVisible(w);
       QApplication::processEvents();
