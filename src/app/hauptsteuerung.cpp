@@ -41,9 +41,9 @@ void Hauptsteuerung::Start() {
   RaeumeVerwaisteNeuDateienAuf();
   // 2. School identity: panel 3 shows its short name; the printouts keep its names.
   MitFehlerbox(meldungen_, [&] { schule_.Laden(); });
-  zeugnisnameBeimStart_ = schule_.Satz().Zeugnisname;
-  kurznameBeimStart_ = schule_.Satz().Kurzname;
-  ansicht_.ZeigeKurzname(kurznameBeimStart_);
+  zeugnisname_ = schule_.Satz().Zeugnisname;
+  kurzname_ = schule_.Satz().Kurzname;
+  ansicht_.ZeigeKurzname(kurzname_);
   // 3. Program settings, then the print settings.
   EinstellungenLadenMitMeldung(einstellungen_, meldungen_);
   MitFehlerbox(meldungen_, [&] { druckEinstellungen_.Laden(); });
@@ -322,9 +322,9 @@ void Hauptsteuerung::Einfuegen() {
 void Hauptsteuerung::SchuldatenUebernommen() {
   // A name the teacher has just entered belongs on the next printout; waiting for a restart
   // printed the first reports without it.
-  zeugnisnameBeimStart_ = schule_.Satz().Zeugnisname;
-  kurznameBeimStart_ = schule_.Satz().Kurzname;
-  ansicht_.ZeigeKurzname(kurznameBeimStart_);
+  zeugnisname_ = schule_.Satz().Zeugnisname;
+  kurzname_ = schule_.Satz().Kurzname;
+  ansicht_.ZeigeKurzname(kurzname_);
 }
 
 void Hauptsteuerung::NichtVerfuegbar() { meldungen_.Hinweis(NichtVerfuegbarText()); }

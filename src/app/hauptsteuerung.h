@@ -106,13 +106,12 @@ class Hauptsteuerung {
   SchulIdentitaet& Schule() { return schule_; }
   // The school's names as they were at program start, or as the school-data window last
   // took them; the printouts use these.
-  const std::string& ZeugnisnameBeimStart() const { return zeugnisnameBeimStart_; }
-  const std::string& KurznameBeimStart() const { return kurznameBeimStart_; }
+  const std::string& Zeugnisname() const { return zeugnisname_; }
+  const std::string& Kurzname() const { return kurzname_; }
   // What the print commands read: the class, the current slot, the settings records and
   // the school's names, read-only.
   DruckKontext Druckkontext() const {
-    return DruckKontext{zustand_, druckEinstellungen_.Satz(), einstellungen_.Satz(), zeugnisnameBeimStart_,
-                        kurznameBeimStart_};
+    return DruckKontext{zustand_, druckEinstellungen_.Satz(), einstellungen_.Satz(), zeugnisname_, kurzname_};
   }
   Datenschutz& Schutz() { return datenschutz_; }
   // How the class in memory was opened. A class deciphered with a wrong password or left
@@ -141,8 +140,8 @@ class Hauptsteuerung {
   ProgrammEinstellungen einstellungen_;
   DruckEinstellungen druckEinstellungen_;
   SchulIdentitaet schule_;
-  std::string zeugnisnameBeimStart_;
-  std::string kurznameBeimStart_;
+  std::string zeugnisname_;
+  std::string kurzname_;
   Datenschutz datenschutz_;
   Entschluesselung entschluesselung_ = Entschluesselung::Lesbar;
   Bytes unentschluesseltesBild_;  // the file's bytes of a class left enciphered

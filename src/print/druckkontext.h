@@ -1,8 +1,8 @@
 #pragma once
 // What the print commands read of the program's state, and only that: the class in memory
 // with its current slot, the print settings, the form publisher and the school's names as
-// they were at program start. The references are read-only and live as long as the
-// program's state; every read sees the values of that moment.
+// the school data last took them over (at start or after "Übernehmen"). The references are read-only and live as long
+// as the program's state; every read sees the values of that moment.
 #include <cstdint>
 #include <string>
 
