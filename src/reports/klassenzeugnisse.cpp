@@ -36,7 +36,7 @@ class FormularDruck : public KlassenDruckauftrag {
   KlassenDruckErgebnis Drucke(DruckFlaeche& flaeche, FormularSeitenAbfrage& abfrage) const override {
     KlassenDruckErgebnis ergebnis;
     for (const FormularGruppe& g : gruppen_) {
-      const ZeugnisUmgebung u{flaeche,          meldungen_,           abfrage, kontext_.druck,
+      const ZeugnisUmgebung u{flaeche,           meldungen_,           abfrage, kontext_.druck,
                               kontext_.Verlag(), kontext_.zeugnisname, puffer_};
       const int anzahl = static_cast<int>(g.schueler.size());
       const ZeugnisDruckStand stand =
@@ -67,12 +67,18 @@ class FormularDruck : public KlassenDruckauftrag {
 
 std::string ZeugnisartName(std::int16_t zeugnisart) {
   switch (zeugnisart) {
-    case 1: return "Halbjahreszeugnis";
-    case 2: return "Jahreszeugnis";
-    case 3: return T("Übergangszeugnis");
-    case 4: return "Abgangszeugnis";
-    case 5: return "Abschlusszeugnis";
-    default: return "kein Zeugnistyp";
+    case 1:
+      return "Halbjahreszeugnis";
+    case 2:
+      return "Jahreszeugnis";
+    case 3:
+      return T("Übergangszeugnis");
+    case 4:
+      return "Abgangszeugnis";
+    case 5:
+      return "Abschlusszeugnis";
+    default:
+      return "kein Zeugnistyp";
   }
 }
 
@@ -95,10 +101,11 @@ std::string KlassenDruckMeldung(const KlassenDruckErgebnis& ergebnis) {
   } else {
     text = "Es wurden " + std::to_string(ergebnis.vollstaendig) + " Zeugnisse gedruckt.";
   }
+  const std::string seiten = ergebnis.aufFormularen ? "Formularseiten" : "Seiten";
   if (ergebnis.teilweise == 1) {
-    text += "\rBei 1 Zeugnis wurden nicht alle Formularseiten gedruckt.";
+    text += "\rBei 1 Zeugnis wurden nicht alle " + seiten + " gedruckt.";
   } else if (ergebnis.teilweise > 1) {
-    text += "\rBei " + std::to_string(ergebnis.teilweise) + " Zeugnissen wurden nicht alle Formularseiten gedruckt.";
+    text += "\rBei " + std::to_string(ergebnis.teilweise) + " Zeugnissen wurden nicht alle " + seiten + " gedruckt.";
   }
   return text;
 }
@@ -140,8 +147,8 @@ std::vector<KlassenZeugnisZeile> Klassenzeugnisbefehl::Zeilen() const {
     const TSchuelerDatensatz& satz = klasse.Schueler[i];
     if (satz.IstFrei()) continue;
     const ZeugnisEntscheidung e = papier_->Entscheide(satz, kontext_);
-    zeilen.push_back({i, ZeugnisName(satz), ZeugnisartName(satz.Zeugnisart()), e.typ,
-                      VerweigerungInWorten(e, satz.Schulart())});
+    zeilen.push_back(
+        {i, ZeugnisName(satz), ZeugnisartName(satz.Zeugnisart()), e.typ, VerweigerungInWorten(e, satz.Schulart())});
   }
   return zeilen;
 }

@@ -39,6 +39,7 @@ std::string VerweigerungInWorten(const ZeugnisEntscheidung& e, std::int16_t schu
 struct KlassenDruckErgebnis {
   int vollstaendig = 0;
   int teilweise = 0;
+  bool aufFormularen = true;  // false: complete reports on plain paper
   bool operator==(const KlassenDruckErgebnis&) const = default;
 };
 // The text of the closing "Information" box.

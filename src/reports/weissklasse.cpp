@@ -22,6 +22,7 @@ class WeissDruck : public KlassenDruckauftrag {
 
   KlassenDruckErgebnis Drucke(DruckFlaeche& flaeche, FormularSeitenAbfrage&) const override {
     KlassenDruckErgebnis ergebnis;
+    ergebnis.aufFormularen = false;
     if (schueler_.empty() || !flaeche.BeginneDokument("Zeugnisse", Blattformat::A4Hoch)) return ergebnis;
     const WeissKontext k{flaeche, kontext_.druck, kontext_.zeugnisname, tabellen_};
     bool erster = true;

@@ -88,7 +88,8 @@ TEST_F(Klassenzeugnisse, ZeilenMitDenEntscheidungenDesEinzelbefehlsInIhrerReihen
   EXPECT_FALSE(zeilen[1].typ);
   EXPECT_EQ(zeilen[1].zeugnisart, T("Übergangszeugnis"));
   EXPECT_EQ(zeilen[1].verweigerung, T("Kein Zeugnisdruck möglich, da keine gültige Schulart ausgewählt wurde!"));
-  EXPECT_EQ(zeilen[2].verweigerung, T("Kein Zeugnisdruck möglich, da diese Zeugnisart im Gesetz nicht vorgesehen ist!"));
+  EXPECT_EQ(zeilen[2].verweigerung,
+            T("Kein Zeugnisdruck möglich, da diese Zeugnisart im Gesetz nicht vorgesehen ist!"));
   EXPECT_EQ(zeilen[3].zeugnisart, "kein Zeugnistyp");
   EXPECT_EQ(zeilen[3].verweigerung, T("Kein Zeugnisdruck möglich, da kein Zeugnistyp ausgewählt wurde!"));
   EXPECT_EQ(zeilen[4].verweigerung, T("Kein Zeugnisdruck für die Berufsfachschule"));
@@ -98,7 +99,8 @@ TEST_F(Klassenzeugnisse, ZeilenMitDenEntscheidungenDesEinzelbefehlsInIhrerReihen
   druck.Druckart = 0;
   EXPECT_EQ(befehl.Zeilen()[0].verweigerung,
             T("Kein Zeugnisdruck möglich, da die Bedruckungsart auf \"nicht drucken\" eingestellt wurde!"));
-  EXPECT_EQ(befehl.Zeilen()[2].verweigerung, T("Kein Zeugnisdruck möglich, da diese Zeugnisart im Gesetz nicht vorgesehen ist!"));
+  EXPECT_EQ(befehl.Zeilen()[2].verweigerung,
+            T("Kein Zeugnisdruck möglich, da diese Zeugnisart im Gesetz nicht vorgesehen ist!"));
   druck.Druckart = 3;
   EXPECT_EQ(befehl.Zeilen()[0].verweigerung, NichtVerfuegbarText());
   EXPECT_FALSE(befehl.Zeilen()[0].typ);
@@ -155,9 +157,9 @@ TEST_F(Klassenzeugnisse, AbgebrocheneFrageLaesstNurDiesenAuftragAus) {
 
 TEST_F(Klassenzeugnisse, LayoutsNacheinanderJedesMitSeinerTabelleUndSeitenfolge) {
   druck.Druckart = 2;
-  Schueler(0, "Anna", "Adam", 4);    // leaving report
-  Schueler(1, "Ben", "Brandt", 1);   // half-year report
-  Schueler(2, "Cem", "Claus", 2);    // year report
+  Schueler(0, "Anna", "Adam", 4);   // leaving report
+  Schueler(1, "Ben", "Brandt", 1);  // half-year report
+  Schueler(2, "Cem", "Claus", 2);   // year report
   Schueler(3, "Dana", "Dorn", 1);
   befehl.Drucken({0, 1, 2, 3});
   // Half-year (2 students, two pages), year (1), leaving (1, side by side).
@@ -227,6 +229,8 @@ TEST(KlassenDruckMeldung, EinzahlMehrzahlUndTeilweise) {
   EXPECT_EQ(KlassenDruckMeldung({35, 0}), "Es wurden 35 Zeugnisse gedruckt.");
   EXPECT_EQ(KlassenDruckMeldung({2, 1}),
             "Es wurden 2 Zeugnisse gedruckt.\rBei 1 Zeugnis wurden nicht alle Formularseiten gedruckt.");
+  EXPECT_EQ(KlassenDruckMeldung({1, 2, false}),
+            "Es wurde 1 Zeugnis gedruckt.\rBei 2 Zeugnissen wurden nicht alle Seiten gedruckt.");
 }
 
 }  // namespace
