@@ -130,16 +130,6 @@ std::unique_ptr<KlassenDruckauftrag> Formularpapier::Vorbereiten(const DruckKont
   return std::make_unique<FormularDruck>(kontext, meldungen, puffer, std::move(gruppen));
 }
 
-Klassenzeugnisbefehl::Klassenzeugnisbefehl(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
-                                           FormularSeitenAbfrage& abfrage, TZeilenpuffer& puffer,
-                                           Druckvorschau& vorschau)
-    : kontext_(kontext),
-      flaeche_(flaeche),
-      meldungen_(meldungen),
-      abfrage_(abfrage),
-      puffer_(puffer),
-      vorschau_(vorschau) {}
-
 std::vector<KlassenZeugnisZeile> Klassenzeugnisbefehl::Zeilen() const {
   std::vector<KlassenZeugnisZeile> zeilen;
   const TKlassenDatei& klasse = kontext_.Klasse();

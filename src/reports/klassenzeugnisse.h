@@ -83,10 +83,9 @@ class Formularpapier : public ZeugnisPapier {
 };
 
 // "D&rucken > Zeugnisse der &Klasse...": the logic behind the class window.
-class Klassenzeugnisbefehl {
+class Klassenzeugnisbefehl : private ZeugnisUmfeld {
  public:
-  Klassenzeugnisbefehl(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
-                       FormularSeitenAbfrage& abfrage, TZeilenpuffer& puffer, Druckvorschau& vorschau);
+  using ZeugnisUmfeld::ZeugnisUmfeld;
 
   // The paper the command prints on (the forms unless set otherwise); it must outlive
   // the command.
@@ -112,12 +111,6 @@ class Klassenzeugnisbefehl {
   std::vector<std::size_t> Druckbare(const std::vector<std::size_t>& auswahl) const;
   std::string Sitzung(const std::vector<std::size_t>& schueler) const;
 
-  DruckKontext kontext_;
-  DruckFlaeche& flaeche_;
-  Meldungen& meldungen_;
-  FormularSeitenAbfrage& abfrage_;
-  TZeilenpuffer& puffer_;
-  Druckvorschau& vorschau_;
   Formularpapier formulare_;
   const ZeugnisPapier* papier_ = &formulare_;
 };

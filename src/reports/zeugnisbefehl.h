@@ -25,15 +25,17 @@ std::string ZeugnisBedruckungsartFehltText();
 // What the three checks decide for one record and print mode: a report type to print, or
 // nothing (with the message to show, if any).
 struct ZeugnisEntscheidung {
-  std::optional<Zeugnistyp> typ;     // set: print this report
-  std::optional<std::string> fehler; // set: show this text in the "Fehler" box
-  bool nichtVerfuegbar = false;      // print modes 3 and 4: the plain not-available notice
+  std::optional<Zeugnistyp> typ;      // set: print this report
+  std::optional<std::string> fehler;  // set: show this text in the "Fehler" box
+  bool nichtVerfuegbar = false;       // print modes 3 and 4: the plain not-available notice
 };
 ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugnisart, std::int16_t druckart);
 
-class Zeugnisbefehl {
+// What a report command reads, prints on and asks through; shared by the command for one
+// student and the one for the class.
+class ZeugnisUmfeld {
  public:
-  Zeugnisbefehl(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
+  ZeugnisUmfeld(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
                 FormularSeitenAbfrage& abfrage, TZeilenpuffer& puffer, Druckvorschau& vorschau)
       : kontext_(kontext),
         flaeche_(flaeche),
@@ -41,6 +43,19 @@ class Zeugnisbefehl {
         abfrage_(abfrage),
         puffer_(puffer),
         vorschau_(vorschau) {}
+
+ protected:
+  DruckKontext kontext_;
+  DruckFlaeche& flaeche_;
+  Meldungen& meldungen_;
+  FormularSeitenAbfrage& abfrage_;
+  TZeilenpuffer& puffer_;
+  Druckvorschau& vorschau_;
+};
+
+class Zeugnisbefehl : private ZeugnisUmfeld {
+ public:
+  using ZeugnisUmfeld::ZeugnisUmfeld;
 
   // "&Zeugnis", the button "Zeugnis drucken" and the tool-bar button: the report of the
   // current student as last stored (edits not yet taken over are not seen). A file error
@@ -60,13 +75,6 @@ class Zeugnisbefehl {
   // The three checks for the current student: the report type to print, or nothing after
   // the message (if any) has been shown.
   std::optional<Zeugnistyp> Pruefe();
-
-  DruckKontext kontext_;
-  DruckFlaeche& flaeche_;
-  Meldungen& meldungen_;
-  FormularSeitenAbfrage& abfrage_;
-  TZeilenpuffer& puffer_;
-  Druckvorschau& vorschau_;
 };
 
 }  // namespace velmora
