@@ -1,9 +1,11 @@
 #include "qtadapter/qtmeldungen.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 
 #include "basis/version.h"
 #include "qtadapter/qttext.h"
@@ -12,8 +14,7 @@ namespace velmora {
 
 QString AnwendungsTitel() { return Q(AnwendungsTitelText()); }
 
-Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
-                           const std::string& titel) {
+Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel) {
   // Over the window that is modal now (a settings window, say), else over the main window.
   QWidget* oben = QApplication::activeModalWidget();
   QMessageBox box(oben ? oben : eltern_);
@@ -81,8 +82,42 @@ Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe kno
   return knoepfe == Knoepfe::Ok ? Antwort::Ok : Antwort::Abbrechen;
 }
 
-Antwort FensterMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
-                                const std::string& titel) {
+namespace {
+
+// Runs a window's own handling of every show the program asked for (not one the window
+// system restores) between `vorher` and `nachher`.
+class ZeigeWaechter : public QObject {
+ public:
+  ZeigeWaechter(QWidget* fenster, std::function<void()> vorher, std::function<void()> nachher)
+      : QObject(fenster), vorher_(std::move(vorher)), nachher_(std::move(nachher)) {
+    fenster->installEventFilter(this);
+  }
+  bool eventFilter(QObject* ziel, QEvent* ereignis) override {
+    if (ereignis->type() != QEvent::Show || ereignis->spontaneous() || drin_) return false;
+    drin_ = true;
+    vorher_();
+    QCoreApplication::sendEvent(ziel, ereignis);  // the window's show handler
+    drin_ = false;
+    nachher_();
+    return true;  // delivered above
+  }
+
+ private:
+  std::function<void()> vorher_, nachher_;
+  bool drin_ = false;
+};
+
+}  // namespace
+
+FensterMeldungen::FensterMeldungen(Meldungen& ziel, QWidget* fenster) : ziel_(ziel), fenster_(fenster) {
+  // The watcher belongs to the window and goes with it.
+  if (fenster) {
+    new ZeigeWaechter(
+        fenster, [this] { ++sammeln_; }, [this] { NachDemZeigen(); });
+  }
+}
+
+Antwort FensterMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel) {
   if (sammeln_ > 0 && knoepfe == Knoepfe::Ok) {
     gehalten_.push_back({art, text, titel});
     return Antwort::Ok;
@@ -90,11 +125,11 @@ Antwort FensterMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepf
   return ziel_.Zeige(art, text, knoepfe, titel);
 }
 
-FensterMeldungen::BeimZeigen::~BeimZeigen() {
-  if (--m_.sammeln_ > 0 || m_.gehalten_.empty()) return;
-  FensterMeldungen* m = &m_;
-  // The timer belongs to the window: a window destroyed meanwhile takes its boxes along.
-  QTimer::singleShot(0, m->fenster_.data(), [m] { m->Ausgeben(); });
+void FensterMeldungen::NachDemZeigen() {
+  if (--sammeln_ > 0 || gehalten_.empty()) return;
+  // Once the event loop runs again, the window stands with its size. The timer belongs to
+  // the window: a window destroyed meanwhile takes its boxes along.
+  QTimer::singleShot(0, fenster_.data(), [this] { Ausgeben(); });
 }
 
 void FensterMeldungen::Ausgeben() {

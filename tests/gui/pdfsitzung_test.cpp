@@ -208,32 +208,40 @@ TEST_F(PdfSitzung, Druckart2AufA3QuerMitDerVerschobenenSeiteAufDemPapier) {
   EXPECT_LT(schulname->xMax + 40.0, 420.0);
 }
 
-TEST_F(PdfSitzung, GemischteKlasseWechseltDasBlattVonSeiteZuSeite) {
-  druck.Druckart = 2;
-  druck.NurInnen = 1;
-  Schueler(0, "Adam", "Anna", 1);   // half-year: two A4 jobs
-  Schueler(1, "Brandt", "Ben", 5);  // final report: "2 + 3" on A3
+// A half-year report (two A4 jobs) and a final report ("2 + 3" on A3) side by side.
+class GemischteKlasse : public PdfSitzung {
+ protected:
+  void SetUp() override {
+    PdfSitzung::SetUp();
+    druck.Druckart = 2;
+    druck.NurInnen = 1;
+    Schueler(0, "Adam", "Anna", 1);
+    Schueler(1, "Brandt", "Ben", 5);
+  }
+  // The one PDF file: each job on its own sheet, and the printer A4 portrait again.
+  void ErwarteJedesBlattWieSeinAuftrag() {
+    const auto seiten = LiesPdf(EinzigeDatei());
+    ASSERT_EQ(seiten.size(), 3u);
+    EXPECT_NEAR(seiten[0].breite, 210.0, 0.5);
+    EXPECT_NEAR(seiten[0].hoehe, 297.0, 0.5);
+    EXPECT_NEAR(seiten[1].breite, 210.0, 0.5);
+    EXPECT_NEAR(seiten[2].breite, 420.0, 0.5);
+    EXPECT_NEAR(seiten[2].hoehe, 297.0, 0.5);
+    EXPECT_NE(seiten[2].Finde("Ben", "Brandt"), nullptr);
+    EXPECT_EQ(flaeche.Drucker().pageLayout().orientation(), QPageLayout::Portrait);
+    EXPECT_TRUE(flaeche.Drucker().pageLayout().pageSize().isEquivalentTo(QPageSize(QPageSize::A4)));
+  }
+};
+
+TEST_F(GemischteKlasse, WechseltDasBlattVonSeiteZuSeite) {
   Klassenzeugnisbefehl befehl{kontext, flaeche, meldungen, abfrage, puffer, vorschau};
   befehl.Drucken({0, 1});
-  const auto seiten = LiesPdf(EinzigeDatei());
-  ASSERT_EQ(seiten.size(), 3u);
-  EXPECT_NEAR(seiten[0].breite, 210.0, 0.5);
-  EXPECT_NEAR(seiten[1].breite, 210.0, 0.5);
-  EXPECT_NEAR(seiten[2].breite, 420.0, 0.5);
-  EXPECT_NEAR(seiten[2].hoehe, 297.0, 0.5);
-  EXPECT_NE(seiten[2].Finde("Ben", "Brandt"), nullptr);
-  // The printer's layout is A4 portrait again afterwards.
-  EXPECT_EQ(flaeche.Drucker().pageLayout().orientation(), QPageLayout::Portrait);
-  EXPECT_TRUE(flaeche.Drucker().pageLayout().pageSize().isEquivalentTo(QPageSize(QPageSize::A4)));
+  ErwarteJedesBlattWieSeinAuftrag();
 }
 
-// The preview of a mixed class shows every page on the A3 sheet the side-by-side job needs;
-// printed from there, each job has its own sheet again, as when the command prints.
-TEST_F(PdfSitzung, DruckAusDerVorschauGibtJedemAuftragSeinBlatt) {
-  druck.Druckart = 2;
-  druck.NurInnen = 1;
-  Schueler(0, "Adam", "Anna", 1);
-  Schueler(1, "Brandt", "Ben", 5);
+// The preview shows every page on the A3 sheet the side-by-side job needs; printed from
+// there, each job has its own sheet again, as when the command prints.
+TEST_F(GemischteKlasse, DruckAusDerVorschauGibtJedemAuftragSeinBlatt) {
   QtDruckvorschau echteVorschau(flaeche, nullptr);
   Klassenzeugnisbefehl befehl{kontext, flaeche, meldungen, abfrage, puffer, echteVorschau};
   QPageLayout gezeigt;
@@ -244,15 +252,7 @@ TEST_F(PdfSitzung, DruckAusDerVorschauGibtJedemAuftragSeinBlatt) {
   });
   befehl.Vorschau({0, 1});
   EXPECT_TRUE(gezeigt.pageSize().isEquivalentTo(QPageSize(QPageSize::A3)));
-  const auto seiten = LiesPdf(EinzigeDatei());
-  ASSERT_EQ(seiten.size(), 3u);
-  EXPECT_NEAR(seiten[0].breite, 210.0, 0.5);
-  EXPECT_NEAR(seiten[0].hoehe, 297.0, 0.5);
-  EXPECT_NEAR(seiten[1].breite, 210.0, 0.5);
-  EXPECT_NEAR(seiten[2].breite, 420.0, 0.5);
-  EXPECT_NE(seiten[2].Finde("Ben", "Brandt"), nullptr);
-  EXPECT_EQ(flaeche.Drucker().pageLayout().orientation(), QPageLayout::Portrait);
-  EXPECT_TRUE(flaeche.Drucker().pageLayout().pageSize().isEquivalentTo(QPageSize(QPageSize::A4)));
+  ErwarteJedesBlattWieSeinAuftrag();
 }
 
 }  // namespace

@@ -242,11 +242,8 @@ bool TMainForm::event(QEvent* ereignis) {
 void TMainForm::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (gestartet_) return;
-  {
-    // The start's error boxes appear once the window is on the screen.
-    FensterMeldungen::BeimZeigen halten(meldungen_);
-    steuerung_.Start();
-  }
+  // The start's error boxes appear once the window is on the screen (FensterMeldungen).
+  steuerung_.Start();
   gestartet_ = true;
   hinweiseAktiv_ = true;
 }

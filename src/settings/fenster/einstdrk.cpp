@@ -23,10 +23,9 @@ const std::array<const char*, kRandZeilen> kZeilenTitel = {
     "Halbjahres-Zeugnis", "Jahres-Zeugnis",     "Übergangs-Zeugnis", "Abgangs-Zeugnis", "Abschluss-Zeugnis",
     "interne Formulare",  "Empfangsbekenntnis", "Reserve1",          "Reserve2",        "Reserve3"};
 
-const std::array<const char*, 5> kDruckarten = {"kein Ausdruck", "immer nur eine Seite",
-                                                "wenn möglich mehrere Seiten gleichzeitig",
-                                                "immer nur eine Seite einschließlich Formular",
-                                                "mehrere Seiten einschließlich Formular"};
+const std::array<const char*, 5> kDruckarten = {
+    "kein Ausdruck", "immer nur eine Seite", "wenn möglich mehrere Seiten gleichzeitig",
+    "immer nur eine Seite einschließlich Formular", "mehrere Seiten einschließlich Formular"};
 
 QLabel* Fett(const QString& text, QWidget* eltern) {
   auto* l = new QLabel(text, eltern);
@@ -132,7 +131,6 @@ TEinstellDrkForm::TEinstellDrkForm(DruckEinstellungen& einstellungen, Meldungen&
 void TEinstellDrkForm::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
-  FensterMeldungen::BeimZeigen halten(meldungen_);
   FormShow();
 }
 

@@ -15,8 +15,8 @@
 
 namespace velmora {
 
-TEinstellform::TEinstellform(ProgrammEinstellungen& einstellungen, KonfigPasswortDialoge& dialoge,
-                             Meldungen& meldungen, std::function<void()> zeigeFortschritt, QWidget* eltern)
+TEinstellform::TEinstellform(ProgrammEinstellungen& einstellungen, KonfigPasswortDialoge& dialoge, Meldungen& meldungen,
+                             std::function<void()> zeigeFortschritt, QWidget* eltern)
     : QDialog(eltern),
       meldungen_(meldungen, this),
       regeln_(einstellungen, dialoge, meldungen_),
@@ -118,7 +118,6 @@ void TEinstellform::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   // A window restored by the window system is not opened anew.
   if (e->spontaneous()) return;
-  FensterMeldungen::BeimZeigen halten(meldungen_);
   Fuelle(regeln_.BeimZeigen());
 }
 

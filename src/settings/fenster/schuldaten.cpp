@@ -45,7 +45,6 @@ TSchulIdentForm::TSchulIdentForm(SchulIdentitaet& identitaet, Meldungen& meldung
 void TSchulIdentForm::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
-  FensterMeldungen::BeimZeigen halten(meldungen_);
   SchulIdentWerte w = regeln_.BeimZeigen();
   zeugnisname_->setText(Q(w.Zeugnisname));
   reserve_->setText(Q(w.SchulnameReserve));

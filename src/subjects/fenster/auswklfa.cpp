@@ -36,7 +36,6 @@ TForm7::TForm7(VorlagenZustand& zustand, Meldungen& meldungen, QWidget* eltern)
 void TForm7::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
-  FensterMeldungen::BeimZeigen halten(meldungen_);
   liste_->clear();
   auswahl_ = VorlagenAuswahlZeigen(zustand_.AktuelleVorlage, meldungen_);
   for (const std::string& eintrag : auswahl_.eintraege) liste_->addItem(Q(eintrag));

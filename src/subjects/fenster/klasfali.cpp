@@ -14,8 +14,7 @@
 
 namespace velmora {
 
-TKlasFachForm::TKlasFachForm(VorlagenZustand& zustand, Meldungen& meldungen, DateiDialoge& dialoge,
-                             QWidget* eltern)
+TKlasFachForm::TKlasFachForm(VorlagenZustand& zustand, Meldungen& meldungen, DateiDialoge& dialoge, QWidget* eltern)
     : QDialog(eltern), meldungen_(meldungen, this), regeln_(zustand, *this, meldungen_, dialoge) {
   setWindowTitle(U("Fächerliste der Klasse "));
   setModal(true);
@@ -71,7 +70,6 @@ TKlasFachForm::TKlasFachForm(VorlagenZustand& zustand, Meldungen& meldungen, Dat
 void TKlasFachForm::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
-  FensterMeldungen::BeimZeigen halten(meldungen_);
   regeln_.BeimZeigen();
 }
 

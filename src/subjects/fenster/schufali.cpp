@@ -51,7 +51,6 @@ TSchulFachForm::TSchulFachForm(Meldungen& meldungen, QWidget* eltern) : QDialog(
 void TSchulFachForm::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (e->spontaneous()) return;
-  FensterMeldungen::BeimZeigen halten(meldungen_);
   liste_->clear();
   MitFehlerbox(meldungen_, [&] {
     for (const std::string& fach : SchulFachFormLaden()) liste_->addItem(Q(fach));
