@@ -21,15 +21,18 @@ using S = TSchuelerDatensatz;
 
 namespace {
 
-// The password prompt answered with `passwort`, or cancelled.
+// The password prompt answered with `passwort`, or cancelled; asked again after a wrong
+// password, it is cancelled (the teacher gives up).
 class Passwortabfrage : public DatenPasswortDialoge {
  public:
   Passwortabfrage(Datenschutz& schutz, std::string passwort, bool ok)
       : schutz_(schutz), passwort_(std::move(passwort)), ok_(ok) {}
   bool ZeigePasswortAbfrage() override {
-    if (ok_) schutz_.AbfrageOk(passwort_);
+    const bool ok = ok_ && !gefragt_;
+    gefragt_ = true;
+    if (ok) schutz_.AbfrageOk(passwort_);
     else schutz_.AbfrageAbgebrochen();
-    return ok_;
+    return ok;
   }
   bool ZeigePasswortFestlegung() override { return true; }
 
@@ -37,6 +40,7 @@ class Passwortabfrage : public DatenPasswortDialoge {
   Datenschutz& schutz_;
   std::string passwort_;
   bool ok_;
+  bool gefragt_ = false;
 };
 
 void PruefeFeld(const S& satz, StringFeld f) {

@@ -75,7 +75,10 @@ bool Hauptsteuerung::Beenden() {
     bool gespeichert = zustand_.Dateiname == kVorlageDateiname ? SpeichernUnter() : Speichern();
     if (!gespeichert) return false;
   }
-  if (MitFehlerbox(meldungen_, [&] { SchreibeDatensatz(kSicherungsDatei, zustand_.Klasse->Bild()); })) return true;
+  // A class deciphered with a wrong password (or not at all) is garbage in memory; the
+  // backup keeps the file's bytes instead, which the right password opens.
+  const Bytes& sicherung = FalschEntschluesselt() ? unentschluesseltesBild_ : zustand_.Klasse->Bild();
+  if (MitFehlerbox(meldungen_, [&] { SchreibeDatensatz(kSicherungsDatei, sicherung); })) return true;
   // Without the backup the program may still be left; the class files are as last saved.
   return meldungen_.VorsichtigeWarnfrage(
       T("Die Sicherungskopie konnte nicht geschrieben werden.\r\rTrotzdem beenden?"));
@@ -113,8 +116,8 @@ void Hauptsteuerung::Oeffnen() {
       SchreibeSicherungskopie(*datei, bild);
       entschluesselung_ = datenschutz_.NachDemOeffnen(bild, *zustand_.Klasse, einstellungen_.Satz().Verschluesseln(),
                                                       datenPasswort_, meldungen_);
-      // Left enciphered, the class is written back only as it was read.
-      unentschluesseltesBild_ = entschluesselung_ == Entschluesselung::NichtEntschluesselt ? bild : Bytes{};
+      // Not rightly deciphered, the class is written back (and backed up) only as it was read.
+      unentschluesseltesBild_ = entschluesselung_ == Entschluesselung::Lesbar ? Bytes{} : bild;
       zustand_.Dateiname = *datei;
       ansicht_.ZeigeDateiname(OhneVerzeichnis(*datei));
       zustand_.DatenGeaendert = false;
@@ -157,6 +160,7 @@ void Hauptsteuerung::SchreibeKlasse(const std::string& datei, Schreibart art, Sp
       datenschutz_.ZumSpeichern(*zustand_.Klasse, einstellungen_.Satz().Verschluesseln(), festlegen, datenPasswort_);
   SchreibeDatensatz(datei, bild, art);
   entschluesselung_ = Entschluesselung::Lesbar;
+  unentschluesseltesBild_.clear();
 }
 
 // A class deciphered with a wrong password holds garbage, and one left enciphered holds the

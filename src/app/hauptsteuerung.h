@@ -144,7 +144,7 @@ class Hauptsteuerung {
   std::string kurzname_;
   Datenschutz datenschutz_;
   Entschluesselung entschluesselung_ = Entschluesselung::Lesbar;
-  Bytes unentschluesseltesBild_;  // the file's bytes of a class left enciphered
+  Bytes unentschluesseltesBild_;  // the file's bytes of a class not rightly deciphered
   bool schulFaecherGeladen_ = false;
   VorlagenZustand vorlagen_;
   TSchulFaecherListe schulFaecher_;

@@ -68,24 +68,29 @@ Entschluesselung Datenschutz::NachDemOeffnen(const Bytes& bild, TKlassenDatei& k
     klasse = TKlassenDatei::AusBild(bild);
     return Entschluesselung::Lesbar;
   }
-  if (!dialoge.ZeigePasswortAbfrage()) {
-    klasse = TKlassenDatei::AusBild(bild);
-    return kennung[0] == 0 ? Entschluesselung::Lesbar : Entschluesselung::NichtEntschluesselt;
-  }
   const std::size_t l = std::min<std::size_t>(kennung[0], kPasswortMax);
-  c_ = p_;
-  for (std::size_t j = 0; j < std::min(l, p_.size()); ++j) {
-    c_[j] = static_cast<char>(static_cast<std::uint8_t>(p_[j]) ^ static_cast<std::uint8_t>(FesterSchluessel[j]));
-  }
-  // Right exactly when the lengths agree and the first L characters match.
-  bool falsch = kennung[0] != c_.size();
-  for (std::size_t j = 0; j < l && !falsch; ++j) {
-    falsch = j >= c_.size() || kennung[1 + j] != static_cast<std::uint8_t>(c_[j]);
-  }
-  if (falsch) {
+  bool falsch = true;
+  // A wrong password may be tried again as often as the teacher likes, each time on the
+  // image as it was read.
+  while (falsch) {
+    if (!dialoge.ZeigePasswortAbfrage()) {
+      klasse = TKlassenDatei::AusBild(bild);
+      return kennung[0] == 0 ? Entschluesselung::Lesbar : Entschluesselung::NichtEntschluesselt;
+    }
+    c_ = p_;
+    for (std::size_t j = 0; j < std::min(l, p_.size()); ++j) {
+      c_[j] = static_cast<char>(static_cast<std::uint8_t>(p_[j]) ^ static_cast<std::uint8_t>(FesterSchluessel[j]));
+    }
+    // Right exactly when the lengths agree and the first L characters match.
+    falsch = kennung[0] != c_.size();
+    for (std::size_t j = 0; j < l && !falsch; ++j) {
+      falsch = j >= c_.size() || kennung[1 + j] != static_cast<std::uint8_t>(c_[j]);
+    }
+    if (!falsch) break;
     m.Fehler(T("Das eingegebene Passwort ist FALSCH!\r\rDie Daten können nicht richtig entschlüsselt werden!\r"
                "Speichern Sie falsch entschlüsselte Daten NIEMALS ab!\rEs besteht die Gefahr eines "
                "vollständigen Datenverlustes!"));
+    if (!m.Frage(T("Passwort erneut eingeben?"))) break;
   }
   Bytes klar;
   Verschluesseln(bild, klar, verschluesseln, c_);

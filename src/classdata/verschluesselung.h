@@ -48,7 +48,9 @@ class Datenschutz {
   bool FestlegungOk(const std::string& erste, const std::string& zweite, Meldungen& m);
 
   // Opening: the image read from the file into the class in memory. A cancelled prompt on
-  // a file whose check string is not empty leaves the records enciphered.
+  // a file whose check string is not empty leaves the records enciphered. After the warning
+  // about a wrong password the question "Passwort erneut eingeben?" brings the prompt back
+  // (Ja), as often as the teacher likes; No deciphers with the wrong password.
   Entschluesselung NachDemOeffnen(const Bytes& bild, TKlassenDatei& klasse, bool verschluesseln,
                       DatenPasswortDialoge& dialoge, Meldungen& m);
   // "Neu": the check string of the new class.

@@ -110,6 +110,69 @@ TEST_F(Datensicherheit, FalschesPasswortFragtVorDemDialogOhneDateiZuNennen) {
   EXPECT_FALSE(fs::exists("ANDERS.VLM"));
 }
 
+// A class that was not rightly deciphered holds garbage in memory: the backup at the end
+// keeps the file's bytes instead (the right password opens them), and after each warning
+// about a wrong password the teacher may try again on the bytes as read.
+TEST_F(Datensicherheit, FalschesPasswortVerdirbtDieSicherungNichtUndDarfWiederholtWerden) {
+  SpeichereVerschluesselt();
+  const Bytes datei = LiesDatei("KLASSE.VLM");
+  const std::string warnung = T("Das eingegebene Passwort ist FALSCH!");
+  struct Fall {
+    const char* name;
+    std::vector<std::optional<std::string>> eingaben;  // nullopt: "Abbrechen"
+    std::vector<Antwort> nochmal;                      // the answers to "Passwort erneut eingeben?"
+    Entschluesselung stand;
+  };
+  const Fall faelle[] = {
+      {"wrong, no second try", {"wxyz"}, {Antwort::Nein}, Entschluesselung::FalschesPasswort},
+      {"prompt cancelled", {std::nullopt}, {}, Entschluesselung::NichtEntschluesselt},
+      {"wrong twice, then right", {"wxyz", "abc", "abcd"}, {Antwort::Ja, Antwort::Ja}, Entschluesselung::Lesbar},
+      {"wrong, then cancelled", {"abcde", std::nullopt}, {Antwort::Ja}, Entschluesselung::NichtEntschluesselt},
+      {"wrong, wrong, given up", {"abce", "abcd "}, {Antwort::Ja, Antwort::Nein}, Entschluesselung::FalschesPasswort},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    meldungen.protokoll.clear();
+    meldungen.antworten.clear();
+    for (Antwort a : f.nochmal) meldungen.antworten.insert(meldungen.antworten.end(), {Antwort::Ok, a});
+    const int abfragenVorher = passwoerter.abfragen;
+    dialoge.oeffnenAntworten.push_back("KLASSE.VLM");
+    passwoerter.abfrage.assign(f.eingaben.begin(), f.eingaben.end());
+    steuerung.Oeffnen();
+
+    EXPECT_EQ(passwoerter.abfragen - abfragenVorher, static_cast<int>(f.eingaben.size()));
+    EXPECT_EQ(steuerung.Entschluesselungsstand(), f.stand);
+    EXPECT_EQ(ErsterName() == "Kowalski", f.stand == Entschluesselung::Lesbar);
+    // Each warning, with its text and button, is followed by the question.
+    ASSERT_EQ(meldungen.protokoll.size(), 2 * f.nochmal.size());
+    for (std::size_t i = 0; i < f.nochmal.size(); ++i) {
+      EXPECT_EQ(meldungen.protokoll[2 * i].art, MeldungsArt::Fehler);
+      EXPECT_EQ(meldungen.protokoll[2 * i].knoepfe, Knoepfe::Ok);
+      EXPECT_EQ(meldungen.protokoll[2 * i].text.rfind(warnung, 0), 0u);
+      EXPECT_EQ(meldungen.protokoll[2 * i + 1].art, MeldungsArt::Bestaetigung);
+      EXPECT_EQ(meldungen.protokoll[2 * i + 1].knoepfe, Knoepfe::JaNein);
+      EXPECT_EQ(meldungen.protokoll[2 * i + 1].text, "Passwort erneut eingeben?");
+    }
+
+    // Something typed over the garbage, not saved; the program ends.
+    test::FakeAnsicht::Tippe(ansicht.editor.Name, "Tippfehler");
+    meldungen.antworten = {Antwort::Ja, Antwort::Nein};  // end: yes; save the changes: no
+    ASSERT_TRUE(steuerung.Beenden());
+    const Bytes sicherung = LiesDatei("Sicherung.DAT");
+    if (f.stand == Entschluesselung::Lesbar) {
+      EXPECT_EQ(TKlassenDatei::AusBild(sicherung).Schueler[0].Lies(S::Name), "Tippfehler") << "plain, as always";
+    } else {
+      EXPECT_TRUE(test::GleicheBytes(sicherung, datei));
+    }
+  }
+  // The backup of a wrongly opened class opens with the right password.
+  fs::copy_file("Sicherung.DAT", "AUS_SICHERUNG.VLM");
+  meldungen.antworten.clear();
+  Oeffne("AUS_SICHERUNG.VLM", std::string("abcd"));
+  EXPECT_EQ(steuerung.Entschluesselungsstand(), Entschluesselung::Lesbar);
+  EXPECT_EQ(ErsterName(), "Kowalski");
+}
+
 TEST_F(Datensicherheit, UnschreibbareSicherungDerEinstellungenLaesstDasPasswortStehen) {
   ProgrammEinstellungen e;
   e.Satz().KonfigPasswort = "geheim";

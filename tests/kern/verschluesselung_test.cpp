@@ -156,8 +156,9 @@ TEST_F(Passwort, FalschesPasswortWarntUndEntschluesseltTrotzdem) {
 TEST_F(Passwort, FalschEntschluesselteKlasseUeberschreibtDieDateiNurNachRueckfrage) {
   SpeichereUnter("KLASSE.VLM", "abcd");
   const Bytes vorher = test::LiesDatei("KLASSE.VLM");
+  meldungen.antworten = {Antwort::Ok, Antwort::Nein};  // the warning; no second try
   Oeffne("KLASSE.VLM", std::string("wxyz"));
-  ASSERT_TRUE(steuerung.FalschEntschluesselt());
+  ASSERT_EQ(steuerung.Entschluesselungsstand(), Entschluesselung::FalschesPasswort);
 
   meldungen.protokoll.clear();
   meldungen.antworten = {Antwort::Nein};
@@ -179,6 +180,7 @@ TEST_F(Passwort, FalschEntschluesselteKlasseUeberschreibtDieDateiNurNachRueckfra
   EXPECT_TRUE(test::GleicheBytes(test::LiesDatei("KLASSE.BAK"), vorher));
 
   // Confirmed twice, the wrongly deciphered data are written as asked.
+  meldungen.antworten = {Antwort::Ok, Antwort::Nein};
   Oeffne("KLASSE.VLM", std::string("wxyz"));
   meldungen.antworten = {Antwort::Ja};
   EXPECT_TRUE(steuerung.Speichern());
