@@ -27,15 +27,67 @@ void HaengeUtf8An(std::string& aus, char32_t c) {
   }
 }
 
-char ZeichenAus(char32_t c) {
+}  // namespace
+
+std::optional<char> Cp1252Byte(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
   for (std::size_t i = 0; i < kObereSteuerzeichen.size(); ++i) {
     if (kObereSteuerzeichen[i] == c) return static_cast<char>(0x80 + i);
   }
-  return '?';
+  return std::nullopt;
 }
 
-}  // namespace
+std::string Utf8(char32_t c) {
+  std::string aus;
+  if (c < 0x10000) {
+    HaengeUtf8An(aus, c);
+  } else {
+    aus.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    aus.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    aus.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    aus.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+  return aus;
+}
+
+std::optional<std::u32string> Utf8Zeichen(std::string_view text) {
+  std::u32string aus;
+  aus.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto b = static_cast<std::uint8_t>(text[i]);
+    std::size_t folge = 0;
+    char32_t c = 0;
+    char32_t kleinster = 0;
+    if (b < 0x80) {
+      c = b;
+    } else if ((b & 0xE0) == 0xC0) {
+      c = b & 0x1F;
+      folge = 1;
+      kleinster = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+      c = b & 0x0F;
+      folge = 2;
+      kleinster = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+      c = b & 0x07;
+      folge = 3;
+      kleinster = 0x10000;
+    } else {
+      return std::nullopt;
+    }
+    if (i + folge >= text.size()) return std::nullopt;  // the sequence runs past the end
+    for (std::size_t j = 1; j <= folge; ++j) {
+      const auto f = static_cast<std::uint8_t>(text[i + j]);
+      if ((f & 0xC0) != 0x80) return std::nullopt;
+      c = (c << 6) | (f & 0x3F);
+    }
+    if (c < kleinster || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return std::nullopt;
+    aus.push_back(c);
+    i += folge + 1;
+  }
+  return aus;
+}
 
 std::string Cp1252NachUtf8(std::string_view text) {
   std::string aus;
@@ -92,7 +144,7 @@ std::string Utf8NachCp1252(std::string_view text) {
     }
     // Overlong forms are no characters of their own.
     constexpr char32_t kKleinster[4] = {0, 0x80, 0x800, 0x10000};
-    aus.push_back(c < kKleinster[folge] ? '?' : ZeichenAus(c));
+    aus.push_back(c < kKleinster[folge] ? '?' : Cp1252Byte(c).value_or('?'));
     i += static_cast<std::size_t>(folge) + 1;
   }
   return aus;
