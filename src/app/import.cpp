@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/importkodierung.h"
 #include "basis/cp1252.h"
 #include "basis/dateien.h"
 #include "basis/eafehler.h"
@@ -78,7 +79,11 @@ ImportAusgang Importiere(KlassenZustand& z, DateiDialoge& d, Meldungen& m, const
   std::vector<std::string> zeilen;
   // The whole file first: a failing read leaves the class as it was.
   if (!MitFehlerbox(m, [&] { zeilen = LiesTextZeilen(*datei); })) return ImportAusgang::Fehler;
-  import(zeilen);
+  // A UTF-8 file with characters the class cannot hold is imported only when the teacher
+  // agrees to their replacements.
+  std::optional<std::vector<std::string>> freigegeben = ImportZeilenFreigeben(zeilen, m);
+  if (!freigegeben) return ImportAusgang::Abgebrochen;
+  import(*freigegeben);
   z.DatenGeaendert = true;
   return ImportAusgang::Importiert;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Import of person data and grades from text files exported by school software: one
 // student per line, fields separated by TAB, ";" or CR, optionally framed by double
-// quotes. Bytes are taken as they stand (code page 1252).
+// quotes. Bytes are taken as they stand (code page 1252); a UTF-8 file is converted first
+// (app/importkodierung).
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,7 +45,7 @@ DateiDialogWunsch PersonenImportDialog(const std::string& programmverzeichnis);
 DateiDialogWunsch BewertungsImportDialog(const std::string& programmverzeichnis);
 
 enum class ImportAusgang {
-  Abgebrochen,  // the dialog was cancelled; nothing changed
+  Abgebrochen,  // the dialog or the warning about replaced characters was cancelled; nothing changed
   Fehler,       // the file could not be read; the error box was shown, nothing changed
   Importiert    // the class was filled and DatenGeaendert set
 };

@@ -5,6 +5,16 @@ namespace velmora::test {
 Antwort FakeMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                              const std::string& titel) {
   protokoll.push_back({art, text, knoepfe, titel});
+  return Antworte();
+}
+
+Antwort FakeMeldungen::ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe knoepfe) {
+  protokoll.push_back({art, utf8, knoepfe, {}, true});
+  return Antworte();
+}
+
+Antwort FakeMeldungen::Antworte() {
+  const Knoepfe knoepfe = protokoll.back().knoepfe;
   if (beimZeigen) beimZeigen(protokoll.back());
   // Without a script the fake answers as Return would: with the default button.
   if (antworten.empty()) {

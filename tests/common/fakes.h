@@ -25,13 +25,18 @@ class FakeMeldungen : public Meldungen {
     std::string text;
     Knoepfe knoepfe;
     std::string titel;
+    bool utf8 = false;  // shown with ZeigeUtf8: `text` is UTF-8
   };
   Antwort Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                 const std::string& titel = {}) override;
+  Antwort ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe knoepfe) override;
   std::vector<Eintrag> protokoll;
   std::deque<Antwort> antworten;
   // Called with each box as it is shown, for tests that look at the screen at that moment.
   std::function<void(const Eintrag&)> beimZeigen;
+
+ private:
+  Antwort Antworte();
 };
 
 // Answers from a script; an empty script cancels the dialog, or gives `immer` when set.
