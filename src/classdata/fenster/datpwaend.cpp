@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "basis/fenster/eingabewaechter.h"
 #include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
@@ -18,7 +19,9 @@ TDatPwdAendDlg::TDatPwdAendDlg(Datenschutz& schutz, Meldungen& meldungen, QWidge
   spalte->addWidget(FetteBeschriftung(U("Bitte geben Sie zweimal  das Passwort"), this));
   spalte->addWidget(FetteBeschriftung(U("für Ihre Daten ein!"), this));
   erstes_ = PasswortFeld(this);
+  BegrenzeEingabe(erstes_, static_cast<int>(kPasswortMax));
   zweites_ = PasswortFeld(this);
+  BegrenzeEingabe(zweites_, static_cast<int>(kPasswortMax));
   spalte->addWidget(erstes_);
   spalte->addWidget(zweites_);
   ok_ = BenannterKnopf(QStringLiteral("Ok"), U("OK"), this);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "basis/fenster/eingabewaechter.h"
 #include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
@@ -19,6 +20,7 @@ TDatPasswDlg::TDatPasswDlg(Datenschutz& schutz, QWidget* eltern) : QDialog(elter
   spalte->addWidget(warnung);
   spalte->addWidget(FetteBeschriftung(U("Bitte geben Sie das Passwort ein:"), this));
   feld_ = PasswortFeld(this);
+  BegrenzeEingabe(feld_, static_cast<int>(kPasswortMax));
   spalte->addWidget(feld_);
 
   const OkAbbrechen knoepfe = OkAbbrechenZeile(spalte, this);

@@ -12,6 +12,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "basis/feldeingabe.h"
+#include "basis/fenster/eingabewaechter.h"
 #include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
@@ -39,6 +41,7 @@ QLineEdit* Zahlenfeld(const QString& name, QWidget* eltern) {
   auto* e = new QLineEdit(eltern);
   e->setObjectName(name);
   e->setFixedWidth(55);
+  BegrenzeEingabe(e, kGanzzahlBreite);  // a 32-bit whole number
   return e;
 }
 

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "basis/fenster/eingabewaechter.h"
+#include "classdata/verschluesselung.h"
 #include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
@@ -16,6 +18,7 @@ TPasswordDlg::TPasswordDlg(ProgrammEinstellungen& einstellungen, QWidget* eltern
   auto* spalte = new QVBoxLayout(this);
   spalte->addWidget(FetteBeschriftung(U("Bitte das Passwort eingeben:"), this));
   feld_ = PasswortFeld(this);
+  BegrenzeEingabe(feld_, static_cast<int>(kPasswortMax));
   spalte->addWidget(feld_);
   const OkAbbrechen knoepfe = OkAbbrechenZeile(spalte, this);
   ok_ = knoepfe.ok;

@@ -6,6 +6,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "basis/fenster/eingabewaechter.h"
+#include "classdata/verschluesselung.h"
 #include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
@@ -18,7 +20,9 @@ Tpwaendern::Tpwaendern(ProgrammEinstellungen& einstellungen, Meldungen& meldunge
   auto* spalte = new QVBoxLayout(this);
   spalte->addWidget(new QLabel(U("Bitte das NEUE Passwort zweimal eingeben:"), this));
   erstes_ = PasswortFeld(this);
+  BegrenzeEingabe(erstes_, static_cast<int>(kPasswortMax));
   zweites_ = PasswortFeld(this);
+  BegrenzeEingabe(zweites_, static_cast<int>(kPasswortMax));
   spalte->addWidget(erstes_);
   spalte->addWidget(zweites_);
   auto* knoepfe = new QHBoxLayout;

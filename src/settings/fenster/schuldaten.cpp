@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "basis/fenster/eingabewaechter.h"
 #include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
@@ -18,16 +19,17 @@ TSchulIdentForm::TSchulIdentForm(SchulIdentitaet& identitaet, Meldungen& meldung
   setModal(true);
   auto* spalte = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  auto feld = [&](const char* titel, const char* name) {
+  auto feld = [&](const char* titel, const char* name, std::size_t breite) {
     auto* e = new QLineEdit(this);
     e->setObjectName(QString::fromLatin1(name));
     e->setMinimumWidth(360);
+    BegrenzeEingabe(e, static_cast<int>(breite));
     form->addRow(U(titel), e);
     return e;
   };
-  zeugnisname_ = feld("Zeugnisname der Schule", "Zeugnisname");
-  reserve_ = feld("Name der Schule (Reserve)", "SchulnameReserve");
-  kurzname_ = feld("Kurzname der Schule", "Kurzname");
+  zeugnisname_ = feld("Zeugnisname der Schule", "Zeugnisname", TSchulIdentitaet::ZeugnisnameMax);
+  reserve_ = feld("Name der Schule (Reserve)", "SchulnameReserve", TSchulIdentitaet::ReserveMax);
+  kurzname_ = feld("Kurzname der Schule", "Kurzname", TSchulIdentitaet::KurznameMax);
   spalte->addLayout(form);
 
   auto* knoepfe = new QHBoxLayout;

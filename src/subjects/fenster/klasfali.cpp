@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "basis/fenster/eingabewaechter.h"
 #include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
@@ -43,6 +44,8 @@ TKlasFachForm::TKlasFachForm(VorlagenZustand& zustand, Meldungen& meldungen, Dat
     box->setMinimumWidth(240);
     auto* zusatz = new QLineEdit(this);
     zusatz->setMinimumWidth(300);
+    BegrenzeEingabe(box, static_cast<int>(TFachZeile::Fach.max));
+    BegrenzeEingabe(zusatz, static_cast<int>(TFachZeile::FachZusatz.max));
     fach_[r] = box;
     zusatz_[r] = zusatz;
     gitter->addWidget(box, static_cast<int>(r) + 1, 0);
