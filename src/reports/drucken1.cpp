@@ -217,15 +217,25 @@ TFormatVorlage ZeugnisVorlage(Zeugnistyp typ, std::int16_t verlag) {
   return v;
 }
 
+std::optional<Zeugnistyp> ZeugnistypVon(std::int16_t zeugnisart) {
+  switch (zeugnisart) {
+    case 1: return Zeugnistyp::Halbjahr;
+    case 2: return Zeugnistyp::Jahr;
+    case 4: return Zeugnistyp::Abgang;
+    case 5: return Zeugnistyp::Abschluss;
+    default: return std::nullopt;
+  }
+}
+
 void LadeZeugnisTabelle(TFormatSteuerTabelle& tabelle, const std::string& dateiname, const TFormatVorlage& vorlage,
-                        std::string& titel, Meldungen& meldungen) {
+                        std::string& titel, Meldungen& meldungen, FehlendeTabelle fehlend) {
   if (DateiExistiert(dateiname)) {
     LadeFormatSteuerTabelle(tabelle, dateiname, titel, meldungen);
     return;
   }
   // Written first: when the file cannot be written the command ends here, before any
   // prompt or print.
-  SchreibeFormatSteuerTabelle(dateiname, vorlage.Tabelle, vorlage.Titel);
+  if (fehlend == FehlendeTabelle::Anlegen) SchreibeFormatSteuerTabelle(dateiname, vorlage.Tabelle, vorlage.Titel);
   tabelle = vorlage.Tabelle;
   titel = vorlage.Titel;
 }
@@ -254,10 +264,11 @@ ZeugnisZaehler ZeugnisZaehlerFuer(Zeugnistyp typ, std::int16_t verlag) {
 }
 
 ZeugnisFormular LadeZeugnisFormular(Zeugnistyp typ, std::int16_t verlag, const TDruckEinstellungen& druck,
-                                    Meldungen& meldungen) {
+                                    Meldungen& meldungen, FehlendeTabelle fehlend) {
   ZeugnisFormular f;
   f.typ = typ;
-  LadeZeugnisTabelle(f.tabelle, ZeugnisDateiname(typ, verlag), ZeugnisVorlage(typ, verlag), f.titel, meldungen);
+  LadeZeugnisTabelle(f.tabelle, ZeugnisDateiname(typ, verlag), ZeugnisVorlage(typ, verlag), f.titel, meldungen,
+                     fehlend);
   f.raender = ZeugnisRaender(typ, druck);
   f.zaehler = ZeugnisZaehlerFuer(typ, verlag);
   return f;

@@ -5,6 +5,7 @@
 // and prints one job per form page or sheet, each after the page prompt.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ namespace velmora {
 
 enum class Zeugnistyp { Halbjahr, Jahr, Abgang, Abschluss };
 
+// The layout of a record's report type: 1 half-year, 2 year, 4 leaving, 5 final report;
+// none for the transition report (3) and every other value.
+std::optional<Zeugnistyp> ZeugnistypVon(std::int16_t zeugnisart);
+
 // The table file of a report: "BS_HJ.FST", "BS_EJ.FST", "BS_ABG.FST", "BS_ABS.FST", with
 // the publisher's digit in front for publishers 1 to 4.
 std::string ZeugnisDateiname(Zeugnistyp typ, std::int16_t verlag);
@@ -26,10 +31,16 @@ std::string ZeugnisDateiname(Zeugnistyp typ, std::int16_t verlag);
 // report's table.
 TFormatVorlage ZeugnisVorlage(Zeugnistyp typ, std::int16_t verlag);
 
+// What becomes of a missing table file: a print writes it from the built-in layout; a
+// check only reads and takes the built-in layout as it is.
+enum class FehlendeTabelle { Anlegen, NurLesen };
+
 // Loads the table file `dateiname`, or, when it does not exist, takes `vorlage` and writes
-// it to that file (the table in memory is then used as it is). Errors throw EAFehler.
+// it to that file (the table in memory is then used as it is; with NurLesen nothing is
+// written). Errors throw EAFehler.
 void LadeZeugnisTabelle(TFormatSteuerTabelle& tabelle, const std::string& dateiname, const TFormatVorlage& vorlage,
-                        std::string& titel, Meldungen& meldungen);
+                        std::string& titel, Meldungen& meldungen,
+                        FehlendeTabelle fehlend = FehlendeTabelle::Anlegen);
 
 // The margins of the report's form pages from the print settings; the other pairs are 0.
 TSeitenRaender ZeugnisRaender(Zeugnistyp typ, const TDruckEinstellungen& druck);
@@ -57,9 +68,10 @@ struct ZeugnisFormular {
   TSeitenRaender raender{};
   ZeugnisZaehler zaehler{};
 };
-// Loads or creates the report's table file for the publisher. Errors throw EAFehler.
+// Loads or creates the report's table file for the publisher (NurLesen: loads it, or takes
+// the built-in layout without writing it). Errors throw EAFehler.
 ZeugnisFormular LadeZeugnisFormular(Zeugnistyp typ, std::int16_t verlag, const TDruckEinstellungen& druck,
-                                    Meldungen& meldungen);
+                                    Meldungen& meldungen, FehlendeTabelle fehlend = FehlendeTabelle::Anlegen);
 
 // One print job of a report's page sequence: what the page prompt names, the form pages
 // the job draws, and the page drawn 210 mm further right (0: none), beside another form

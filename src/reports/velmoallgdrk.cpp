@@ -198,7 +198,122 @@ std::string ZeugnisOrtDatum(const TSchuelerDatensatz& satz) {
   return text.substr(0, 37);
 }
 
+std::vector<ZeugnisPosten> ZeugnisBlattPosten(const TSchuelerDatensatz& s, const TDruckEinstellungen& druck,
+                                              std::int16_t verlag, const std::string& schulname,
+                                              const ZeugnisZaehler& zaehler) {
+  using Art = ZeugnisPosten::Art;
+  std::vector<ZeugnisPosten> posten;
+  const auto text = [&](std::size_t k, std::string t, Art art = Art::Text) {
+    posten.push_back({art, k, std::move(t)});
+  };
+  const auto block = [&](std::size_t k, std::string t, int zeilen) {
+    ZeugnisPosten p{Art::Block, k, std::move(t)};
+    p.zeilen = static_cast<std::size_t>(std::max(zeilen, 1));
+    p.breite = static_cast<std::size_t>(std::max(zaehler.Zeilenbreite, 1));
+    p.abstand = zaehler.Zeilenabstand;
+    posten.push_back(std::move(p));
+  };
+
+  const std::int16_t art = s.Zeugnisart();
+  const bool inWorten = druck.AlleInWorten == 1 || art == 3 || art == 4 || art == 5;
+  const std::string name = ZeugnisName(s);
+  const std::string strich = BewertungInWorten("-", inWorten, verlag);
+
+  text(1, schulname, Art::Mitte);
+  text(5, name);
+  text(7, s.Lies(S::Geburtsdatum));
+  text(4, AnredeStreichung(s.Anrede(), verlag), Art::Muster);
+  text(8, s.Lies(S::Geburtsort));
+  text(9, s.Lies(S::Wohnort));
+  text(90, s.Lies(S::Klasse));
+  text(91, s.Lies(S::SchuljahrVon));
+  text(92, s.Lies(S::SchuljahrBis));
+  // The wrapped blocks: at most 999 characters of the notes and 399 of the remarks, so a
+  // text that fills its field without a closing zero still ends.
+  block(kEintragHinweise, s.Lies(S::Hinweise).substr(0, 999), zaehler.HinweisZeilen);
+  text(84, s.Lies(S::VersaeumteStunden));
+  text(85, s.Lies(S::Entschuldigt));
+  text(82, name);
+
+  // Subject rows: r counts printed rows, i the subjects of the record.
+  std::size_t r = 0, i = 0;
+  const auto zeilen = static_cast<std::size_t>(std::max(zaehler.LetzteZeile, -1) + 1);
+  while (r < zeilen && i < S::FachzeilenAnzahl) {
+    const std::string fach = s.LiesFach(i, TFachZeile::Fach);
+    const std::string lernfeld = s.LiesFach(i, TFachZeile::FachZusatz);
+    const std::string bewertung = s.LiesFach(i, TFachZeile::Bewertung);
+    const std::string zusatz = s.LiesFach(i, TFachZeile::Zusatz);
+    const bool gefuellt = LernfeldGefuellt(lernfeld);
+    if (fach.starts_with("##")) {
+      // A subject whose name is not printed: its learning field stands in its row. Without
+      // a learning field the row stays empty and the next subject takes the next row, so
+      // the rows keep the places the class template gave them.
+      if (gefuellt) {
+        text(11 + 4 * r, lernfeld, Art::Lernfeld);
+        if (lernfeld.size() < 85) text(12 + 4 * r, strich);
+        text(13 + 4 * r, zusatz);
+      }
+      ++r;
+      ++i;
+      continue;
+    }
+    if (i == 2 && verlag == 1) {
+      text(10 + 4 * r, FachStreichung(fach), Art::Muster);
+    } else {
+      text(10 + 4 * r, fach, Art::Fach);
+    }
+    ZeugnisPosten note{Art::Bewertung, 12 + 4 * r, BewertungInWorten(bewertung, inWorten, verlag)};
+    // "kann nicht beurteilt werden" is wider than the narrow assessment columns.
+    const bool eng = !bewertung.empty() && (bewertung[0] == '0' || bewertung[0] == 'O' || bewertung[0] == 'o');
+    if (eng) note.zeichenabstand = -4;
+    posten.push_back(std::move(note));
+    text(13 + 4 * r, zusatz);
+    if (gefuellt) {
+      ++r;
+      text(11 + 4 * r, lernfeld, Art::Lernfeld);
+      if (lernfeld.size() < 85) text(12 + 4 * r, strich);
+    }
+    ++r;
+    ++i;
+  }
+
+  block(kEintragBemerkungen, s.Lies(S::Bemerkungen).substr(0, 399), zaehler.BemerkungZeilen);
+  text(88, s.Lies(S::Einschulungsdatum));
+  text(89, s.Lies(S::Ausschulungsdatum));
+  text(93, ZeugnisOrtDatum(s));
+  return posten;
+}
+
 namespace {
+
+// Draws one item on page `seite`; the alignment and spacing an item changes are back to
+// left alignment and normal spacing afterwards.
+void ZeichnePosten(const ZeugnisKontext& kontext, const ZeugnisPosten& p, const TFormatSteuerTabelle& tabelle,
+                   std::uint16_t seite, const TSeitenRaender& raender) {
+  using Art = ZeugnisPosten::Art;
+  DruckFlaeche& f = kontext.flaeche;
+  const TFormatEintrag* e = Eintrag(tabelle, p.eintrag);
+  switch (p.art) {
+    case Art::Block:
+      if (!e) return;
+      UmbrecheText(p.text, p.zeilen, p.breite, kontext.puffer);
+      DruckeSeitenZeilen(f, p.zeilen, p.abstand, kontext.puffer, raender, seite, *e);
+      return;
+    case Art::Mitte:
+      f.SetzeTextausrichtung(Textausrichtung::MitteUnten);
+      if (e) DruckeSeitenEintrag(f, p.text, *e, seite, raender);
+      f.SetzeTextausrichtung(Textausrichtung::LinksUnten);
+      return;
+    case Art::Bewertung:
+      if (p.zeichenabstand != 0) f.SetzeZeichenabstand(p.zeichenabstand);
+      if (e) DruckeSeitenEintrag(f, p.text, *e, seite, raender);
+      f.SetzeZeichenabstand(0);
+      return;
+    default:
+      if (e) DruckeSeitenEintrag(f, p.text, *e, seite, raender);
+      return;
+  }
+}
 
 // One student's sheet inside an open job: pages ersteSeite..letzteSeite, each at its own
 // page offset.
@@ -206,19 +321,8 @@ void ZeichneZeugnisBlatt(const ZeugnisKontext& kontext, std::uint16_t ersteSeite
                          const TSchuelerDatensatz& s, const TFormatSteuerTabelle& tabelle,
                          const TSeitenRaender& raender, const ZeugnisZaehler& zaehler) {
   DruckFlaeche& f = kontext.flaeche;
-  const std::int16_t verlag = kontext.verlag;
-
-  const std::int16_t art = s.Zeugnisart();
-  const bool inWorten = kontext.druck.AlleInWorten == 1 || art == 3 || art == 4 || art == 5;
-
-  const std::string name = ZeugnisName(s);
-  // The wrapped blocks: at most 999 characters of the notes and 399 of the remarks, so a
-  // text that fills its field without a closing zero still ends.
-  const std::string hinweise = s.Lies(S::Hinweise).substr(0, 999);
-  const std::string bemerkungen = s.Lies(S::Bemerkungen).substr(0, 399);
-  const auto anzahl = [](int n) { return static_cast<std::size_t>(std::max(n, 1)); };
-  const auto breite = static_cast<std::size_t>(std::max(zaehler.Zeilenbreite, 1));
-  const std::string strich = BewertungInWorten("-", inWorten, verlag);
+  const std::vector<ZeugnisPosten> alle =
+      ZeugnisBlattPosten(s, kontext.druck, kontext.verlag, kontext.schulname, zaehler);
 
   f.SetzeTextausrichtung(Textausrichtung::LinksUnten);
   f.SetzeZeichenabstand(0);
@@ -228,79 +332,8 @@ void ZeichneZeugnisBlatt(const ZeugnisKontext& kontext, std::uint16_t ersteSeite
   const int bis = std::min<int>(letzteSeite, 4);
   for (int seiteInt = von; seiteInt <= bis; ++seiteInt) {
     const auto p = static_cast<std::uint16_t>(seiteInt);
-    const auto text = [&](std::size_t k, const std::string& t) {
-      if (const TFormatEintrag* e = Eintrag(tabelle, k)) DruckeSeitenEintrag(f, t, *e, p, raender);
-    };
-
     if (kontext.druck.MitEinstellecke == 1) DruckeEinstellecke(f, p, raender);
-
-    f.SetzeTextausrichtung(Textausrichtung::MitteUnten);
-    text(1, kontext.schulname);
-    f.SetzeTextausrichtung(Textausrichtung::LinksUnten);
-
-    text(5, name);
-    text(7, s.Lies(S::Geburtsdatum));
-    DruckeAnredeStreichung(f, s.Anrede(), verlag, tabelle[4], p, raender);
-    text(8, s.Lies(S::Geburtsort));
-    text(9, s.Lies(S::Wohnort));
-    text(90, s.Lies(S::Klasse));
-    text(91, s.Lies(S::SchuljahrVon));
-    text(92, s.Lies(S::SchuljahrBis));
-
-    UmbrecheText(hinweise, anzahl(zaehler.HinweisZeilen), breite, kontext.puffer);
-    DruckeSeitenZeilen(f, anzahl(zaehler.HinweisZeilen), zaehler.Zeilenabstand, kontext.puffer, raender, p, tabelle[83]);
-
-    text(84, s.Lies(S::VersaeumteStunden));
-    text(85, s.Lies(S::Entschuldigt));
-    text(82, name);
-
-    // Subject rows: r counts printed rows, i the subjects of the record.
-    std::size_t r = 0, i = 0;
-    const auto zeilen = static_cast<std::size_t>(std::max(zaehler.LetzteZeile, -1) + 1);
-    while (r < zeilen && i < S::FachzeilenAnzahl) {
-      const std::string fach = s.LiesFach(i, TFachZeile::Fach);
-      const std::string lernfeld = s.LiesFach(i, TFachZeile::FachZusatz);
-      const std::string bewertung = s.LiesFach(i, TFachZeile::Bewertung);
-      const std::string zusatz = s.LiesFach(i, TFachZeile::Zusatz);
-      const bool gefuellt = LernfeldGefuellt(lernfeld);
-      if (fach.starts_with("##")) {
-        // A subject whose name is not printed: its learning field stands in its row. Without
-        // a learning field the row stays empty and the next subject takes the next row, so
-        // the rows keep the places the class template gave them.
-        if (gefuellt) {
-          text(11 + 4 * r, lernfeld);
-          if (lernfeld.size() < 85) text(12 + 4 * r, strich);
-          text(13 + 4 * r, zusatz);
-        }
-        ++r;
-        ++i;
-        continue;
-      }
-      if (i == 2 && verlag == 1) {
-        if (const TFormatEintrag* e = Eintrag(tabelle, 10 + 4 * r)) DruckeFachStreichung(f, fach, *e, p, raender);
-      } else {
-        text(10 + 4 * r, fach);
-      }
-      const bool eng = !bewertung.empty() && (bewertung[0] == '0' || bewertung[0] == 'O' || bewertung[0] == 'o');
-      if (eng) f.SetzeZeichenabstand(-4);
-      text(12 + 4 * r, BewertungInWorten(bewertung, inWorten, verlag));
-      f.SetzeZeichenabstand(0);
-      text(13 + 4 * r, zusatz);
-      if (gefuellt) {
-        ++r;
-        text(11 + 4 * r, lernfeld);
-        if (lernfeld.size() < 85) text(12 + 4 * r, strich);
-      }
-      ++r;
-      ++i;
-    }
-
-    UmbrecheText(bemerkungen, anzahl(zaehler.BemerkungZeilen), breite, kontext.puffer);
-    DruckeSeitenZeilen(f, anzahl(zaehler.BemerkungZeilen), zaehler.Zeilenabstand, kontext.puffer, raender, p, tabelle[86]);
-
-    text(88, s.Lies(S::Einschulungsdatum));
-    text(89, s.Lies(S::Ausschulungsdatum));
-    text(93, ZeugnisOrtDatum(s));
+    for (const ZeugnisPosten& posten : alle) ZeichnePosten(kontext, posten, tabelle, p, raender);
   }
 }
 

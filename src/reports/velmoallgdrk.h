@@ -119,6 +119,42 @@ struct ZeugnisZaehler {
   bool operator==(const ZeugnisZaehler&) const = default;
 };
 
+// The entries of the two wrapped blocks of the report body.
+inline constexpr std::size_t kEintragHinweise = 83;
+inline constexpr std::size_t kEintragBemerkungen = 86;
+
+// One item of a student's report sheet: the entry it stands at and what is drawn there.
+// The report body draws a sheet's items in their order on every page of the sheet; each
+// item appears only on the page its entry names. The fit check of the forms measures the
+// same items.
+struct ZeugnisPosten {
+  enum class Art {
+    Text,       // a text from the left end of its entry
+    Mitte,      // a text centred on its entry (the school's name)
+    Muster,     // a strike-out pattern (form of address, third subject of publisher 1)
+    Fach,       // a subject's name in its row
+    Lernfeld,   // a learning-field text in its row
+    Bewertung,  // the assessment text, drawn with `zeichenabstand` extra spacing
+    Block       // a text wrapped into `zeilen` lines of at most `breite` characters, `abstand` apart
+  };
+  Art art = Art::Text;
+  std::size_t eintrag = 0;  // may lie past the table (rows past the last one): nothing is drawn
+  std::string text;
+  int zeichenabstand = 0;  // Bewertung
+  std::size_t zeilen = 0;  // Block
+  std::size_t breite = 0;  // Block
+  int abstand = 0;         // Block
+};
+
+// The items of the student's sheet in drawing order: the names, the wrapped Hinweise, the
+// subject rows (a learning field in the row after its subject, "##" subjects by their
+// learning field only), the wrapped Bemerkungen, the dates. `schulname` is the school's
+// report name; the assessments are in words when the settings say so and on the transition,
+// leaving and final report.
+std::vector<ZeugnisPosten> ZeugnisBlattPosten(const TSchuelerDatensatz& s, const TDruckEinstellungen& druck,
+                                              std::int16_t verlag, const std::string& schulname,
+                                              const ZeugnisZaehler& zaehler);
+
 // What the report body needs besides the pages, the class, the table, the margins, the
 // student and the counts.
 struct ZeugnisKontext {
