@@ -25,6 +25,7 @@ struct KlassenZeugnisZeile {
   std::string zeugnisart;         // the report type in words
   std::optional<Zeugnistyp> typ;  // set: the report can be printed
   std::string verweigerung;       // otherwise: why not, in words
+  std::string formularplatz;      // on the forms: what does not fit ("Hinweise: 3 Zeilen zu lang")
 };
 
 // The report types as the editor names them; "kein Zeugnistyp" for any other value.
@@ -62,6 +63,8 @@ class ZeugnisPapier {
   virtual ~ZeugnisPapier() = default;
   // The decision for one student, as the window shows it.
   virtual ZeugnisEntscheidung Entscheide(const TSchuelerDatensatz& satz, const DruckKontext& kontext) const = 0;
+  // True for the publishers' pre-printed forms, where a text may not fit its place.
+  virtual bool AufFormularen() const { return false; }
   // Reads the files the print of `schueler` (printable slots, in slot order) needs; a
   // faulty file throws EAFehler before anything is printed.
   virtual std::unique_ptr<KlassenDruckauftrag> Vorbereiten(const DruckKontext& kontext, Meldungen& meldungen,
@@ -77,6 +80,7 @@ class ZeugnisPapier {
 class Formularpapier : public ZeugnisPapier {
  public:
   ZeugnisEntscheidung Entscheide(const TSchuelerDatensatz& satz, const DruckKontext& kontext) const override;
+  bool AufFormularen() const override { return true; }
   std::unique_ptr<KlassenDruckauftrag> Vorbereiten(const DruckKontext& kontext, Meldungen& meldungen,
                                                    TZeilenpuffer& puffer,
                                                    const std::vector<std::size_t>& schueler) const override;
@@ -93,7 +97,8 @@ class Klassenzeugnisbefehl : private ZeugnisUmfeld {
   // Back to the publishers' forms.
   void SetzeFormularpapier() { papier_ = &formulare_; }
 
-  // Every slot that is not free, in slot order, with the decision for it.
+  // Every slot that is not free, in slot order, with the decision for it and, for a
+  // report printed on the forms, what does not fit there.
   std::vector<KlassenZeugnisZeile> Zeilen() const;
   // The lines for the window to open with; with no student in the class it says so in an
   // "Information" box and gives none (the window then stays closed).
@@ -101,8 +106,9 @@ class Klassenzeugnisbefehl : private ZeugnisUmfeld {
   static std::string LeereKlasseText();
 
   // "&Drucken": prints the reports of the ticked slots (refused ones are left out), then
-  // says in an "Information" box how many were printed. A file error is shown in the
-  // "Fehler" box first.
+  // says in an "Information" box how many were printed, and into which file where they went
+  // into one. A file error is shown in the "Fehler" box first; a PDF file that could not be
+  // written gets no count at all.
   void Drucken(const std::vector<std::size_t>& auswahl);
   // "&Vorschau": every page the print would print, without prompts, in the preview.
   void Vorschau(const std::vector<std::size_t>& auswahl);

@@ -59,7 +59,9 @@ class Zeugnisbefehl : private ZeugnisUmfeld {
 
   // "&Zeugnis", the button "Zeugnis drucken" and the tool-bar button: the report of the
   // current student as last stored (edits not yet taken over are not seen). A file error
-  // (an unwritable or unreadable table file) is shown in the "Fehler" box.
+  // (an unwritable or unreadable table file) is shown in the "Fehler" box. When a text does
+  // not fit the form, a "Warnung" names it and asks whether to print anyway; "Nein" prints
+  // nothing.
   void Zeugnis1Click();
   // "Zeugnisse" in the file menu, after the system print dialog: only when the user
   // confirmed the dialog, the same as Zeugnis1Click.

@@ -15,7 +15,7 @@ namespace velmora {
 
 namespace {
 
-enum Spalte { kSchueler = 0, kZeugnisart = 1, kMeldung = 2 };
+enum Spalte { kSchueler = 0, kZeugnisart = 1, kMeldung = 2, kHinweis = 3 };
 constexpr int kSlotRolle = Qt::UserRole;
 
 QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text) {
@@ -49,12 +49,13 @@ TZeugnisseKlasseForm::TZeugnisseKlasseForm(Klassenzeugnisbefehl& befehl, QWidget
   spalte->addWidget(hinweis_);
   liste_ = new QTreeWidget(this);
   liste_->setObjectName(QStringLiteral("Schuelerliste"));
-  liste_->setColumnCount(3);
-  liste_->setHeaderLabels({U("Schüler"), U("Zeugnisart"), U("Meldung")});
+  liste_->setColumnCount(4);
+  liste_->setHeaderLabels({U("Schüler"), U("Zeugnisart"), U("Meldung"), U("Hinweis")});
   liste_->setRootIsDecorated(false);
   liste_->setSelectionMode(QAbstractItemView::NoSelection);
   liste_->header()->setSectionResizeMode(kSchueler, QHeaderView::ResizeToContents);
   liste_->header()->setSectionResizeMode(kZeugnisart, QHeaderView::ResizeToContents);
+  liste_->setColumnWidth(kMeldung, 230);
   spalte->addWidget(liste_, 1);
 
   auto* knoepfe = new QHBoxLayout;
@@ -77,7 +78,7 @@ TZeugnisseKlasseForm::TZeugnisseKlasseForm(Klassenzeugnisbefehl& befehl, QWidget
   connect(liste_, &QTreeWidget::itemChanged, this, [this] { PasseKnoepfeAn(); });
   connect(weiss_, &QRadioButton::toggled, this, &TZeugnisseKlasseForm::PapierGewaehlt);
   PapierGewaehlt();
-  resize(760, 620);
+  resize(900, 620);
 }
 
 bool TZeugnisseKlasseForm::Fuellen() {
@@ -90,6 +91,7 @@ bool TZeugnisseKlasseForm::Fuellen() {
     item->setText(kZeugnisart, Q(z.zeugnisart));
     item->setText(kMeldung, Q(z.verweigerung));
     item->setToolTip(kMeldung, QMehrzeilig(z.verweigerung));
+    ZeigeHinweis(*item, z);
     item->setData(kSchueler, kSlotRolle, static_cast<qulonglong>(z.schueler));
     item->setCheckState(kSchueler, z.typ ? Qt::Checked : Qt::Unchecked);
     Qt::ItemFlags flags = Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;
@@ -131,6 +133,26 @@ void TZeugnisseKlasseForm::PasseKnoepfeAn() {
   drucken_->setEnabled(etwas);
 }
 
+void TZeugnisseKlasseForm::ZeigeHinweis(QTreeWidgetItem& item, const KlassenZeugnisZeile& z) {
+  item.setText(kHinweis, Q(z.formularplatz));
+  item.setToolTip(kHinweis, Q(z.formularplatz));
+  item.setForeground(kHinweis, QColor(200, 0, 0));
+}
+
+void TZeugnisseKlasseForm::AktualisiereHinweise() {
+  if (liste_->topLevelItemCount() == 0) return;
+  // Only the column "Hinweis" follows the paper; the ticks stay as the teacher set them.
+  const std::vector<KlassenZeugnisZeile> zeilen = befehl_.Zeilen();
+  const QSignalBlocker sperre(liste_);
+  for (int i = 0; i < liste_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = liste_->topLevelItem(i);
+    const auto slot = static_cast<std::size_t>(item->data(kSchueler, kSlotRolle).toULongLong());
+    for (const KlassenZeugnisZeile& z : zeilen) {
+      if (z.schueler == slot) ZeigeHinweis(*item, z);
+    }
+  }
+}
+
 void TZeugnisseKlasseForm::PapierGewaehlt() {
   if (weiss_->isChecked()) {
     befehl_.SetzePapier(weissesPapier_);
@@ -140,6 +162,7 @@ void TZeugnisseKlasseForm::PapierGewaehlt() {
     befehl_.SetzeFormularpapier();
     hinweis_->setText(U("Die angekreuzten Zeugnisse werden auf die Formulare der Programmeinstellungen gedruckt."));
   }
+  AktualisiereHinweise();
 }
 
 void TZeugnisseKlasseForm::VorschauClick() { befehl_.Vorschau(Auswahl()); }

@@ -2,7 +2,8 @@
 // TZeugnisseKlasseForm: the modal window "Zeugnisse der Klasse". It lists every student of
 // the class with a check box, the report type and, for a report the single command would
 // refuse, the refusal in words (that line unticked and disabled); it previews and prints
-// the ticked reports through Klassenzeugnisbefehl.
+// the ticked reports through Klassenzeugnisbefehl. On the forms, the column "Hinweis" names
+// what of a report does not fit its form (the line stays ticked).
 #include <QDialog>
 #include <cstddef>
 #include <vector>
@@ -42,6 +43,8 @@ class TZeugnisseKlasseForm : public QDialog {
   void VorschauClick();
   void DruckenClick();
   void PapierGewaehlt();
+  void ZeigeHinweis(QTreeWidgetItem& item, const KlassenZeugnisZeile& z);
+  void AktualisiereHinweise();
 
   Klassenzeugnisbefehl& befehl_;
   QTreeWidget* liste_;
