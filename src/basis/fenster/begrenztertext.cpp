@@ -63,12 +63,15 @@ void BegrenzterText::insertFromMimeData(const QMimeData* quelle) {
 }
 
 void BegrenzterText::keyPressEvent(QKeyEvent* e) {
-  // Only keys that write: no shortcut (Ctrl, Alt), no TAB (the next control), no key whose
-  // text is a control character other than Return (Backspace, Delete, Esc).
+  // Only keys that write: no shortcut with Ctrl (AltGr, which is Ctrl+Alt on Windows, does
+  // write), no TAB (the next control), no key whose text is a control character other than
+  // Return (Backspace, Delete, Esc).
   const QString text = e->text();
-  const bool schreibt = !text.isEmpty() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-                        e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab &&
-                        (text.front() >= QLatin1Char(' ') || text == QLatin1String("\r"));
+  const Qt::KeyboardModifiers tasten = e->modifiers() & ~Qt::KeypadModifier;
+  const bool kuerzel = tasten == Qt::ControlModifier || tasten == (Qt::ControlModifier | Qt::ShiftModifier);
+  const bool schreibt = !text.isEmpty() && !kuerzel && e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab &&
+                        ((text.front() >= QLatin1Char(' ') && text.front() != QChar(0x7F)) ||
+                         text == QLatin1String("\r"));
   if (schreibt && !Passend(text, true)) {
     e->accept();
     return;
