@@ -2,6 +2,7 @@
 #include "basis/fehlerbox.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -18,6 +19,20 @@ std::string SicherungskopieName(const std::string& pfad) {
 }
 
 std::string OhneVerzeichnis(const std::string& pfad) { return NameAus(Pfad(pfad).filename()); }
+
+bool IstErsterStart() {
+  for (const char* datei : {kEinstellDatei, kSchulFaecherDatei, kLeereVorlage}) {
+    if (DateiExistiert(datei)) return false;
+  }
+  std::error_code ec;
+  for (auto it = std::filesystem::directory_iterator(".", ec); !ec && it != std::filesystem::directory_iterator();
+       it.increment(ec)) {
+    std::string endung = NameAus(it->path().extension());
+    for (char& c : endung) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (endung == ".VLM") return false;
+  }
+  return true;
+}
 
 Hauptsteuerung::Hauptsteuerung(HauptAnsicht& ansicht, Meldungen& meldungen, DateiDialoge& dialoge,
                                DatenPasswortDialoge& datenPasswort, KonfigPasswortDialoge& konfigPasswort)
@@ -37,6 +52,8 @@ void Hauptsteuerung::Start() {
     meldungen_.Information(T("Problem beim Zugriff auf das Programmverzeichnis:\r") + programmverzeichnis_ + "\r" +
                            T("Eventuell können bestimmte Hilfs-Dateien nicht gefunden werden!"));
   }
+  // Before the start creates its files: is this the first start here?
+  ersterStart_ = IstErsterStart();
   // What a save cut off by a crash left beside the working files.
   RaeumeVerwaisteNeuDateienAuf();
   // 2. School identity: panel 3 shows its short name; the printouts keep its names.

@@ -52,6 +52,8 @@ class Hauptsteuerung {
 
   // Start sequence, run once when the main window is first shown.
   void Start();
+  // True when the start found a working directory Velmora had not worked in (IstErsterStart).
+  bool ErsterStart() const { return ersterStart_; }
   // End sequence; true when the program may close.
   bool Beenden();
 
@@ -146,10 +148,16 @@ class Hauptsteuerung {
   Entschluesselung entschluesselung_ = Entschluesselung::Lesbar;
   Bytes unentschluesseltesBild_;  // the file's bytes of a class not rightly deciphered
   bool schulFaecherGeladen_ = false;
+  bool ersterStart_ = false;
   VorlagenZustand vorlagen_;
   TSchulFaecherListe schulFaecher_;
   std::string programmverzeichnis_;
 };
+
+// True in a working directory Velmora has not worked in yet: no class file (*.VLM), no
+// program settings, no school subject list and no empty template. The start creates the
+// last two, so only the first start in a directory is one.
+bool IstErsterStart();
 
 // The backup name of a class file: the path without its last three characters + "BAK".
 std::string SicherungskopieName(const std::string& pfad);

@@ -5,10 +5,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -47,7 +49,7 @@ THilfeFenster::THilfeFenster(std::string dateiname, QWidget* eltern)
   knoepfe->addWidget(schliessen);
   haupt->addLayout(knoepfe);
 
-  auto* teiler = new QSplitter(Qt::Horizontal, this);
+  auto* teiler = teiler_ = new QSplitter(Qt::Horizontal, this);
   auto* suche = new QWidget(teiler);
   auto* sucheSpalte = new QVBoxLayout(suche);
   sucheSpalte->setContentsMargins(0, 0, 0, 0);
@@ -100,6 +102,28 @@ void THilfeFenster::ZeigeSuche(const QString& wort) {
 void THilfeFenster::ZeigeHilfeVerwenden() {
   if (Lade()) ZeigeSeite("hilfe-verwenden");
   Oeffne();
+}
+
+void THilfeFenster::ZeigeSeiteNeben(const std::string& id, const QWidget& fenster) {
+  if (!Lade()) return;
+  ZeigeSeite(id);
+  // Right of the window, narrower where the screen is narrow, but never so narrow that the
+  // steps cannot be read: then at the screen's right edge, over the window's right part.
+  constexpr int kMindestbreite = 480;
+  const QRect neben = fenster.frameGeometry();
+  const QScreen* schirm = fenster.screen();
+  const QRect frei = schirm ? schirm->availableGeometry() : neben;
+  const int breite = std::clamp(frei.right() - neben.right(), kMindestbreite, width());
+  const int hoehe = std::min(height(), frei.height());
+  resize(breite, hoehe);
+  // The page gets the room, the keywords what is left.
+  teiler_->setSizes({breite / 4, breite - breite / 4});
+  const int x = std::max(frei.left(), std::min(neben.right() + 1, frei.right() + 1 - breite));
+  const int y = std::clamp(neben.top(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - hoehe));
+  move(x, y);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  show();
+  setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 
 bool THilfeFenster::Lade() {

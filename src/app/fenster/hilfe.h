@@ -12,6 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class QSplitter;
 class QTextBrowser;
 class QUrl;
 
@@ -29,6 +30,9 @@ class THilfeFenster : public QDialog {
   void ZeigeSuche(const QString& wort);
   // The page on how to use the help.
   void ZeigeHilfeVerwenden();
+  // The page `id` beside `fenster` (to its right where the screen has room), without taking
+  // the focus from it; nothing when the help file is missing.
+  void ZeigeSeiteNeben(const std::string& id, const QWidget& fenster);
 
   // For the tests.
   QTextBrowser& Anzeige() { return *anzeige_; }
@@ -55,6 +59,7 @@ class THilfeFenster : public QDialog {
   std::string aktuelleSeite_;          // id of the page shown, empty when none
   std::vector<std::string> verlauf_;  // ids of the pages shown before, last one on top
 
+  QSplitter* teiler_{};
   QTextBrowser* anzeige_{};
   QLineEdit* suchfeld_{};
   QListWidget* treffer_{};
