@@ -18,10 +18,11 @@ enum class Knoepfe {
   JaNein,             // "&Ja" is the default button
   JaNeinVorgabeNein,  // "&Nein" is the default button: Return must not destroy data
   OkAbbrechen,
-  JaNeinAbbrechen     // "&Ja" is the default button, Esc answers "Abbrechen"
+  JaNeinAbbrechen,    // "&Ja" is the default button, Esc answers "Abbrechen"
+  OkOrdnerOeffnen     // "OK" (default, also Esc) and "&Ordner öffnen" beside a file just written
 };
 
-enum class Antwort { Ok, Abbrechen, Ja, Nein };
+enum class Antwort { Ok, Abbrechen, Ja, Nein, OrdnerOeffnen };
 
 class Meldungen {
  public:
@@ -30,6 +31,10 @@ class Meldungen {
   // caption of the box type (used for "Eingabefehler").
   virtual Antwort Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                         const std::string& titel = {}) = 0;
+  // A box whose text names characters code page 1252 cannot hold (names read from a UTF-8
+  // import file) gets its text as UTF-8. A port that shows code page 1252 only shows "?" for
+  // them.
+  virtual Antwort ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe knoepfe);
 
   void Fehler(const std::string& text) { Zeige(MeldungsArt::Fehler, text, Knoepfe::Ok); }
   void Information(const std::string& text) { Zeige(MeldungsArt::Information, text, Knoepfe::Ok); }

@@ -3,6 +3,7 @@
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
+#include "print/druckabschluss.h"
 #include "print/sitzungsname.h"
 
 namespace velmora {
@@ -26,6 +27,7 @@ void Druckbefehle::Testblatt1Click() {
     LadeFormatSteuerTabelle(werte, kTestblattDatei, titel, meldungen_);
     DruckeTestblatt(flaeche_, werte, Kopf());
   });
+  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende());
 }
 
 void Druckbefehle::Datenblatt1Click() {
@@ -46,6 +48,7 @@ void Druckbefehle::DatenblattDrucken() {
     DruckeDatenblatt(flaeche_, kontext_.Aktuell(), rahmen, werte, Kopf(), kontext_.druck.MitRahmen == 1,
                      puffer_);
   });
+  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende());
 }
 
 void Druckbefehle::TestblattVorschau() {

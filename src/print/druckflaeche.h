@@ -57,6 +57,13 @@ struct DruckerFaehigkeiten {
   bool operator==(const DruckerFaehigkeiten&) const = default;
 };
 
+// How a print session ended.
+struct Sitzungsende {
+  bool vollstaendig = true;  // false: its file could not be written and is not there
+  std::string datei;         // the file it was written to, with its full path; empty on paper
+  bool operator==(const Sitzungsende&) const = default;
+};
+
 class DruckFlaeche {
  public:
   virtual ~DruckFlaeche() = default;
@@ -70,7 +77,12 @@ class DruckFlaeche {
   // outer one. Jobs outside any session stand each on their own. By default a surface
   // does nothing here.
   virtual void BeginneSitzung(const std::string& name) { (void)name; }
-  virtual void BeendeSitzung() {}
+  // Ends the session and says how: a file that could not be written completely is not
+  // there, the surface has told the user, and the command shows no closing notice.
+  virtual Sitzungsende BeendeSitzung() { return {}; }
+  // Opens the folder of the file the last session was written to, in the system's file
+  // manager (the button "&Ordner öffnen" of the closing notice).
+  virtual void OeffneOrdnerDerLetztenDatei() {}
 
   // --- the print job ---
 
@@ -131,17 +143,27 @@ class DruckFlaeche {
   virtual std::vector<std::string> Schriftenliste() = 0;
 };
 
-// Holds a session of the surface open for as long as it lives, also when the command ends
-// with an error.
+// Holds a session of the surface open until Beende, or for as long as it lives, also when
+// the command ends with an error.
 class DruckSitzung {
  public:
   DruckSitzung(DruckFlaeche& flaeche, const std::string& name) : flaeche_(flaeche) { flaeche_.BeginneSitzung(name); }
-  ~DruckSitzung() { flaeche_.BeendeSitzung(); }
+  ~DruckSitzung() {
+    if (!beendet_) flaeche_.BeendeSitzung();
+  }
   DruckSitzung(const DruckSitzung&) = delete;
   DruckSitzung& operator=(const DruckSitzung&) = delete;
 
+  // Ends the session now; the command learns whether its output is complete.
+  Sitzungsende Beende() {
+    if (beendet_) return {};
+    beendet_ = true;
+    return flaeche_.BeendeSitzung();
+  }
+
  private:
   DruckFlaeche& flaeche_;
+  bool beendet_ = false;
 };
 
 }  // namespace velmora

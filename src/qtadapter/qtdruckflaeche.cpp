@@ -1,15 +1,19 @@
 #include "qtadapter/qtdruckflaeche.h"
 
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <cmath>
+#include <utility>
 
 #include "basis/cp1252.h"
+#include "print/pdfdatei.h"
 #include "print/sitzungsname.h"
 #include "qtadapter/qtdrucktext.h"
 #include "qtadapter/qttext.h"
@@ -36,6 +40,14 @@ void MachePdfDrucker(QPrinter& drucker) {
   drucker.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
+// A file name of Qt as a path of the operating system (also beyond code page 1252).
+std::filesystem::path PfadAus(const QString& datei) { return std::filesystem::path(datei.toStdU16String()); }
+
+// A path as the user reads it in a box: absolute, with the system's separators.
+std::string Anzeigename(const QString& datei) {
+  return K(QDir::toNativeSeparators(QFileInfo(datei).absoluteFilePath()));
+}
+
 std::unique_ptr<QPrinter> StandardDrucker() {
   QPrinterInfo standard = QPrinterInfo::defaultPrinter();
   if (standard.isNull() && !QPrinterInfo::availablePrinters().isEmpty()) {
@@ -54,10 +66,13 @@ std::unique_ptr<QPrinter> StandardDrucker() {
 QtDruckflaeche::QtDruckflaeche(Meldungen& meldungen, QString ausgabeordner)
     : meldungen_(meldungen), ausgabeordner_(std::move(ausgabeordner)), drucker_(StandardDrucker()) {
   SetzeErsatzschriften();
+  oeffneUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
 QtDruckflaeche::~QtDruckflaeche() {
   if (maler_.isActive()) maler_.end();
+  // A file left unfinished is not kept.
+  if (!pdfDatei_.isEmpty()) PdfDateiVerwerfen(PfadAus(pdfDatei_));
 }
 
 void QtDruckflaeche::NurPdf() {
@@ -109,12 +124,35 @@ void QtDruckflaeche::BereiteDateiVor(const std::string& name) {
   drucker_->setOutputFileName(vergebenerName_);
 }
 
-void QtDruckflaeche::MeldeDatei() {
-  if (!SchreibtPdf()) return;
+Sitzungsende QtDruckflaeche::MeldeDatei() {
+  if (!SchreibtPdf()) return {};
   letzteDatei_ = drucker_->outputFileName();
   // Written: the next command gets a file of its own, also after a file chosen in the dialog.
   vergebenerName_ = letzteDatei_;
   if (meldeAusgabe) meldeAusgabe(U("Ausdruck gespeichert: ") + QDir::current().relativeFilePath(letzteDatei_));
+  return {true, Anzeigename(letzteDatei_)};
+}
+
+void QtDruckflaeche::OeffneOrdner(const QString& ordner) {
+  if (oeffneUrl(QUrl::fromLocalFile(ordner))) return;
+  meldungen_.Fehler(T("Der Ordner\r") + Anzeigename(ordner) +
+                    T("\rkann nicht geöffnet werden: Auf diesem Rechner ist kein Programm eingerichtet, das "
+                      "Ordner anzeigt (Dateimanager)."));
+}
+
+void QtDruckflaeche::OeffneOrdnerDerLetztenDatei() {
+  if (!letzteDatei_.isEmpty()) OeffneOrdner(QFileInfo(letzteDatei_).absolutePath());
+}
+
+void QtDruckflaeche::OeffneAusgabeordner() {
+  const QString ordner = QDir::current().absoluteFilePath(ausgabeordner_);
+  try {
+    AusgabeordnerAnlegen(PfadAus(ordner));
+  } catch (const PdfFehler& f) {
+    meldungen_.Fehler(f.Meldung());
+    return;
+  }
+  OeffneOrdner(ordner);
 }
 
 void QtDruckflaeche::BeginneSitzung(const std::string& name) {
@@ -125,32 +163,44 @@ void QtDruckflaeche::BeginneSitzung(const std::string& name) {
   if (sammelndeSitzung_) BereiteDateiVor(name);
 }
 
-void QtDruckflaeche::BeendeSitzung() {
-  if (sitzungstiefe_ == 0 || --sitzungstiefe_ > 0 || ziel_ || !sammelndeSitzung_) return;
+Sitzungsende QtDruckflaeche::BeendeSitzung() {
+  if (sitzungstiefe_ == 0 || --sitzungstiefe_ > 0 || ziel_ || !sammelndeSitzung_) return {};
   sammelndeSitzung_ = false;
   jobOffen_ = false;
+  const bool gescheitert = std::exchange(sammelFehler_, false);
   // A session without a job (every prompt cancelled) leaves no file.
-  if (maler_.isActive() && BeendeMaler()) MeldeDatei();
+  if (!maler_.isActive()) return {!gescheitert, {}};
+  if (!BeendeMaler()) return {false, {}};
+  return MeldeDatei();
 }
 
-void QtDruckflaeche::ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne,
+bool QtDruckflaeche::ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne,
                                 std::optional<QPageLayout> blattJeAuftrag) {
   struct Ende {
     QtDruckflaeche& f;
     QPageLayout layout;
     ~Ende() {
       if (f.maler_.isActive()) f.maler_.end();
+      if (!f.pdfDatei_.isEmpty()) {
+        f.ziel_->setOutputFileName(f.pdfDatei_);
+        PdfDateiVerwerfen(PfadAus(std::exchange(f.pdfDatei_, QString())));
+      }
       if (f.zielGrundlayout_) f.ziel_->setPageLayout(layout);
       f.ziel_ = nullptr;
       f.zielGrundlayout_.reset();
       f.jobOffen_ = false;
+      f.sammelFehler_ = false;
     }
   };
-  if (maler_.isActive()) return;
+  if (maler_.isActive()) return false;
   ziel_ = &ziel;
   zielGrundlayout_ = std::move(blattJeAuftrag);
   Ende ende{*this, ziel.pageLayout()};
   zeichne();
+  if (pdfDatei_.isEmpty()) return !sammelFehler_;
+  // A print from the preview into a file: the file gets its name once it is complete.
+  maler_.end();
+  return SchliessePdfDatei(ziel);
 }
 
 void QtDruckflaeche::SetzeZielblatt(Blattformat blatt) {
@@ -185,8 +235,41 @@ void QtDruckflaeche::BlattZurueck() {
 bool QtDruckflaeche::BeendeMaler() {
   const bool gut = maler_.end();
   BlattZurueck();
+  // Qt's PDF writer drops failed writes without a word: the file itself tells.
+  if (!pdfDatei_.isEmpty()) return SchliessePdfDatei(Geraet());
   if (!gut) meldungen_.Fehler(T("Der Druckauftrag konnte nicht abgeschlossen werden!"));
   return gut;
+}
+
+bool QtDruckflaeche::BeginnePdfDatei(QPrinter& geraet) {
+  // A preview's printer records pictures and writes no file.
+  const QPaintEngine* technik = geraet.paintEngine();
+  if (geraet.outputFormat() != QPrinter::PdfFormat || geraet.outputFileName().isEmpty() ||
+      (technik && technik->type() == QPaintEngine::Picture)) {
+    return true;
+  }
+  const QString datei = geraet.outputFileName();
+  try {
+    PdfDateiBeginnen(PfadAus(datei));
+  } catch (const PdfFehler& f) {
+    meldungen_.Fehler(f.Meldung());
+    return false;
+  }
+  pdfDatei_ = datei;
+  geraet.setOutputFileName(datei + QString::fromLatin1(kNeuEndung));
+  return true;
+}
+
+bool QtDruckflaeche::SchliessePdfDatei(QPrinter& geraet) {
+  const QString datei = std::exchange(pdfDatei_, QString());
+  geraet.setOutputFileName(datei);
+  try {
+    PdfDateiAbschliessen(PfadAus(datei));
+  } catch (const PdfFehler& f) {
+    meldungen_.Fehler(f.Meldung());
+    return false;
+  }
+  return true;
 }
 
 void QtDruckflaeche::StarteJobzustand() {
@@ -205,7 +288,8 @@ void QtDruckflaeche::StarteJobzustand() {
 }
 
 bool QtDruckflaeche::BeginneDokument(const std::string& titel, Blattformat blatt) {
-  if (jobOffen_) return false;
+  // After the document's file failed (and the user was told) its further jobs draw nothing.
+  if (jobOffen_ || sammelFehler_) return false;
   QPrinter& geraet = Geraet();
   if (maler_.isActive() && Sammelt()) {
     // The next job of the same document starts on a page of its own.
@@ -229,9 +313,23 @@ bool QtDruckflaeche::BeginneDokument(const std::string& titel, Blattformat blatt
     SetzeBlatt(blatt);
   }
   SetzeZielblatt(blatt);
+  if (!BeginnePdfDatei(geraet)) {
+    if (!ziel_) BlattZurueck();
+    sammelFehler_ = Sammelt();
+    return false;
+  }
   if (!maler_.begin(&geraet)) {
     if (!ziel_) BlattZurueck();
-    meldungen_.Fehler(T("Der Druckauftrag konnte nicht gestartet werden!\r\rBitte prüfen Sie den Drucker."));
+    if (pdfDatei_.isEmpty()) {
+      meldungen_.Fehler(T("Der Druckauftrag konnte nicht gestartet werden!\r\rBitte prüfen Sie den Drucker."));
+      return false;
+    }
+    // The writer could not open the file the surface has just created.
+    const QString datei = std::exchange(pdfDatei_, QString());
+    geraet.setOutputFileName(datei);
+    PdfDateiVerwerfen(PfadAus(datei));
+    meldungen_.Fehler(PdfDateiFehlerText(ea::ZugriffVerweigert, PfadAus(datei)));
+    sammelFehler_ = Sammelt();
     return false;
   }
   StarteJobzustand();

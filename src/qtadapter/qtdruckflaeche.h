@@ -4,12 +4,14 @@
 // in the print dialog or the printer set-up dialog. Where the system has no printer (or
 // the user chose a PDF file), every print command (session) becomes one PDF file in a
 // folder of the working directory, named after the session and the time; a job outside a
-// session becomes a file of its own. The same drawing can go onto any other QPrinter, a
-// preview's, say (ZeichneAuf).
+// session becomes a file of its own. A PDF file is written under a temporary name and gets
+// its name only once it is complete (print/pdfdatei.h). The same drawing can go onto any
+// other QPrinter, a preview's, say (ZeichneAuf).
 #include <QFont>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QUrl>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -33,6 +35,13 @@ class QtDruckflaeche : public DruckFlaeche {
   void DruckerEinrichten(QWidget* eltern);
   // Called with a German notice after a job went to a PDF file.
   std::function<void(const QString&)> meldeAusgabe;
+  // Shows a folder in the system's file manager; the tests put a recorder here.
+  std::function<bool(const QUrl&)> oeffneUrl;
+  // "Ausdrucke-&Ordner öffnen": the folder of the PDF files, created where it is missing;
+  // the "Fehler" box says why it cannot be made or shown.
+  void OeffneAusgabeordner();
+  // The messages of the surface (for the closing notice of a print from the preview).
+  Meldungen& Boxen() { return meldungen_; }
   // From now on every job goes to a PDF file of its own, as on a computer without printer.
   void NurPdf();
   // True while jobs go to PDF files.
@@ -45,17 +54,19 @@ class QtDruckflaeche : public DruckFlaeche {
   // layout `ziel` has. With `blattJeAuftrag` each job gets its own sheet as on the current
   // printer: that layout for an A4 job, A3 landscape for a side-by-side one (a print from
   // the preview); `ziel` has its layout back afterwards. No file is named and nothing is
-  // reported.
-  void ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne,
+  // reported, except a PDF file that could not be written: then false.
+  bool ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne,
                   std::optional<QPageLayout> blattJeAuftrag = std::nullopt);
   // While jobs go to PDF files: names the file the next document on the current printer
   // writes after `name` (a print from a preview, say), as a session would.
   void BereiteDateiVor(const std::string& name);
-  // Tells the user (meldeAusgabe) which PDF file the current printer has just written.
-  void MeldeDatei();
+  // Tells the user (meldeAusgabe) which PDF file the current printer has just written, and
+  // says how the session ended that wrote it.
+  Sitzungsende MeldeDatei();
 
   void BeginneSitzung(const std::string& name) override;
-  void BeendeSitzung() override;
+  Sitzungsende BeendeSitzung() override;
+  void OeffneOrdnerDerLetztenDatei() override;
   bool BeginneDokument(const std::string& titel, Blattformat blatt = Blattformat::A4Hoch) override;
   bool BeendeDokument() override;
   void NeueSeite() override;
@@ -88,7 +99,12 @@ class QtDruckflaeche : public DruckFlaeche {
   void BlattZurueck();
   // The sheet of the next job on the target of ZeichneAuf, where it has one per job.
   void SetzeZielblatt(Blattformat blatt);
+  // Ends the painter; a PDF file it wrote gets its name now, or the user is told why not.
   bool BeendeMaler();
+  // Before the painter begins on `geraet`: a PDF file is written under its temporary name.
+  bool BeginnePdfDatei(QPrinter& geraet);
+  bool SchliessePdfDatei(QPrinter& geraet);
+  void OeffneOrdner(const QString& ordner);
 
   Meldungen& meldungen_;
   QString ausgabeordner_;
@@ -98,6 +114,8 @@ class QtDruckflaeche : public DruckFlaeche {
   QString vergebenerName_;
   QPrinter* ziel_ = nullptr;
   std::optional<QPageLayout> zielGrundlayout_;  // ZeichneAuf with a sheet per job
+  QString pdfDatei_;  // the final name of the PDF file being written, empty when none
+  bool sammelFehler_ = false;  // the file of the collecting document failed: no more jobs
   int sitzungstiefe_ = 0;
   bool jobOffen_ = false;
   bool sammelndeSitzung_ = false;

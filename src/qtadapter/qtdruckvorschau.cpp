@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "print/druckabschluss.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
@@ -25,6 +26,8 @@ void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
 
   QWidget* oben = QApplication::activeModalWidget();
   QWidget* ueber = oben ? oben : eltern_;
+  bool gedruckt = false;
+  Sitzungsende ende;
   QPrintPreviewDialog dialog(&drucker, ueber);
   dialog.setObjectName(QStringLiteral("Druckvorschau"));
   dialog.setWindowTitle(U("Druckvorschau"));
@@ -34,11 +37,12 @@ void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
     const bool vorschau = ziel->paintEngine()->type() == QPaintEngine::Picture;
     if (vorschau) {
       flaeche_.ZeichneAuf(*ziel, [&] { zeichne(flaeche_); });
-    } else {
-      flaeche_.ZeichneAuf(
-          *ziel, [&] { zeichne(flaeche_); }, vorher);
+      return;
     }
-    if (!vorschau) flaeche_.MeldeDatei();
+    gedruckt = true;
+    ende.vollstaendig = flaeche_.ZeichneAuf(
+        *ziel, [&] { zeichne(flaeche_); }, vorher);
+    if (ende.vollstaendig) ende = flaeche_.MeldeDatei();
   });
   // A page's height where the screen allows it, never more than the screen.
   const QScreen* schirm = ueber ? ueber->screen() : QGuiApplication::primaryScreen();
@@ -46,6 +50,8 @@ void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
   dialog.resize(std::min(900, frei.width() * 9 / 10), std::min(1000, frei.height() * 9 / 10));
   dialog.exec();
   drucker.setPageLayout(vorher);
+  // Printed from the preview: the closing notice of a print, once the preview is closed.
+  if (gedruckt) MeldeDruckabschluss(flaeche_.Boxen(), flaeche_, ende);
 }
 
 }  // namespace velmora

@@ -15,6 +15,16 @@ namespace velmora {
 QString AnwendungsTitel() { return Q(AnwendungsTitelText()); }
 
 Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel) {
+  return ZeigeBox(art, QMehrzeilig(text), knoepfe, titel.empty() ? QString() : Q(titel));
+}
+
+Antwort QtMeldungen::ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe knoepfe) {
+  QString text = QString::fromStdString(utf8);
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return ZeigeBox(art, text, knoepfe, QString());
+}
+
+Antwort QtMeldungen::ZeigeBox(MeldungsArt art, const QString& text, Knoepfe knoepfe, const QString& titel) {
   // Over the window that is modal now (a settings window, say), else over the main window.
   QWidget* oben = QApplication::activeModalWidget();
   QMessageBox box(oben ? oben : eltern_);
@@ -41,14 +51,15 @@ Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe kno
       box.setIcon(QMessageBox::NoIcon);
       break;
   }
-  box.setWindowTitle(titel.empty() ? kopf : Q(titel));
-  box.setText(QMehrzeilig(text));
+  box.setWindowTitle(titel.isEmpty() ? kopf : titel);
+  box.setText(text);
   box.setTextFormat(Qt::PlainText);
 
   QPushButton* ja = nullptr;
   QPushButton* nein = nullptr;
   QPushButton* ok = nullptr;
   QPushButton* abbrechen = nullptr;
+  QPushButton* ordner = nullptr;
   switch (knoepfe) {
     case Knoepfe::Ok:
       ok = box.addButton(U("OK"), QMessageBox::AcceptRole);
@@ -65,6 +76,11 @@ Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe kno
       nein = box.addButton(U("&Nein"), QMessageBox::NoRole);
       box.setEscapeButton(nein);
       break;
+    case Knoepfe::OkOrdnerOeffnen:
+      ok = box.addButton(U("OK"), QMessageBox::AcceptRole);
+      ordner = box.addButton(U("&Ordner öffnen"), QMessageBox::ActionRole);
+      box.setEscapeButton(ok);
+      break;
     case Knoepfe::JaNeinAbbrechen:
       ja = box.addButton(U("&Ja"), QMessageBox::YesRole);
       nein = box.addButton(U("&Nein"), QMessageBox::NoRole);
@@ -78,8 +94,9 @@ Antwort QtMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe kno
   if (gewaehlt && gewaehlt == ja) return Antwort::Ja;
   if (gewaehlt && gewaehlt == nein) return Antwort::Nein;
   if (gewaehlt && gewaehlt == ok) return Antwort::Ok;
+  if (gewaehlt && gewaehlt == ordner) return Antwort::OrdnerOeffnen;
   if (knoepfe == Knoepfe::JaNein || knoepfe == Knoepfe::JaNeinVorgabeNein) return Antwort::Nein;
-  return knoepfe == Knoepfe::Ok ? Antwort::Ok : Antwort::Abbrechen;
+  return knoepfe == Knoepfe::Ok || knoepfe == Knoepfe::OkOrdnerOeffnen ? Antwort::Ok : Antwort::Abbrechen;
 }
 
 namespace {
@@ -125,6 +142,14 @@ Antwort FensterMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepf
   return ziel_.Zeige(art, text, knoepfe, titel);
 }
 
+Antwort FensterMeldungen::ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe knoepfe) {
+  if (sammeln_ > 0 && knoepfe == Knoepfe::Ok) {
+    gehalten_.push_back({art, utf8, {}, true});
+    return Antwort::Ok;
+  }
+  return ziel_.ZeigeUtf8(art, utf8, knoepfe);
+}
+
 void FensterMeldungen::NachDemZeigen() {
   if (--sammeln_ > 0 || gehalten_.empty()) return;
   // Once the event loop runs again, the window stands with its size. The timer belongs to
@@ -135,7 +160,13 @@ void FensterMeldungen::NachDemZeigen() {
 void FensterMeldungen::Ausgeben() {
   std::vector<Gehalten> boxen;
   boxen.swap(gehalten_);
-  for (const Gehalten& b : boxen) ziel_.Zeige(b.art, b.text, Knoepfe::Ok, b.titel);
+  for (const Gehalten& b : boxen) {
+    if (b.utf8) {
+      ziel_.ZeigeUtf8(b.art, b.text, Knoepfe::Ok);
+    } else {
+      ziel_.Zeige(b.art, b.text, Knoepfe::Ok, b.titel);
+    }
+  }
 }
 
 }  // namespace velmora

@@ -18,8 +18,10 @@ class QtMeldungen : public Meldungen {
   explicit QtMeldungen(QWidget* eltern = nullptr) : eltern_(eltern) {}
   void SetzeEltern(QWidget* eltern) { eltern_ = eltern; }
   Antwort Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel = {}) override;
+  Antwort ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe knoepfe) override;
 
  private:
+  Antwort ZeigeBox(MeldungsArt art, const QString& text, Knoepfe knoepfe, const QString& titel);
   QWidget* eltern_;
 };
 
@@ -31,12 +33,14 @@ class FensterMeldungen : public Meldungen {
  public:
   FensterMeldungen(Meldungen& ziel, QWidget* fenster);
   Antwort Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel = {}) override;
+  Antwort ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe knoepfe) override;
 
  private:
   struct Gehalten {
     MeldungsArt art;
     std::string text;
     std::string titel;
+    bool utf8 = false;  // shown with ZeigeUtf8
   };
   void NachDemZeigen();
   void Ausgeben();

@@ -5,6 +5,7 @@
 #include "basis/cp1252.h"
 #include "basis/dateien.h"
 #include "basis/fehlerbox.h"
+#include "print/druckabschluss.h"
 #include "reports/probedruck.h"
 
 namespace velmora {
@@ -144,8 +145,11 @@ bool Formularausrichtung::Speichern() {
 }
 
 void Formularausrichtung::Probedruck() {
+  // The test print's own session belongs to this one, which learns how it ended.
+  DruckSitzung sitzung(flaeche_, ProbedruckSitzung(Wahl()));
   velmora::Probedruck(*umgebung_, Wahl(), tabelle_.Tabelle(), tabelle_.Titel(), partner_,
                       ProbedruckZiel{flaeche_, abfrage_, puffer_});
+  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende());
 }
 
 bool Formularausrichtung::FrageUndSpeichere() {

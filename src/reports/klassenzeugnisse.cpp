@@ -5,7 +5,9 @@
 
 #include "basis/cp1252.h"
 #include "basis/fehlerbox.h"
+#include "print/druckabschluss.h"
 #include "print/sitzungsname.h"
+#include "reports/formularplatz.h"
 
 namespace velmora {
 namespace {
@@ -133,12 +135,18 @@ std::unique_ptr<KlassenDruckauftrag> Formularpapier::Vorbereiten(const DruckKont
 std::vector<KlassenZeugnisZeile> Klassenzeugnisbefehl::Zeilen() const {
   std::vector<KlassenZeugnisZeile> zeilen;
   const TKlassenDatei& klasse = kontext_.Klasse();
+  // One check for the class: each form is read once.
+  FormularplatzPruefer platz(kontext_);
   for (std::size_t i = 0; i < klasse.Schueler.size(); ++i) {
     const TSchuelerDatensatz& satz = klasse.Schueler[i];
     if (satz.IstFrei()) continue;
     const ZeugnisEntscheidung e = papier_->Entscheide(satz, kontext_);
-    zeilen.push_back(
-        {i, ZeugnisName(satz), ZeugnisartName(satz.Zeugnisart()), e.typ, VerweigerungInWorten(e, satz.Schulart())});
+    zeilen.push_back({i, ZeugnisName(satz), ZeugnisartName(satz.Zeugnisart()), e.typ,
+                      VerweigerungInWorten(e, satz.Schulart()), {}});
+    if (e.typ && papier_->AufFormularen()) {
+      const std::optional<Formularplatz> p = platz.Pruefe(satz);
+      if (p) zeilen.back().formularplatz = FormularplatzHinweis(*p);
+    }
   }
   return zeilen;
 }
@@ -172,13 +180,12 @@ std::string Klassenzeugnisbefehl::Sitzung(const std::vector<std::size_t>& schuel
 void Klassenzeugnisbefehl::Drucken(const std::vector<std::size_t>& auswahl) {
   const std::vector<std::size_t> schueler = Druckbare(auswahl);
   KlassenDruckErgebnis ergebnis;
-  {
-    DruckSitzung sitzung(flaeche_, Sitzung(schueler));
-    MitFehlerbox(meldungen_, [&] {
-      ergebnis = papier_->Vorbereiten(kontext_, meldungen_, puffer_, schueler)->Drucke(flaeche_, abfrage_);
-    });
-  }
-  meldungen_.Information(KlassenDruckMeldung(ergebnis));
+  DruckSitzung sitzung(flaeche_, Sitzung(schueler));
+  MitFehlerbox(meldungen_, [&] {
+    ergebnis = papier_->Vorbereiten(kontext_, meldungen_, puffer_, schueler)->Drucke(flaeche_, abfrage_);
+  });
+  // A file that could not be written holds no report: the count is not shown then.
+  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende(), KlassenDruckMeldung(ergebnis));
 }
 
 void Klassenzeugnisbefehl::Vorschau(const std::vector<std::size_t>& auswahl) {

@@ -2,7 +2,9 @@
 
 #include "basis/cp1252.h"
 #include "basis/fehlerbox.h"
+#include "print/druckabschluss.h"
 #include "print/sitzungsname.h"
+#include "reports/formularplatz.h"
 #include "reports/weisspapier.h"
 
 namespace velmora {
@@ -36,14 +38,10 @@ ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugni
     return e;
   }
   // 2. Report type.
-  Zeugnistyp typ;
-  switch (zeugnisart) {
-    case 1: typ = Zeugnistyp::Halbjahr; break;
-    case 2: typ = Zeugnistyp::Jahr; break;
-    case 4: typ = Zeugnistyp::Abgang; break;
-    case 5: typ = Zeugnistyp::Abschluss; break;
-    case 3: e.fehler = ZeugnisartNichtVorgesehenText(); return e;
-    default: e.fehler = ZeugnisKeinTypText(); return e;
+  const std::optional<Zeugnistyp> typ = ZeugnistypVon(zeugnisart);
+  if (!typ) {
+    e.fehler = zeugnisart == 3 ? ZeugnisartNichtVorgesehenText() : ZeugnisKeinTypText();
+    return e;
   }
   // 3. Print mode.
   switch (druckart) {
@@ -73,10 +71,24 @@ void Zeugnisbefehl::Zeugnis1Click() {
   const std::optional<Zeugnistyp> typ = Pruefe();
   if (!typ) return;
   const std::size_t index = kontext_.AktuellerSchueler();
+  const TSchuelerDatensatz& satz = kontext_.Klasse().Schueler[index];
   const ZeugnisUmgebung u{flaeche_, meldungen_, abfrage_, kontext_.druck, kontext_.Verlag(), kontext_.zeugnisname,
                           puffer_};
-  DruckSitzung sitzung(flaeche_, SitzungFuerSchueler("Zeugnis", kontext_.Klasse().Schueler[index]));
-  MitFehlerbox(meldungen_, [&] { DruckeZeugnis(*typ, u, kontext_.Klasse(), index); });
+  // The table is read (or created) first: a faulty file ends the command here.
+  ZeugnisFormular formular;
+  if (!MitFehlerbox(meldungen_, [&] {
+        formular = LadeZeugnisFormular(*typ, kontext_.Verlag(), kontext_.druck, meldungen_);
+      })) {
+    return;
+  }
+  // Before the first page prompt: a text that does not fit is the teacher's to decide on;
+  // "Nein" ends the command before any print job or file.
+  const Formularplatz platz =
+      MissFormularplatz(formular, satz, kontext_.druck, kontext_.Verlag(), kontext_.zeugnisname);
+  if (!platz.Passt() && !meldungen_.Warnfrage(FormularplatzWarnung(platz, ZeugnisName(satz)))) return;
+  DruckSitzung sitzung(flaeche_, SitzungFuerSchueler("Zeugnis", satz));
+  MitFehlerbox(meldungen_, [&] { DruckeZeugnisFormular(formular, u, kontext_.Klasse(), {index}, ZeugnisName(satz)); });
+  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende());
 }
 
 void Zeugnisbefehl::ZeugnisVorschauClick() {
@@ -115,6 +127,7 @@ void Zeugnisbefehl::WeissesPapierClick() {
     const WeissKontext k{flaeche_, kontext_.druck, kontext_.zeugnisname, tabellen};
     DruckeWeissesZeugnisAuftrag(k, kontext_.Klasse(), index);
   });
+  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende());
 }
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "basis/cp1252.h"
+#include "print/druckabschluss.h"
 #include "print/sitzungsname.h"
 #include "reports/velmoallgdrk.h"
 
@@ -144,6 +145,7 @@ void Zeugnistextbefehle::Drucke(const std::string& frage, ZeugnistextAuswahl aus
   DruckSitzung sitzung(flaeche_, Sitzung());
   DruckeZeugnistexte(flaeche_, kontext_.Klasse(), ErsterSchueler(), auswahl, kontext_.druck, kontext_.Verlag(),
                      puffer_);
+  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende());
 }
 
 void Zeugnistextbefehle::Vorschau(ZeugnistextAuswahl auswahl) {

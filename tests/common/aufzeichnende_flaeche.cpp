@@ -25,8 +25,9 @@ void AufzeichnendeFlaeche::BeginneSitzung(const std::string& name) {
   if (offeneSitzungen++ == 0) sitzungen.push_back(name);
 }
 
-void AufzeichnendeFlaeche::BeendeSitzung() {
-  if (offeneSitzungen > 0) --offeneSitzungen;
+Sitzungsende AufzeichnendeFlaeche::BeendeSitzung() {
+  if (offeneSitzungen == 0 || --offeneSitzungen > 0) return {};
+  return sitzungsende;
 }
 
 bool AufzeichnendeFlaeche::BeginneDokument(const std::string& titel, Blattformat blatt) {

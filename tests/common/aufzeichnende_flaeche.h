@@ -47,7 +47,8 @@ class AufzeichnendeFlaeche : public DruckFlaeche {
   };
 
   void BeginneSitzung(const std::string& name) override;
-  void BeendeSitzung() override;
+  Sitzungsende BeendeSitzung() override;
+  void OeffneOrdnerDerLetztenDatei() override { ++ordnerGeoeffnet; }
   bool BeginneDokument(const std::string& titel, Blattformat blatt = Blattformat::A4Hoch) override;
   bool BeendeDokument() override;
   void NeueSeite() override;
@@ -82,6 +83,8 @@ class AufzeichnendeFlaeche : public DruckFlaeche {
   // Scripted answers.
   bool dokumentAblehnen = false;   // BeginneDokument returns false
   bool abschlussScheitert = false; // BeendeDokument returns false
+  Sitzungsende sitzungsende;       // what the end of the outermost session answers
+  int ordnerGeoeffnet = 0;         // calls of OeffneOrdnerDerLetztenDatei
   DruckerFaehigkeiten faehigkeiten;
   std::string druckername = "Testdrucker";
   std::vector<std::string> schriftenliste;

@@ -338,8 +338,9 @@ TEST_F(Ausrichten, SchliessenMitAenderungenFragtUndProbedruckDrucktDieTabelleDes
     w->Ansicht().setFocus();
     for (int i = 0; i < 3; ++i) QTest::keyClick(&w->Ansicht(), Qt::Key_Right, Qt::ShiftModifier);
     w->Knopf("Probedruck")->click();
-    ASSERT_EQ(meldungen_.protokoll.size(), 1u) << "the prompt for the form sheet";
+    ASSERT_EQ(meldungen_.protokoll.size(), 2u) << "the prompt for the form sheet, the closing notice";
     EXPECT_NE(meldungen_.protokoll[0].text.find("Seite(n) 1 von 2"), std::string::npos);
+    EXPECT_EQ(meldungen_.protokoll[1].knoepfe, Knoepfe::OkOrdnerOeffnen);
     const auto woerter = WoerterAus(fenster_->Druckflaeche().LetzteDatei().toStdString());
     const auto jan = std::find_if(woerter.begin(), woerter.end(), [](const PdfWort& p) { return p.text == "Jan"; });
     ASSERT_NE(jan, woerter.end());

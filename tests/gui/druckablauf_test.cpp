@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -97,6 +98,11 @@ class Druckablauf : public ArbeitsverzeichnisTest {
     for (const auto& e : meldungen_.protokoll) t.push_back(e.text);
     return t;
   }
+  // The closing notice's lines naming the file the last print wrote, with its full path.
+  std::string DateiZeilen() const {
+    const QString datei = QFileInfo(fenster_->Druckflaeche().LetzteDatei()).absoluteFilePath();
+    return T("\r\rDer Ausdruck wurde gespeichert in der Datei\r") + K(QDir::toNativeSeparators(datei));
+  }
 
   FakeMeldungen meldungen_;  // every box answers with its default button: OK
   FakeDateiDialoge dialoge_;
@@ -112,7 +118,9 @@ TEST_F(Druckablauf, ZeugnisVorschauHatDieSeitenDesDrucks) {
   EXPECT_FALSE(fs::exists("Ausdrucke") && !PdfDateien("Ausdrucke").empty()) << "the preview writes no file";
 
   Ausloesen("Zeugnis1");
-  EXPECT_EQ(meldungen_.protokoll.size(), 2u) << "the print asks before each page";
+  ASSERT_EQ(meldungen_.protokoll.size(), 3u) << "the print asks before each page, then names its file";
+  EXPECT_EQ(meldungen_.protokoll[2].text, DateiZeilen().substr(2));
+  EXPECT_EQ(meldungen_.protokoll[2].knoepfe, Knoepfe::OkOrdnerOeffnen);
   std::size_t dateien = 0;
   EXPECT_EQ(static_cast<int>(SeitenDerNeuenDatei(dateien)), g.seiten);
   const QString datei = QFileInfo(fenster_->Druckflaeche().LetzteDatei()).fileName();
@@ -127,7 +135,7 @@ TEST_F(Druckablauf, ZeugnisVorschauHatDieSeitenDesDrucks) {
     d->accept();
   });
   Ausloesen("ZeugnisVorschau1");
-  EXPECT_TRUE(meldungen_.protokoll.empty());
+  EXPECT_EQ(Texte(), std::vector<std::string>{DateiZeilen().substr(2)}) << "only the closing notice";
   EXPECT_EQ(static_cast<int>(SeitenDerNeuenDatei(dateien)), g.seiten);
   const QString ausVorschau = QFileInfo(fenster_->Druckflaeche().LetzteDatei()).fileName();
   EXPECT_NE(ausVorschau, datei);
@@ -231,7 +239,7 @@ TEST_F(Druckablauf, KlassenfensterKreuztAnVerweigertDrucktUndZeigtVorher) {
   EXPECT_EQ(Texte(), (std::vector<std::string>{
                          T("Druck auf Formular: ") + titel + T("\r für: 2 Schüler\r -- Seite(n) 1 von 2 --"),
                          T("Druck auf Formular: ") + titel + T("\r für: 2 Schüler\r -- Seite(n) 2 von 2 --"),
-                         "Es wurden 2 Zeugnisse gedruckt."}));
+                         "Es wurden 2 Zeugnisse gedruckt." + DateiZeilen()}));
   EXPECT_EQ(meldungen_.protokoll.back().art, MeldungsArt::Information);
   std::size_t dateien = 0;
   EXPECT_EQ(static_cast<int>(SeitenDerNeuenDatei(dateien)), vorschau.seiten);
@@ -255,7 +263,7 @@ TEST_F(Druckablauf, KlassenfensterDrucktAufWeissesPapierOhneNachfrage) {
   Ausloesen("ZeugnisseKlasse1");
 
   // No page prompt: only the closing box.
-  EXPECT_EQ(Texte(), std::vector<std::string>{"Es wurden 2 Zeugnisse gedruckt."});
+  EXPECT_EQ(Texte(), std::vector<std::string>{"Es wurden 2 Zeugnisse gedruckt." + DateiZeilen()});
   std::size_t dateien = 0;
   const std::size_t seiten = SeitenDerNeuenDatei(dateien);
   EXPECT_GE(seiten, 2u);

@@ -455,7 +455,8 @@ TEST_F(HauptfensterTest, ZeugnisAufWeissesPapierUeberDasMenue) {
   meldungen_.protokoll.clear();
   Zustand().Aktuell() = VollstaendigerSchueler(1);
   a->trigger();
-  EXPECT_TRUE(meldungen_.protokoll.empty());
+  ASSERT_EQ(meldungen_.protokoll.size(), 1u) << "only the closing notice";
+  EXPECT_EQ(meldungen_.protokoll[0].knoepfe, Knoepfe::OkOrdnerOeffnen);
   std::vector<std::filesystem::path> pdfs;
   for (const auto& datei : std::filesystem::directory_iterator("Ausdrucke")) pdfs.push_back(datei.path());
   ASSERT_EQ(pdfs.size(), 1u);

@@ -122,7 +122,9 @@ TEST_F(PdfSitzung, KlasseIstEineDateiFormularseiteFuerFormularseite) {
   }
   ASSERT_EQ(meldungen.protokoll.size(), 1u);
   EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Information);
-  EXPECT_EQ(meldungen.protokoll[0].text, "Es wurden 3 Zeugnisse gedruckt.");
+  EXPECT_EQ(meldungen.protokoll[0].text, "Es wurden 3 Zeugnisse gedruckt.\r\rDer Ausdruck wurde gespeichert in der Datei\r" +
+                                             fs::absolute(datei).string());
+  EXPECT_EQ(meldungen.protokoll[0].knoepfe, Knoepfe::OkOrdnerOeffnen);
 }
 
 TEST_F(PdfSitzung, DateinamenDerBefehleUndNieUeberschrieben) {

@@ -15,10 +15,12 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/fenster/Info.h"
 #include "app/fenster/editorseiten.h"
+#include "app/fenster/formularzeilen.h"
 #include "app/fenster/fortschritt.h"
 #include "app/fenster/hilfe.h"
 #include "app/hinweis.h"
@@ -84,21 +86,25 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
   infoDrucker_ = new Tinfodrucker(druckflaeche_, this);
   fehlerfenster_ = new TFehlerfenster(this);
   zeugnisseKlasse_ = new TZeugnisseKlasseForm(klassenzeugnisse_, this);
+  new TFormularZeilen(*editor_, steuerung_.Druckkontext(), this);
   ausrichten_ = new TFormularAusrichten(ausrichtung_, meldungen_, dialoge, this);
   druckflaeche_.meldeAusgabe = [this](const QString& text) {
     status_[0]->setText(text);
     status_[0]->setToolTip(text);  // a long file name is cut off in the panel
     panel1IstHinweis_ = false;
   };
+  if (const QScreen* bildschirm = screen()) {
+    resize(Startgroesse(bildschirm->availableGeometry().size()));
+  } else {
+    resize(Startgroesse(QSize(1150, 720) + kFensterrahmen));
+  }
+}
+
+QSize TMainForm::Startgroesse(const QSize& frei) {
   // Room for everything, but never more than the screen offers beside its task bar (1366×768
   // leaves about 1366×728), with the window's frame and title bar (not known before the
   // window is shown) counted in; the tabs scroll where the window is smaller still.
-  const QSize rahmen(16, 40);
-  QSize groesse(1150, 720);
-  if (const QScreen* bildschirm = screen()) {
-    groesse = groesse.boundedTo(bildschirm->availableGeometry().size() - rahmen);
-  }
-  resize(groesse);
+  return QSize(1150, 720).boundedTo(frei - kFensterrahmen);
 }
 
 void TMainForm::BaueTastenkuerzel() {
@@ -246,6 +252,14 @@ void TMainForm::showEvent(QShowEvent* e) {
   steuerung_.Start();
   gestartet_ = true;
   hinweiseAktiv_ = true;
+  // A new working directory: the steps from the first start to the first report, beside
+  // the window, once it stands where the window system put it.
+  if (steuerung_.ErsterStart()) {
+    QTimer::singleShot(0, this, [this] {
+      hilfe_->ZeigeSeiteNeben("erste-klasse", *this);
+      activateWindow();  // the teacher works on in the main window
+    });
+  }
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {

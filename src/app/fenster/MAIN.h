@@ -73,6 +73,11 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   TSchulIdentForm& SchulIdentForm() { return *schulIdent_; }
   Tinfodrucker& Druckerinfo() { return *infoDrucker_; }
   TFehlerfenster& Fehlerfenster() { return *fehlerfenster_; }
+  // The window's size at start on a screen that leaves `frei` beside its task bar.
+  static QSize Startgroesse(const QSize& frei);
+  // What the window's frame and title bar add to its size, as far as it can be known before
+  // the window is shown.
+  static constexpr QSize kFensterrahmen{16, 40};
   // The menu entry, tool-bar button or button with this object name.
   QAction* Aktion(const QString& name) const;
   QPushButton* Knopf(const QString& name) const;
@@ -132,6 +137,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void Schuldaten1Click();
   void Druckerdaten1Click();
   void DruckerEinrichten1Click();
+  void AusdruckeOrdner1Click() { druckflaeche_.OeffneAusgabeordner(); }
   void Datenblatt1Click();
   void Datenblatt2Click();
   void Testblatt1Click();

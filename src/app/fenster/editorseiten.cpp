@@ -8,72 +8,18 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "basis/feldeingabe.h"
+#include "basis/fenster/eingabewaechter.h"
+#include "classdata/bewertungscode.h"
 #include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
 namespace velmora {
-
-// ---- BegrenzterText ----
-
-namespace {
-
-int Byteslaenge(const QString& text) { return static_cast<int>(text.size() + text.count(QLatin1Char('\n'))); }
-
-}  // namespace
-
-BegrenzterText::BegrenzterText(int grenze, QWidget* eltern) : QPlainTextEdit(eltern), grenze_(grenze) {
-  // Tab goes on to the next control: a TAB inside a text would end its printed text there.
-  setTabChangesFocus(true);
-  connect(this, &QPlainTextEdit::textChanged, this, [this] {
-    if (fuellend_) return;
-    geaendert_ = true;
-    Begrenze();
-  });
-}
-
-void BegrenzterText::insertFromMimeData(const QMimeData* quelle) {
-  // A pasted TAB becomes a blank, for the same reason.
-  QString text = quelle->text();
-  if (!text.contains(QLatin1Char('\t'))) {
-    QPlainTextEdit::insertFromMimeData(quelle);
-    return;
-  }
-  text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-  QMimeData ohneTab;
-  ohneTab.setText(text);
-  QPlainTextEdit::insertFromMimeData(&ohneTab);
-}
-
-void BegrenzterText::Fuelle(const QString& text) {
-  fuellend_ = true;
-  setPlainText(text);
-  fuellend_ = false;
-  geaendert_ = false;
-}
-
-void BegrenzterText::Begrenze() {
-  QString text = toPlainText();
-  if (Byteslaenge(text) <= grenze_) return;
-  int position = textCursor().position();
-  while (Byteslaenge(text) > grenze_) {
-    // Remove what was typed last: the characters just before the cursor.
-    int weg = std::max(0, std::min(position, static_cast<int>(text.size())) - 1);
-    text.remove(weg, 1);
-    position = weg;
-  }
-  fuellend_ = true;
-  setPlainText(text);
-  QTextCursor c = textCursor();
-  c.setPosition(std::min(position, static_cast<int>(text.size())));
-  setTextCursor(c);
-  fuellend_ = false;
-}
 
 // ---- helpers ----
 
@@ -154,6 +100,42 @@ TEditorSeiten::TEditorSeiten(QWidget* eltern) : QTabWidget(eltern) {
   addTab(Rollbar(BaueSeiteZeugnisdaten(), this), U("Zeugnisdaten"));
   addTab(Rollbar(BaueSeiteBemerkungen(), this), U("Bemerkungen"));
   setCurrentIndex(Bewertungen);
+  BewacheEingaben();
+}
+
+void TEditorSeiten::BewacheEingaben() {
+  // Each edit takes no more than its record field holds, and is named after the field.
+  using S = TSchuelerDatensatz;
+  const auto feld = [](QLineEdit* e, const char* name, std::size_t breite) {
+    if (e->objectName().isEmpty()) e->setObjectName(QString::fromLatin1(name));
+    BegrenzeEingabe(e, static_cast<int>(breite));
+  };
+  feld(nummer_, "Nummer", kGanzzahlBreite);
+  feld(name_, "Name", S::Name.max);
+  feld(vornamen_, "Vornamen", S::Vornamen.max);
+  feld(geburtsort_, "Geburtsort", S::Geburtsort.max);
+  feld(wohnort_, "Wohnort", S::Wohnort.max);
+  for (std::size_t r = 0; r < fach_.size(); ++r) {
+    BegrenzeEingabe(fach_[r], static_cast<int>(TFachZeile::Fach.max));
+    CodeEingabe(bewertung_[r], IstBewertungscode, BewertungsHinweis());
+    BegrenzeEingabe(zusatz_[r], static_cast<int>(TFachZeile::Zusatz.max));
+  }
+  feld(versaeumt_, "VersaeumteStunden", S::VersaeumteStunden.max);
+  feld(entschuldigt_, "Entschuldigt", S::Entschuldigt.max);
+  feld(fachrichtung_, "Fachrichtung", S::Fachrichtung.max);
+  feld(schwerpunkt_, "Schwerpunkt", S::Schwerpunkt.max);
+  feld(berufsbezeichnung_, "Berufsbezeichnung", S::Berufsbezeichnung.max);
+  feld(klasse_, "Klasse", S::Klasse.max);
+  feld(jahrVon_, "SchuljahrVon", S::SchuljahrVon.max);
+  feld(jahrBis_, "SchuljahrBis", S::SchuljahrBis.max);
+  feld(zeugnisort_, "Zeugnisort", S::Zeugnisort.max);
+  // The masked dates and the average hold their mask's width; they only get their names.
+  for (auto [e, name] : {std::pair{geburtsdatum_, "Geburtsdatum"}, std::pair{einschulung_, "Einschulungsdatum"},
+                         std::pair{ausschulung_, "Ausschulungsdatum"}, std::pair{durchschnitt_, "Durchschnittsnote"},
+                         std::pair{zeugnisdatum_, "Zeugnisdatum"}}) {
+    if (e->objectName().isEmpty()) e->setObjectName(QString::fromLatin1(name));
+  }
+  if (intern_->objectName().isEmpty()) intern_->setObjectName(QStringLiteral("InterneBemerkungen"));
 }
 
 QWidget* TEditorSeiten::BaueSeitePersonendaten() {
@@ -248,6 +230,9 @@ QWidget* TEditorSeiten::BaueSeiteZeugnistexte() {
   hinweise_ = new BegrenzterText(1000, seite);
   hinweise_->setObjectName(QStringLiteral("Hinweise"));
   spalte->addWidget(hinweise_, 3);
+  hinweiseZeilen_ = new QLabel(seite);
+  hinweiseZeilen_->setObjectName(QStringLiteral("HinweiseZeilen"));
+  spalte->addWidget(hinweiseZeilen_);
   auto* stunden = new QHBoxLayout;
   versaeumt_ = Feld(seite, 70);
   versaeumt_->setObjectName(QStringLiteral("VersaeumteStunden"));
@@ -263,6 +248,9 @@ QWidget* TEditorSeiten::BaueSeiteZeugnistexte() {
   bemerkungen_ = new BegrenzterText(400, seite);
   bemerkungen_->setObjectName(QStringLiteral("Bemerkungen"));
   spalte->addWidget(bemerkungen_, 2);
+  bemerkungenZeilen_ = new QLabel(seite);
+  bemerkungenZeilen_->setObjectName(QStringLiteral("BemerkungenZeilen"));
+  spalte->addWidget(bemerkungenZeilen_);
   return seite;
 }
 
@@ -296,24 +284,26 @@ QWidget* TEditorSeiten::BaueSeiteZeugnisdaten() {
   gitter->addWidget(RadioGruppe(U("Zeugnisart"),
                                 {U("Halbjahreszeugnis"), U("Jahreszeugnis"), U("Übergangszeugnis"),
                                  U("Abgangszeugnis"), U("Abschlusszeugnis")},
-                                1, zeugnisart_, seite, 3),
+                                1, zeugnisart_, seite, 2),
                     z, 0, 1, 4);
   gitter->addWidget(zuweisen(2), z++, 4, Qt::AlignBottom);
 
+  // One below the other, and the report types in two columns, so that the tab fits a
+  // laptop screen (1280 pixels wide) without scrolling sideways.
   auto* bestimmte = new QGroupBox(U("für bestimmte Zeugnisse:"), seite);
-  auto* bz = new QHBoxLayout(bestimmte);
+  auto* bz = new QGridLayout(bestimmte);
   einschulung_ = Datumsfeld(bestimmte);
   ausschulung_ = Datumsfeld(bestimmte);
   durchschnitt_ = Feld(bestimmte, 50);
   durchschnitt_->setMinimumWidth(45);
   durchschnitt_->setInputMask(QStringLiteral("0,0; "));
-  bz->addWidget(new QLabel(U("Einschulungsdatum"), bestimmte));
-  bz->addWidget(einschulung_);
-  bz->addWidget(new QLabel(U("Ausschulungsdatum"), bestimmte));
-  bz->addWidget(ausschulung_);
-  bz->addWidget(new QLabel(U("Durchschnittsnote"), bestimmte));
-  bz->addWidget(durchschnitt_);
-  bz->addStretch();
+  bz->addWidget(new QLabel(U("Einschulungsdatum"), bestimmte), 0, 0);
+  bz->addWidget(einschulung_, 0, 1);
+  bz->addWidget(new QLabel(U("Ausschulungsdatum"), bestimmte), 1, 0);
+  bz->addWidget(ausschulung_, 1, 1);
+  bz->addWidget(new QLabel(U("Durchschnittsnote"), bestimmte), 2, 0);
+  bz->addWidget(durchschnitt_, 2, 1);
+  bz->setColumnStretch(2, 1);
   gitter->addWidget(bestimmte, z, 0, 1, 4);
   gitter->addWidget(zuweisen(3), z++, 4, Qt::AlignBottom);
 

@@ -1,11 +1,11 @@
 #pragma once
 // The tabbed record editor of the main window: five tabs with every control of a
 // student record. It only copies between its widgets and an EditorInhalt.
-#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <array>
 
 #include "app/editor.h"
+#include "basis/fenster/begrenztertext.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -14,25 +14,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace velmora {
-
-// A multi-line text box with a length limit in code-page-1252 bytes, a line break
-// counting as CR LF. It remembers whether the user changed it since it was last filled.
-class BegrenzterText : public QPlainTextEdit {
-  Q_OBJECT
- public:
-  BegrenzterText(int grenze, QWidget* eltern = nullptr);
-  void Fuelle(const QString& text);
-  bool Geaendert() const { return geaendert_; }
-
- protected:
-  void insertFromMimeData(const QMimeData* quelle) override;
-
- private:
-  void Begrenze();
-  int grenze_;
-  bool fuellend_ = false;
-  bool geaendert_ = false;
-};
 
 class TEditorSeiten : public QTabWidget {
   Q_OBJECT
@@ -45,6 +26,11 @@ class TEditorSeiten : public QTabWidget {
   void SetzeFaecher(const QStringList& faecher);
   void LeereZeugnistexte();
   QLineEdit* NummerFeld() const { return nummer_; }
+  // The two text boxes of "Zeugnistexte" and the line counts of the form under them.
+  BegrenzterText& HinweiseFeld() const { return *hinweise_; }
+  BegrenzterText& BemerkungenFeld() const { return *bemerkungen_; }
+  QLabel& HinweiseZeilen() const { return *hinweiseZeilen_; }
+  QLabel& BemerkungenZeilen() const { return *bemerkungenZeilen_; }
 
   // The five buttons "allen zuweisen", top to bottom.
   std::array<QPushButton*, 5> allenZuweisen{};
@@ -57,6 +43,7 @@ class TEditorSeiten : public QTabWidget {
   QWidget* BaueSeiteZeugnistexte();
   QWidget* BaueSeiteZeugnisdaten();
   QWidget* BaueSeiteBemerkungen();
+  void BewacheEingaben();
 
   // "Personendaten"
   QLineEdit* nummer_{};
@@ -72,6 +59,7 @@ class TEditorSeiten : public QTabWidget {
   BegrenzterText* hinweise_{};
   QLineEdit *versaeumt_{}, *entschuldigt_{};
   BegrenzterText* bemerkungen_{};
+  QLabel *hinweiseZeilen_{}, *bemerkungenZeilen_{};
   // "Zeugnisdaten"
   QButtonGroup* schulart_{};
   QLineEdit *fachrichtung_{}, *schwerpunkt_{}, *berufsbezeichnung_{};

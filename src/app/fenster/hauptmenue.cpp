@@ -79,6 +79,8 @@ void TMainForm::BaueMenue() {
                          U("Empfangsbekenntnisse drucken"));
   NeueAktion(datei, QStringLiteral("DruckerEinrichten1"), U("Drucker &einrichten..."), U("den Drucker einrichten"),
              &TMainForm::DruckerEinrichten1Click);
+  NeueAktion(datei, QStringLiteral("AusdruckeOrdner1"), U("Ausdrucke-&Ordner öffnen"),
+             U("den Ordner Ausdrucke mit den PDF-Dateien der Ausdrucke öffnen"), &TMainForm::AusdruckeOrdner1Click);
   datei->addSeparator();
   Kuerzel(NeueAktion(datei, QStringLiteral("Beenden1"), U("&Beenden"), U("das Programm beenden"),
                      &TMainForm::Beenden1Click),

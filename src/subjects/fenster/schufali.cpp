@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "basis/eafehler.h"
+#include "basis/fenster/eingabewaechter.h"
 #include "qtadapter/qtfelder.h"
 #include "qtadapter/qttext.h"
 
@@ -28,6 +29,7 @@ TSchulFachForm::TSchulFachForm(Meldungen& meldungen, QWidget* eltern) : QDialog(
   gitter->addWidget(new QLabel(U("neues Fach:"), this), 0, 1);
   neu_ = new QLineEdit(this);
   neu_->setMinimumWidth(220);
+  BegrenzeEingabe(neu_, static_cast<int>(kFachnameMax));
   gitter->addWidget(neu_, 1, 1);
   uebernehmen_ = BenannterKnopf(QStringLiteral("Uebernehmen"), U("Fach übernehmen"), this);
   loeschen_ = BenannterKnopf(QStringLiteral("Loeschen"), U("Fach löschen"), this);
@@ -42,6 +44,8 @@ TSchulFachForm::TSchulFachForm(Meldungen& meldungen, QWidget* eltern) : QDialog(
   gitter->addWidget(abbrechen_, 3, 1);
   gitter->addWidget(beenden_, 4, 1);
 
+  // Enter in the input takes the subject over.
+  uebernehmen_->setDefault(true);
   connect(uebernehmen_, &QPushButton::clicked, this, &TSchulFachForm::UebernehmenBtnClick);
   connect(loeschen_, &QPushButton::clicked, this, &TSchulFachForm::LoeschenBtnClick);
   connect(abbrechen_, &QPushButton::clicked, this, &TSchulFachForm::reject);
@@ -55,6 +59,8 @@ void TSchulFachForm::showEvent(QShowEvent* e) {
   MitFehlerbox(meldungen_, [&] {
     for (const std::string& fach : SchulFachFormLaden()) liste_->addItem(Q(fach));
   });
+  // The teacher comes to type subjects.
+  neu_->setFocus(Qt::OtherFocusReason);
 }
 
 TSchulFaecherListe TSchulFachForm::Eintraege() const {
@@ -66,6 +72,10 @@ TSchulFaecherListe TSchulFachForm::Eintraege() const {
 void TSchulFachForm::UebernehmenBtnClick() {
   TSchulFaecherListe liste = Eintraege();
   if (FachUebernehmen(liste, K(neu_->text()))) liste_->addItem(Q(liste.back()));
+  // Ready for the next subject: taken over or already in the list, the name is not lost,
+  // and the next one must not be appended to it.
+  neu_->clear();
+  neu_->setFocus(Qt::OtherFocusReason);
 }
 
 void TSchulFachForm::LoeschenBtnClick() {
