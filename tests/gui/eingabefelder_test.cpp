@@ -175,7 +175,9 @@ TEST_F(Eingabefelder, JedesFeldJedesFenstersFasstSeineFeldbreite) {
                                   << e->window()->windowTitle().toStdString();
   }
   for (QPlainTextEdit* e : fenster_->findChildren<QPlainTextEdit*>()) {
-    if (!e->isReadOnly()) EXPECT_TRUE(erfasst.count(e)) << e->objectName().toStdString();
+    if (!e->isReadOnly()) {
+      EXPECT_TRUE(erfasst.count(e)) << e->objectName().toStdString();
+    }
   }
 
   for (const Zeile& z : zeilen) {
@@ -206,6 +208,10 @@ TEST_F(Eingabefelder, JedesFeldJedesFenstersFasstSeineFeldbreite) {
         QTest::keyClick(zeile, Qt::Key_A);
         EXPECT_EQ(zeile->text().size(), z.breite);
         ErwarteHinweis(Voll(z.breite));
+        // The same paste over the whole text, which it begins like: cut, not refused.
+        zeile->selectAll();
+        Einfuegen(zeile, QString(z.breite + 7, QLatin1Char('W')));
+        ErwarteHinweis(Gekuerzt(z.breite));
         break;
       case Art::Mehrzeilig: {
         auto* text = static_cast<BegrenzterText*>(z.feld);

@@ -24,7 +24,9 @@ constexpr int kHinweisDauerMs = 10000;
 // Sits on the edit as its validator, which Qt asks about every change of the text. A change
 // by the program (setText, which also clears the edit's "modified" flag) is taken as it is;
 // a change by the user is checked for what it put in: the part between the common start
-// and the common end of the text before and after. To refuse, the validator answers
+// and the common end of the text before and after, neither reaching into the selection (or
+// past the cursor) the edit had before the change, so that a paste over a selection counts
+// whole even where it begins like the text it replaces. To refuse, the validator answers
 // Invalid and Qt undoes the change; to cut, it hands back the shortened text.
 class Eingabewaechter : public QValidator {
  public:
@@ -32,6 +34,11 @@ class Eingabewaechter : public QValidator {
       : QValidator(feld), feld_(feld), breite_(breite), erlaubt_(erlaubt), hinweis_(std::move(hinweis)) {
     bisher_ = feld->text();
     connect(feld, &QLineEdit::textChanged, this, [this](const QString& text) { bisher_ = text; });
+    // Qt reports cursor and selection only after it asked the validator: at validate() these
+    // are still those before the change.
+    connect(feld, &QLineEdit::cursorPositionChanged, this, &Eingabewaechter::MerkeAuswahl);
+    connect(feld, &QLineEdit::selectionChanged, this, &Eingabewaechter::MerkeAuswahl);
+    MerkeAuswahl();
     // Qt takes a text handed back as if the program had set it and clears "modified".
     connect(feld, &QLineEdit::textEdited, this, [this] {
       if (!angepasst_) return;
@@ -44,11 +51,14 @@ class Eingabewaechter : public QValidator {
 
   State validate(QString& text, int& position) const override {
     if (!feld_->isModified()) return Acceptable;
-    qsizetype vorn = 0;
     const qsizetype kuerzer = std::min(text.size(), bisher_.size());
-    while (vorn < kuerzer && text.at(vorn) == bisher_.at(vorn)) ++vorn;
+    const qsizetype auswahlAnfang = std::clamp<qsizetype>(auswahlAnfang_, 0, bisher_.size());
+    const qsizetype auswahlEnde = std::clamp<qsizetype>(auswahlEnde_, auswahlAnfang, bisher_.size());
+    qsizetype vorn = 0;
+    while (vorn < std::min(kuerzer, auswahlAnfang) && text.at(vorn) == bisher_.at(vorn)) ++vorn;
     qsizetype hinten = 0;
-    while (hinten < kuerzer - vorn && text.at(text.size() - 1 - hinten) == bisher_.at(bisher_.size() - 1 - hinten)) {
+    while (hinten < std::min(kuerzer - vorn, bisher_.size() - auswahlEnde) &&
+           text.at(text.size() - 1 - hinten) == bisher_.at(bisher_.size() - 1 - hinten)) {
       ++hinten;
     }
     const QString neu = text.mid(vorn, text.size() - vorn - hinten);
@@ -114,6 +124,10 @@ class Eingabewaechter : public QValidator {
   }
 
  private:
+  void MerkeAuswahl() {
+    auswahlAnfang_ = feld_->hasSelectedText() ? feld_->selectionStart() : feld_->cursorPosition();
+    auswahlEnde_ = feld_->hasSelectedText() ? feld_->selectionEnd() : auswahlAnfang_;
+  }
   // The field becomes `ergebnis`: as typed, or shortened (handed back to Qt). A change that
   // leaves the text as it was is undone instead, with the edit's "modified" flag.
   State Uebernimm(const QString& ergebnis, QString& text, int& position) const {
@@ -132,6 +146,8 @@ class Eingabewaechter : public QValidator {
   bool (*erlaubt_)(char32_t);
   std::string hinweis_;
   QString bisher_;
+  int auswahlAnfang_ = 0;  // the selection (or the cursor) before the change
+  int auswahlEnde_ = 0;
   mutable bool angepasst_ = false;
   bool mausFokus_ = false;
 };
