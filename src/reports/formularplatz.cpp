@@ -223,7 +223,7 @@ std::string FormularplatzWarnung(const Formularplatz& platz, const std::string& 
   std::string text =
       "Das Zeugnis von " + OhneRandblanks(name) + " passt nicht auf das Formular " + T("„") + platz.formular + T("“:");
   for (const std::string& p : platz.Probleme()) text += "\r" + p;
-  return text + "\r\rTrotzdem drucken?";
+  return text + "\r\rDas Zeugnis trotzdem drucken?";
 }
 
 Formularplatz MissFormularplatz(const ZeugnisFormular& formular, const TSchuelerDatensatz& satz,

@@ -131,7 +131,7 @@ TEST_F(FormularplatzFenster, ZeilenImEditorSpalteHinweisUndWarnungVorDemDruck) {
   EXPECT_EQ(meldungen_.protokoll[0].knoepfe, Knoepfe::JaNein);
   EXPECT_EQ(meldungen_.protokoll[0].text,
             T("Das Zeugnis von Jan Kowalski passt nicht auf das Formular „Halbjahreszeugnis der Berufsschule "
-              "bsn-Nr.510 89 (11/98)“:\rHinweise: 1 Zeile zu lang\r\rTrotzdem drucken?"));
+              "bsn-Nr.510 89 (11/98)“:\rHinweise: 1 Zeile zu lang\r\rDas Zeugnis trotzdem drucken?"));
   EXPECT_FALSE(fs::exists("Ausdrucke")) << "Nein: no print, no PDF file";
   meldungen_.antworten = {Antwort::Ja, Antwort::Abbrechen, Antwort::Abbrechen};
   Ausloesen("Zeugnis1");
