@@ -113,7 +113,7 @@ void THilfeFenster::ZeigeSeiteNeben(const std::string& id, const QWidget& fenste
   const QRect neben = fenster.frameGeometry();
   const QScreen* schirm = fenster.screen();
   const QRect frei = schirm ? schirm->availableGeometry() : neben;
-  const int breite = std::clamp(frei.right() - neben.right(), kMindestbreite, width());
+  const int breite = std::clamp(frei.right() - neben.right(), kMindestbreite, std::max(kMindestbreite, width()));
   const int hoehe = std::min(height(), frei.height());
   resize(breite, hoehe);
   // The page gets the room, the keywords what is left.
