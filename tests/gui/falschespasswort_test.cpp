@@ -86,22 +86,17 @@ const std::string kWarnung =
       "Speichern Sie falsch entschlüsselte Daten NIEMALS ab!\rEs besteht die Gefahr eines vollständigen "
       "Datenverlustes!");
 
-TEST_F(FalschesPasswort, ErneutEingebenEntschluesseltDasGeleseneBild) {
-  meldungen_.antworten = {Antwort::Ok, Antwort::Ja, Antwort::Ok, Antwort::Ja};
-  Oeffne({QStringLiteral("wxyz"), QStringLiteral("abc"), QStringLiteral("abcd")});
-  EXPECT_EQ(abfragen_, 3);
+// Two wrong passwords through the real prompt, the second try asked for and then given up:
+// the class on the screen is garbage, and ending the program backs up the file's own bytes.
+// (The right password on a later try: tests/kern/datensicherheit_test.cpp.)
+TEST_F(FalschesPasswort, ErneutEingebenUndBeendenSichertDieDateiSoWieSieGelesenWurde) {
+  meldungen_.antworten = {Antwort::Ok, Antwort::Ja, Antwort::Ok, Antwort::Nein};
+  Oeffne({QStringLiteral("wxyz"), QStringLiteral("abc")});
+  EXPECT_EQ(abfragen_, 2);
   EXPECT_EQ(Texte(), (std::vector<std::string>{kWarnung, "Passwort erneut eingeben?", kWarnung,
                                                "Passwort erneut eingeben?"}));
   EXPECT_EQ(meldungen_.protokoll[1].art, MeldungsArt::Bestaetigung);
   EXPECT_EQ(meldungen_.protokoll[1].knoepfe, Knoepfe::JaNein);
-  EXPECT_EQ(fenster_->Liste().item(0)->text(), QStringLiteral("Kowalski, Jan"));
-  EXPECT_FALSE(fenster_->Steuerung().FalschEntschluesselt());
-}
-
-TEST_F(FalschesPasswort, BeendenNachFalschemPasswortSichertDieDateiSoWieSieGelesenWurde) {
-  meldungen_.antworten = {Antwort::Ok, Antwort::Nein};
-  Oeffne({QStringLiteral("wxyz")});
-  EXPECT_EQ(Texte(), (std::vector<std::string>{kWarnung, "Passwort erneut eingeben?"}));
   EXPECT_NE(fenster_->Liste().item(0)->text(), QStringLiteral("Kowalski, Jan")) << "garbage, as warned";
 
   meldungen_.antworten = {Antwort::Ja};  // "wirklich beenden?"

@@ -69,11 +69,6 @@ TEST_F(Lehreralltag, FaecherNacheinanderMitEnterEintippen) {
       EXPECT_TRUE(w->NeuesFach().text().isEmpty());
       EXPECT_EQ(w->focusWidget(), &w->NeuesFach()) << "the input keeps the focus";
     }
-    // Already in the list: nothing added, the input is ready again all the same.
-    Tippe(w->focusWidget(), U("Sport"));
-    w->UebernehmenKnopf().click();
-    EXPECT_TRUE(w->NeuesFach().text().isEmpty());
-    EXPECT_EQ(w->focusWidget(), &w->NeuesFach());
     for (int i = 0; i < w->Liste().count(); ++i) liste << w->Liste().item(i)->text();
     w->BeendenKnopf().click();
   });
@@ -81,7 +76,6 @@ TEST_F(Lehreralltag, FaecherNacheinanderMitEnterEintippen) {
   EXPECT_TRUE(fokusBeimOeffnen) << "at opening the focus is in the input";
   ASSERT_GE(liste.size(), 2);
   EXPECT_EQ(liste.mid(liste.size() - 2), (QStringList{U("Wirtschafts- und Sozialprozesse"), U("Geschäftsprozesse")}));
-  EXPECT_EQ(liste.count(U("Sport")), 1);
 }
 
 // The window at its start size on a laptop screen (minus a task bar of 40 pixels): no tab

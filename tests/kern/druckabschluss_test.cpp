@@ -27,9 +27,6 @@ TEST(Druckabschluss, TextDateiUndOrdnerknopfNurNachVollstaendigerSitzung) {
       {"paper, the class count", {true, ""}, "Es wurden 2 Zeugnisse gedruckt.", Antwort::Ok,
        {{Knoepfe::Ok, "Es wurden 2 Zeugnisse gedruckt."}}, 0},
       {"file, OK", {true, datei}, "", Antwort::Ok, {{Knoepfe::OkOrdnerOeffnen, dateiZeilen}}, 0},
-      {"file, folder shown", {true, datei}, "", Antwort::OrdnerOeffnen, {{Knoepfe::OkOrdnerOeffnen, dateiZeilen}}, 1},
-      {"file with the class count", {true, datei}, "Es wurde 1 Zeugnis gedruckt.", Antwort::OrdnerOeffnen,
-       {{Knoepfe::OkOrdnerOeffnen, "Es wurde 1 Zeugnis gedruckt.\r\r" + dateiZeilen}}, 1},
       {"file not written", {false, ""}, "Es wurden 2 Zeugnisse gedruckt.", Antwort::Ok, {}, 0},
   };
   for (const Fall& f : faelle) {

@@ -1,11 +1,10 @@
-// A PDF file is whole under its name or not there: the completeness check, the temporary
-// name and its renaming, what a killed print leaves, and the folder that cannot be made or
-// written. (A disk that runs full under Qt's writer: tests/gui/ausdrucke_test.cpp.)
+// A PDF file is whole under its name or not there: the completeness check, the renaming of
+// the temporary file, and the folder that cannot be written. (Through Qt's writer, a disk
+// that runs full, a killed print and a file in place of the folder: tests/gui/ausdrucke_test.cpp.)
 #include "print/pdfdatei.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -78,23 +77,16 @@ TEST(PdfVollstaendig, NurDieGanzeDateiMitStimmigemTrailer) {
   for (const Fall& f : faelle) EXPECT_EQ(PdfVollstaendig(AlsBytes(f.inhalt)), f.vollstaendig) << f.name;
 }
 
-TEST_F(PdfDatei, ErstNachDemPruefenUnterDemEndgueltigenNamen) {
+TEST_F(PdfDatei, UnvollstaendigeDateiVerschwindetUndLaesstDieAlteStehen) {
   const fs::path datei = "Ausdrucke/Zeugnis-Kowalski-Jan-20260107-120000.pdf";
-  const fs::path teil = "Ausdrucke/Zeugnis-Kowalski-Jan-20260107-120000.pdf.velmora-neu";
-  EXPECT_EQ(PdfTeildatei(datei), teil);
+  const fs::path teil = PdfTeildatei(datei);
+  fs::create_directory("Ausdrucke");
+  SchreibeDatei(datei, AlsBytes(KleinesPdf()));  // a file of that name (chosen in the print dialog)
 
-  PdfDateiBeginnen(datei);  // makes the folder and the empty temporary file
-  EXPECT_TRUE(fs::is_regular_file(teil));
-  EXPECT_FALSE(fs::exists(datei));
-  SchreibeDatei(teil, AlsBytes(KleinesPdf()));
-  EXPECT_FALSE(fs::exists(datei)) << "the writer's file has no final name yet";
-  PdfDateiAbschliessen(datei);
-  EXPECT_EQ(LiesDatei(datei), AlsBytes(KleinesPdf()));
-  EXPECT_FALSE(fs::exists(teil));
-
-  // A file the writer could not finish: removed, and the message names the final file. A
-  // file of that name (chosen in the print dialog) stays as it was.
+  // A file the writer could not finish: removed, and the message names the final file,
+  // which stays as it was.
   PdfDateiBeginnen(datei);
+  EXPECT_EQ(LiesDatei(teil), Bytes{});
   SchreibeDatei(teil, AlsBytes(KleinesPdf().substr(0, 60)));
   int nummer = 0;
   const std::string meldung = MeldungVon([&] { PdfDateiAbschliessen(datei); }, &nummer);
@@ -105,46 +97,9 @@ TEST_F(PdfDatei, ErstNachDemPruefenUnterDemEndgueltigenNamen) {
   EXPECT_EQ(LiesDatei(datei), AlsBytes(KleinesPdf()));
 
   // Without a temporary file (a writer that never opened it) there is nothing to rename.
-  EXPECT_EQ(MeldungVon([&] { PdfDateiAbschliessen("Ausdrucke/nie.pdf"); }, &nummer).empty(), false);
+  EXPECT_FALSE(MeldungVon([&] { PdfDateiAbschliessen("Ausdrucke/nie.pdf"); }, &nummer).empty());
   EXPECT_EQ(nummer, 2);
   EXPECT_FALSE(fs::exists("Ausdrucke/nie.pdf"));
-}
-
-// A print killed while it writes leaves only its temporary file, never a file under the final
-// name; the next print into that folder removes it. Temporary files of class files and a
-// finished PDF stay.
-TEST_F(PdfDatei, AbgebrochenerDruckHinterlaesstNurDieTeildateiUndDieGehtBeimNaechsten) {
-  fs::create_directories("Ausdrucke");
-  const fs::path abgebrochen = "Ausdrucke/Zeugnisse-BS 11a-20260107-120000.pdf";
-  PdfDateiBeginnen(abgebrochen);
-  SchreibeDatei(PdfTeildatei(abgebrochen), AlsBytes(KleinesPdf().substr(0, 40)));  // killed here
-  EXPECT_FALSE(fs::exists(abgebrochen));
-  SchreibeDatei("Ausdrucke/Alt.PDF.velmora-neu", AlsBytes("halb"));
-  SchreibeDatei("Ausdrucke/KLASSE.VLM.velmora-neu", AlsBytes("einzige Kopie"));
-  SchreibeDatei("Ausdrucke/fertig.pdf", AlsBytes(KleinesPdf()));
-
-  PdfDateiBeginnen("Ausdrucke/Testblatt-20260107-121000.pdf");
-  std::vector<std::string> namen;
-  for (const auto& e : fs::directory_iterator("Ausdrucke")) namen.push_back(e.path().filename().string());
-  std::sort(namen.begin(), namen.end());
-  EXPECT_EQ(namen, (std::vector<std::string>{"KLASSE.VLM.velmora-neu", "Testblatt-20260107-121000.pdf.velmora-neu",
-                                             "fertig.pdf"}));
-  PdfDateiVerwerfen("Ausdrucke/Testblatt-20260107-121000.pdf");
-  EXPECT_FALSE(fs::exists("Ausdrucke/Testblatt-20260107-121000.pdf.velmora-neu"));
-}
-
-TEST_F(PdfDatei, OrdnerDerNichtAngelegtWerdenKannWirdGenannt) {
-  SchreibeDatei("Ausdrucke", AlsBytes("eine Datei, kein Ordner"));
-  const std::string erwartet = T("Der Ordner für die Ausdrucke kann nicht angelegt werden:\rDateizugriff verweigert\r"
-                                 "An seiner Stelle steht eine Datei mit demselben Namen.\r\rOrdner: ");
-  int nummer = 0;
-  EXPECT_EQ(MeldungVon([] { PdfDateiBeginnen("Ausdrucke/Testblatt.pdf"); }, &nummer), erwartet + Absolut("Ausdrucke"));
-  EXPECT_EQ(nummer, 5);
-  // A file among the parents is in the way just as well.
-  EXPECT_EQ(MeldungVon([] { AusgabeordnerAnlegen("Ausdrucke/2026"); }), erwartet + Absolut("Ausdrucke/2026"));
-  EXPECT_EQ(LiesDatei("Ausdrucke"), AlsBytes("eine Datei, kein Ordner"));
-  AusgabeordnerAnlegen("Drucke/2026");  // missing: made with its parents
-  EXPECT_TRUE(fs::is_directory("Drucke/2026"));
 }
 
 // Root ignores the protection; test.sh runs this test again as an unprivileged user.
