@@ -51,6 +51,7 @@ class Eingabewaechter : public QValidator {
 
   State validate(QString& text, int& position) const override {
     if (!feld_->isModified()) return Acceptable;
+    if (text == bisher_) return Acceptable;  // a selection typed over with itself
     const qsizetype kuerzer = std::min(text.size(), bisher_.size());
     const qsizetype auswahlAnfang = std::clamp<qsizetype>(auswahlAnfang_, 0, bisher_.size());
     const qsizetype auswahlEnde = std::clamp<qsizetype>(auswahlEnde_, auswahlAnfang, bisher_.size());
