@@ -23,14 +23,16 @@ namespace velmora {
 namespace {
 
 // The face names the layouts ask for, with the metric-compatible fonts that stand in for
-// them where the system does not have them.
+// them where the system does not have them. Every Windows has the three faces themselves.
 void SetzeErsatzschriften() {
+#ifndef Q_OS_WIN
   static bool gesetzt = false;
   if (gesetzt) return;
   gesetzt = true;
   QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
   QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif")});
   QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
+#endif
 }
 
 void MachePdfDrucker(QPrinter& drucker) {
