@@ -13,7 +13,11 @@ letters a teacher may write instead, in code page 1252:
 3. a few letters and signs without any decomposition, from the list EIGENE below
    ("ł" -> "l", "ı" -> "i", "đ" -> "d").
 
-A character with none of these has no entry: it is left out. A replacement never holds a
+A character with none of these has no entry: it is left out.
+
+Besides, the file holds the canonical compositions of a letter and one combining mark
+("u" + U+0308 -> "ü"), so that text written decomposed, as some systems export it, keeps its
+umlauts instead of losing the marks. A replacement never holds a
 control character, a field separator of the imports (TAB, ";") or a double quote, so that
 replacing a character in an import line cannot split or join fields.
 
@@ -129,6 +133,23 @@ def als_c(text: str) -> str:
     return aus + '"'
 
 
+def zusammensetzungen():
+    """(base, mark, composed) for every primary composite below U+3000 whose canonical
+    decomposition is one character and one combining mark."""
+    paare = []
+    for c in range(0xC0, 0x3000):
+        zerlegt = unicodedata.decomposition(chr(c))
+        if not zerlegt or zerlegt.startswith("<"):
+            continue
+        teile = [int(t, 16) for t in zerlegt.split()]
+        if len(teile) != 2 or not unicodedata.combining(chr(teile[1])):
+            continue
+        if unicodedata.normalize("NFC", chr(teile[0]) + chr(teile[1])) != chr(c):
+            continue  # excluded from composition
+        paare.append((teile[0], teile[1], c))
+    return sorted(paare)
+
+
 def main() -> None:
     eintraege = []
     for c in range(0x80, 0x110000):
@@ -151,16 +172,27 @@ def main() -> None:
     ]
     for c, e in eintraege:
         zeilen.append(f"    {{0x{c:05X}, {als_c(e)}}},  // {unicodedata.name(chr(c), '?').lower()}")
+    paare = zusammensetzungen()
     zeilen += [
         "};",
         "",
         f"const std::size_t kZeichenErsatzAnzahl = {len(eintraege)};",
         "",
+        "// A letter and one combining mark with the character they compose, ascending by both.",
+        f"const Zusammensetzung kZusammensetzung[{len(paare)}] = {{",
+    ]
+    for b, m, c in paare:
+        zeilen.append(f"    {{0x{b:04X}, 0x{m:04X}, 0x{c:04X}}},  // {unicodedata.name(chr(c), '?').lower()}")
+    zeilen += [
+        "};",
+        "",
+        f"const std::size_t kZusammensetzungAnzahl = {len(paare)};",
+        "",
         "}  // namespace velmora",
         "",
     ]
     ZIEL.write_text("\n".join(zeilen), encoding="ascii")
-    print(f"{ZIEL}: {len(eintraege)} characters", file=sys.stderr)
+    print(f"{ZIEL}: {len(eintraege)} characters, {len(paare)} compositions", file=sys.stderr)
 
 
 if __name__ == "__main__":

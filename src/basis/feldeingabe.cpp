@@ -1,6 +1,7 @@
 #include "basis/feldeingabe.h"
 
 #include "basis/cp1252.h"
+#include "basis/zeichenersatz.h"
 
 namespace velmora {
 namespace {
@@ -17,7 +18,9 @@ std::size_t Feldbytes(std::u32string_view text, bool mehrzeilig) {
   return n;
 }
 
-Feldeingabe PruefeFeldeingabe(std::u32string_view eingabe, std::size_t platz, bool mehrzeilig) {
+Feldeingabe PruefeFeldeingabe(std::u32string_view roh, std::size_t platz, bool mehrzeilig) {
+  // A letter pasted decomposed (u + combining diaeresis) is taken as the letter it composes.
+  const std::u32string eingabe = Zusammengesetzt(roh);
   Feldeingabe e;
   std::size_t belegt = 0;
   for (std::size_t i = 0; i < eingabe.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "basis/zeichenersatz.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "basis/cp1252.h"
 
@@ -14,7 +15,29 @@ std::string Cp1252Ersatz(char32_t zeichen) {
   return e != ende && e->zeichen == zeichen ? std::string(e->ersatz) : std::string();
 }
 
-std::string Cp1252MitErsatz(std::u32string_view text, std::vector<Ersetzung>* ersetzungen) {
+std::u32string Zusammengesetzt(std::u32string_view text) {
+  const Zusammensetzung* ende = kZusammensetzung + kZusammensetzungAnzahl;
+  std::u32string aus;
+  aus.reserve(text.size());
+  for (char32_t z : text) {
+    if (!aus.empty()) {
+      const char32_t basis = aus.back();
+      const Zusammensetzung* e =
+          std::lower_bound(kZusammensetzung, ende, std::pair{basis, z}, [](const Zusammensetzung& a, auto b) {
+            return a.basis != b.first ? a.basis < b.first : a.zeichen < b.second;
+          });
+      if (e != ende && e->basis == basis && e->zeichen == z) {
+        aus.back() = e->zusammen;
+        continue;
+      }
+    }
+    aus.push_back(z);
+  }
+  return aus;
+}
+
+std::string Cp1252MitErsatz(std::u32string_view roh, std::vector<Ersetzung>* ersetzungen) {
+  const std::u32string text = Zusammengesetzt(roh);
   std::string aus;
   aus.reserve(text.size());
   for (char32_t z : text) {

@@ -19,6 +19,19 @@ struct ZeichenErsatz {
 extern const ZeichenErsatz kZeichenErsatz[];
 extern const std::size_t kZeichenErsatzAnzahl;
 
+struct Zusammensetzung {
+  char32_t basis, zeichen, zusammen;
+};
+// A letter and one combining mark with the character they compose ("u" + U+0308 → "ü"),
+// ascending by letter and mark (zeichenersatz_daten.cpp).
+extern const Zusammensetzung kZusammensetzung[];
+extern const std::size_t kZusammensetzungAnzahl;
+
+// The text with every letter that is followed by combining marks composed with them where
+// Unicode has the composed character: text written decomposed ("Mu" U+0308 "ller"), as some
+// systems export and paste it, becomes "Müller" and keeps its umlauts in code page 1252.
+std::u32string Zusammengesetzt(std::u32string_view text);
+
 // What a character may be written as, in code page 1252: itself (one byte) when code page
 // 1252 holds it; otherwise the letter without its diacritics ("ş" → "s", "İ" → "I", "ǟ" →
 // "ä"), the letters of a ligature or compatibility form ("ĳ" → "ij", "Ａ" → "A"), for a few
@@ -33,7 +46,8 @@ struct Ersetzung {
   friend bool operator==(const Ersetzung&, const Ersetzung&) = default;
 };
 
-// The text in code page 1252, each character outside it written as its replacement. When
+// The text in code page 1252, composed first, each character outside it written as its
+// replacement. When
 // `ersetzungen` is given, it receives each replaced character once, in the order in which
 // the characters first appear.
 std::string Cp1252MitErsatz(std::u32string_view text, std::vector<Ersetzung>* ersetzungen = nullptr);

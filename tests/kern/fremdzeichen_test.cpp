@@ -103,6 +103,9 @@ TEST(Feldeingabe, WasEinFeldVomGetipptenOderEingefuegtenNimmt) {
       {U"ab\ncd", 3, true, U"ab", 0, true},
       {U"a\rb\u2029c", 10, true, U"a\nb\nc", 0, false},
       {U"€ Š", 3, false, U"€ Š", 0, false},
+      // Written decomposed, as some systems paste it: the letter it composes.
+      {U"Mu\u0308ller", 6, false, U"Müller", 0, false},
+      {U"S\u030C", 1, false, U"Š", 0, false},
   };
   for (std::size_t i = 0; i < faelle.size(); ++i) {
     const Fall& f = faelle[i];
@@ -143,6 +146,7 @@ TEST_F(UtfImport, Utf8OderCodepage1252NachDemInhaltDerDatei) {
   const std::vector<Fall> faelle = {
       {"UTF-8", "M\xC3\xBCller;J\xC3\xBCrgen\r\n", "M\xFCller", "J\xFCrgen"},
       {"UTF-8 mit BOM", "\xEF\xBB\xBFMeier;Anna\r\n", "Meier", "Anna"},
+      {"UTF-8 zerlegt", "Mu\xCC\x88ller;Jo\xCC\x88rg\r\n", "M\xFCller", "J\xF6rg"},
       {"Codepage 1252", "M\xFCller;J\xFCrgen\r\n", "M\xFCller", "J\xFCrgen"},
       {"nur ASCII", "Meier;Anna", "Meier", "Anna"},
       // One byte that is no UTF-8 makes the whole file code page 1252, as before.
