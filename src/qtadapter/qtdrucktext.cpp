@@ -13,6 +13,12 @@ QFont DruckSchrift(std::uint16_t stil, int hoehe, const QString& name, QPaintDev
   f.setItalic((stil & kStilKursiv) != 0);
   f.setUnderline((stil & kStilUnterstrichen) != 0);
   f.setKerning(false);
+#ifdef Q_OS_WIN
+  // Windows' GDI rounds every character's advance to whole device pixels, which adds up to
+  // tenths of a millimetre along a line; unhinted, Qt measures and places the characters
+  // with DirectWrite at their exact design widths, as on the other systems.
+  f.setHintingPreference(QFont::PreferNoHinting);
+#endif
   // The height is the character cell (ascent + descent), not the em size: measure once
   // and scale the pixel size so that the cell has the height asked for.
   const double zelle = std::max(1.0, hoehe * pixelProEinheit);
