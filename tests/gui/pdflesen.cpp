@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <thread>
 
 namespace velmora::test {
 
@@ -32,17 +34,40 @@ std::string OhneEntitaeten(std::string text) {
   return text;
 }
 
-bool PdfLesbar() { return std::system("pdftotext -v > /dev/null 2>&1") == 0; }
+#ifdef _WIN32
+constexpr const char* kStumm = " > NUL 2>&1";
+#else
+constexpr const char* kStumm = " > /dev/null 2>&1";
+#endif
+
+bool PdfLesbar() { return std::system((std::string("pdftotext -v") + kStumm).c_str()) == 0; }
 
 std::vector<PdfSeite> LiesPdf(const fs::path& pdf) {
-  const fs::path html = pdf.string() + ".html";
-  const std::string befehl = "pdftotext -bbox '" + pdf.string() + "' '" + html.string() + "'";
-  EXPECT_EQ(std::system(befehl.c_str()), 0) << befehl;
-  std::ifstream f(html);
-  std::stringstream inhalt;
-  inhalt << f.rdbuf();
-  const std::string s = inhalt.str();
+  // pdftotext reads a copy under a plain name in the current directory: the command holds no
+  // path in a system's own form and nothing beyond ASCII, so it runs alike in a POSIX shell,
+  // in cmd.exe, and under Wine, which starts the Linux pdftotext from a Windows program when
+  // a "pdftotext.exe" on its PATH leads to it (windows-paket.sh), in the current directory.
+  const fs::path kopie = "velmora-pdflesen.pdf", html = "velmora-pdflesen.html";
+  fs::copy_file(pdf, kopie, fs::copy_options::overwrite_existing);
   fs::remove(html);
+  const std::string befehl = "pdftotext -bbox " + kopie.string() + " " + html.string();
+  const int ergebnis = std::system(befehl.c_str());
+  EXPECT_EQ(ergebnis, 0) << befehl;
+  // Wine runs a Linux program beside the Windows one: system() returns at once, with 0. The
+  // output is complete with its last line.
+  std::string gelesen;
+  for (int versuch = 0; ergebnis == 0 && versuch < 300; ++versuch) {
+    std::ifstream f(html, std::ios::binary);
+    std::stringstream inhalt;
+    inhalt << f.rdbuf();
+    gelesen = inhalt.str();
+    if (gelesen.find("</html>") != std::string::npos) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  EXPECT_NE(gelesen.find("</html>"), std::string::npos) << befehl << " (" << pdf << ")";
+  fs::remove(html);
+  fs::remove(kopie);
+  const std::string s = gelesen;
 
   constexpr double mmProPunkt = 25.4 / 72.0;
   const std::regex seite(R"x(<page width="([\d.]+)" height="([\d.]+)">)x");
