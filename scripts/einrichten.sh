@@ -61,3 +61,11 @@ velmora_programm_bauen() {
   fi
   cmake --build "$wurzel/build" -j "$(nproc)" --target velmora
 }
+
+# What the Windows program, its installer and its proof under Wine need (windows-paket.sh):
+# the MinGW-w64 cross compiler, Wine, NSIS, the sources' tool dpkg-dev, xdotool and ImageMagick
+# for the window under Xvfb, zip.
+VELMORA_PAKETE_WINDOWS=(
+  g++-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev qt6-base-dev-tools qt6-translations-l10n
+  xvfb xauth xdotool imagemagick zip unzip poppler-utils fonts-liberation2 python3-fonttools googletest
+)
