@@ -134,6 +134,15 @@ class DruckFlaeche {
   // with the default pen and without filling it.
   virtual void Rechteck(int x1, int y1, int x2, int y2) = 0;
 
+  // Draws the PNG or JPEG image of the file `datei` (a name relative to the working
+  // directory, code page 1252) scaled into the rectangle with the opposite corners (x1, y1)
+  // and (x2, y2), as it looks on white paper (transparent parts white). The caller has
+  // checked the file (print/bildkopf.h); one the surface cannot read after all leaves no
+  // mark. By default a surface draws nothing.
+  virtual void BildAus(int x1, int y1, int x2, int y2, const std::string& datei) {
+    (void)x1, (void)y1, (void)x2, (void)y2, (void)datei;
+  }
+
   // --- the current printer (may be asked at any time, also outside a job) ---
 
   virtual DruckerFaehigkeiten Faehigkeiten() = 0;

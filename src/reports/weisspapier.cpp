@@ -20,6 +20,9 @@ constexpr int kPapierBreite = 2100;  // A4, 1/10 mm
 constexpr int kPapierHoehe = 2970;
 constexpr int kMindestRand = 150;   // nothing comes closer to the paper's right or bottom edge
 constexpr int kSpaltenLuecke = 30;  // free space before the next column
+constexpr int kLogoHoehe = 250;     // the logo's height at most
+constexpr int kLogoAbstand = 50;    // between the logo and the head's text
+constexpr int kKopfZeilenLuecke = 10;  // between two lines of the head
 
 bool Aktiv(const TFormatEintrag& e) { return e.Drucken == 1; }
 
@@ -171,8 +174,14 @@ std::vector<Zeile> Umbrochen(const std::vector<Stueck>& stuecke) {
 class Planer {
  public:
   Planer(const TWeissTabellen& t, Zeugnistyp typ, const TSeitenRaender& raender, const TSchuelerDatensatz& satz,
-         const std::string& schulname)
-      : w_(t.Werte), b_(t.Bezeichner), typ_(typ), raender_(raender), satz_(satz), schulname_(schulname) {
+         const std::string& schulname, const TWeissAusstattung& ausstattung)
+      : w_(t.Werte),
+        b_(t.Bezeichner),
+        typ_(typ),
+        raender_(raender),
+        satz_(satz),
+        schulname_(schulname),
+        ausstattung_(ausstattung) {
     // The layout is drawn for a text area as wide as X of entry 97. Where the margins leave
     // less room before the paper's right edge less 15 mm (on either margin pair: following
     // pages use the second), every X is scaled down to fit.
@@ -187,6 +196,7 @@ class Planer {
     // lowest line move up by the difference.
     const int unten = kPapierHoehe - kMindestRand - std::max(raender_[0].Oben, raender_[1].Oben);
     hoch_ = std::max(0, Unterstes() - unten);
+    PlaneKopf();
   }
 
   std::vector<TWeissSeite> Plane() {
@@ -224,7 +234,10 @@ class Planer {
   int X(const TFormatEintrag& e) const { return static_cast<int>(std::lround(e.X * faktor_)); }
   // The closing items of the last page and the page number stand at the foot of the page.
   static bool AmFuss(const TFormatEintrag& e, std::size_t k) { return e.Seite == 3 || k == wp::Seitenzahl; }
-  int Y(const TFormatEintrag& e, std::size_t k) const { return AmFuss(e, k) ? e.Y - hoch_ : e.Y; }
+  int Y(const TFormatEintrag& e, std::size_t k) const { return AmFuss(e, k) ? e.Y - hoch_ : e.Y + Schub(e); }
+  // How far an item of the first page moves down below a head that needs more room than one
+  // line at entry 1.
+  int Schub(const TFormatEintrag& e) const { return std::max<int>(e.Seite, 1) == 1 && e.Y > kopfY_ ? schub_ : 0; }
   int Unterkante() const { return w_[wp::Textbereich].Y - hoch_; }
   // The lowest point of the foot and of the text area as the tables place them.
   int Unterstes() const {
@@ -250,7 +263,7 @@ class Planer {
     std::vector<Block> bloecke;
     for (std::size_t k : {wp::Person, wp::Faecher, wp::Hinweise, wp::Bemerkungen, wp::Versaeumt}) {
       if (!Aktiv(w_[k])) continue;
-      Block b{w_[k].Seite, w_[k].Y, {}, false, {}};
+      Block b{w_[k].Seite, w_[k].Y + Schub(w_[k]), {}, false, {}};
       switch (k) {
         case wp::Person:
           b.einheiten = PersonZeilen();
@@ -269,6 +282,18 @@ class Planer {
               {{wp::Versaeumt, satz_.Lies(S::VersaeumteStunden)}, {wp::Entschuldigt, satz_.Lies(S::Entschuldigt)}})};
       }
       if (!b.einheiten.empty()) bloecke.push_back(std::move(b));
+    }
+    // The closing statements after the texts: each paragraph a block of its own, so that the
+    // block gap separates them.
+    const TFormatEintrag& vermerk = w_[wp::Vermerk];
+    if (Aktiv(vermerk)) {
+      for (const std::string& absatz : ausstattung_.Vermerke.Fuer(typ_)) {
+        const std::string text = FuelleVermerk(absatz, satz_);
+        if (!Gefuellt(text)) continue;
+        Block b{vermerk.Seite, vermerk.Y + Schub(vermerk), {}, false, {}};
+        for (Zeile& z : Umbrochen({Wert(wp::Vermerk, text, rechts_)})) b.einheiten.push_back({std::move(z)});
+        bloecke.push_back(std::move(b));
+      }
     }
     return bloecke;
   }
@@ -457,7 +482,7 @@ class Planer {
   std::vector<FesterText> FesteTexte(std::size_t seite, std::size_t seiten) const {
     const std::string jahr = "Schuljahr " + satz_.Lies(S::SchuljahrVon) + "/" + satz_.Lies(S::SchuljahrBis);
     std::vector<FesterText> t = {
-        {&w_, wp::Schulname, true, schulname_},
+        {&w_, wp::Schulname, true, kopf_ ? std::string() : schulname_},
         {&w_, wp::Schulart, true, Schulartname(satz_.Schulart())},
         {&w_, wp::Schuljahr, true, jahr},
         {&w_, wp::FolgeName, false, Getrimmt(ZeugnisName(satz_))},
@@ -501,9 +526,15 @@ class Planer {
         s.Texte.push_back({X(e), Y(e, f.k), e.Schrift, f.mitte, f.text, f.k, f.tabelle == &b_});
       }
     }
+    if (kopf_ && AufSeite(w_[wp::Schulname], seite, seiten)) {
+      s.Texte.insert(s.Texte.end(), kopf_->texte.begin(), kopf_->texte.end());
+      if (kopf_->logo) s.Bilder.push_back(*kopf_->logo);
+    }
     const auto x = [&](const TFormatEintrag& e) { return std::min(X(e), rechts_); };
     // A line or frame moves with its first corner's entry.
-    const auto y = [&](std::size_t k, const TFormatEintrag& e) { return AmFuss(b_[k], k) ? e.Y - hoch_ : e.Y; };
+    const auto y = [&](std::size_t k, const TFormatEintrag& e) {
+      return AmFuss(b_[k], k) ? e.Y - hoch_ : e.Y + Schub(b_[k]);
+    };
     for (std::size_t k : kStriche) {
       if (AufSeite(b_[k], seite, seiten)) {
         s.Striche.push_back({x(b_[k]), y(k, b_[k]), x(b_[k + 1]), y(k, b_[k + 1]), k, true});
@@ -514,6 +545,63 @@ class Planer {
       const TFormatEintrag& z = b_[wp::Siegel + 1];
       s.Rahmen.push_back({x(a), y(wp::Siegel, a), x(z), y(wp::Siegel, z), wp::Siegel, true});
     }
+  }
+
+  // --- the school's head ---
+
+  struct Kopf {
+    std::vector<TWeissText> texte;
+    std::optional<TWeissBild> logo;
+  };
+
+  // The head from SCHULKOPF.TXT and the logo, where there is either: the lines wrapped to the
+  // room right of the logo and centred in it (on X of entry 1 without a logo), the logo and
+  // the text block centred on each other's height, their top the top of entry 1's first line.
+  void PlaneKopf() {
+    const TFormatEintrag& e = w_[wp::Schulname];
+    kopfY_ = e.Y;
+    const TSchulkopf& quelle = ausstattung_.Kopf;
+    if (!Aktiv(e) || (quelle.Zeilen.empty() && !quelle.Logo)) return;  // the report name, as it always was
+    Kopf kopf;
+    int links = 0, logoBreite = 0, logoHoehe = 0;
+    if (quelle.Logo && quelle.Logo->Breite > 0 && quelle.Logo->Hoehe > 0) {
+      const double seitenverhaeltnis = static_cast<double>(quelle.Logo->Breite) / quelle.Logo->Hoehe;
+      const int hoechstensBreit = std::max(rechts_ / 3, 1);
+      logoHoehe = kLogoHoehe;
+      logoBreite = std::max(1, static_cast<int>(std::lround(kLogoHoehe * seitenverhaeltnis)));
+      if (logoBreite > hoechstensBreit) {
+        logoBreite = hoechstensBreit;
+        logoHoehe = std::max(1, static_cast<int>(std::lround(hoechstensBreit / seitenverhaeltnis)));
+      }
+      links = logoBreite + kLogoAbstand;
+    }
+    int mitte = X(e) + links / 2;
+    int breite = 2 * std::min(mitte - links, rechts_ - mitte);
+    if (breite < rechts_ / 3) {  // entry 1 moved far to one side: the room right of the logo
+      mitte = (links + rechts_) / 2;
+      breite = rechts_ - links;
+    }
+    std::vector<std::string> zeilen = quelle.Zeilen;
+    if (zeilen.empty() && !schulname_.empty()) zeilen.push_back(schulname_);
+    int unten = 0;  // the text block's lines, from its top
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+      const std::uint16_t schrift = i == 0 ? e.Schrift : w_[wp::Schulart].Schrift;
+      const TSchriftDefinition s = SchriftDefinition(schrift);
+      for (const std::string& teil : UmbrecheNachBreite(zeilen[i], s, std::max(breite, 1))) {
+        unten += (kopf.texte.empty() ? 0 : kKopfZeilenLuecke) + s.Hoehe;
+        kopf.texte.push_back({mitte, unten, schrift, true, teil, wp::Schulname, false});
+      }
+    }
+    const int textHoehe = unten;
+    const int hoehe = std::max(textHoehe, logoHoehe);
+    const int oben = e.Y - SchriftDefinition(e.Schrift).Hoehe;
+    for (TWeissText& t : kopf.texte) t.Y += oben + (hoehe - textHoehe) / 2;
+    if (logoHoehe > 0) {
+      const int logoOben = oben + (hoehe - logoHoehe) / 2;
+      kopf.logo = TWeissBild{0, logoOben, logoBreite, logoOben + logoHoehe, quelle.Logo->Datei, wp::Schulname, false};
+    }
+    if (std::max<int>(e.Seite, 1) == 1) schub_ = std::max(0, oben + hoehe - e.Y);
+    kopf_ = std::move(kopf);
   }
 
   // Where the last unit lies: its page, its first line there, the head to repeat.
@@ -528,8 +616,12 @@ class Planer {
   const TSeitenRaender& raender_;
   const TSchuelerDatensatz& satz_;
   const std::string& schulname_;
+  const TWeissAusstattung& ausstattung_;
   int rechts_ = 0, abstand_ = 50, luecke_ = 0;
   int hoch_ = 0;  // how far the foot of the page moves up
+  std::optional<Kopf> kopf_;  // the head from SCHULKOPF.TXT and the logo; none: the report name
+  int kopfY_ = 0;             // Y of entry 1
+  int schub_ = 0;             // how far the first page below the head moves down
   double faktor_ = 1;
   std::vector<std::vector<std::pair<int, Zeile>>> gelegt_;  // per page: bottom of the line, line
   std::optional<int> y_;                                    // the last line on the current page
@@ -556,6 +648,7 @@ void ZeichneSeite(DruckFlaeche& f, const TWeissSeite& seite, const TSeitenRaende
     f.LinieZu(x(s.X2), y(s.Y2));
   }
   for (const TWeissStrich& r : seite.Rahmen) f.Rechteck(x(r.X1), y(r.Y1), x(r.X2), y(r.Y2));
+  for (const TWeissBild& b : seite.Bilder) f.BildAus(x(b.X1), y(b.Y1), x(b.X2), y(b.Y2), b.Datei);
 }
 
 }  // namespace
@@ -577,8 +670,8 @@ bool WeissSeiteGilt(std::uint16_t seitenwert, std::size_t seite, std::size_t sei
 
 std::vector<TWeissSeite> PlaneWeissesZeugnis(const TWeissTabellen& tabellen, Zeugnistyp typ,
                                              const TSeitenRaender& raender, const TSchuelerDatensatz& satz,
-                                             const std::string& schulname) {
-  return Planer(tabellen, typ, raender, satz, schulname).Plane();
+                                             const std::string& schulname, const TWeissAusstattung& ausstattung) {
+  return Planer(tabellen, typ, raender, satz, schulname, ausstattung).Plane();
 }
 
 int DruckeWeissesZeugnis(const WeissKontext& kontext, const TKlassenDatei& klasse, std::size_t schueler) {
@@ -587,8 +680,9 @@ int DruckeWeissesZeugnis(const WeissKontext& kontext, const TKlassenDatei& klass
   const std::optional<Zeugnistyp> typ = WeissTypVon(satz.Zeugnisart());
   if (!typ) return 0;
   const TSeitenRaender raender = ZeugnisRaender(*typ, kontext.druck);
+  const TWeissTabellen& tabellen = kontext.tabellen.Fuer(*typ);
   const std::vector<TWeissSeite> seiten =
-      PlaneWeissesZeugnis(kontext.tabellen.Fuer(*typ), *typ, raender, satz, kontext.schulname);
+      PlaneWeissesZeugnis(tabellen, *typ, raender, satz, kontext.schulname, kontext.tabellen.Ausstattung());
   ZeichneWeisseSeiten(kontext.flaeche, seiten, raender);
   return static_cast<int>(seiten.size());
 }
@@ -607,6 +701,7 @@ bool DruckeWeissesZeugnisAuftrag(const WeissKontext& kontext, const TKlassenDate
   const std::optional<Zeugnistyp> typ = WeissTypVon(satz.Zeugnisart());
   if (!typ) return false;
   kontext.tabellen.Fuer(*typ);  // a table file that cannot be written ends the command here
+  kontext.tabellen.MeldeWarnungen();
   if (!kontext.flaeche.BeginneDokument(WeissTitel(*typ) + " " + Getrimmt(ZeugnisName(satz)))) return false;
   DruckeWeissesZeugnis(kontext, klasse, schueler);
   return kontext.flaeche.BeendeDokument();

@@ -1,4 +1,7 @@
-// The built-in layouts of the report on plain paper and the names of their table files.
+// The built-in layouts of the report on plain paper, the names of their table files, and the
+// files one print command reads.
+#include <algorithm>
+
 #include "basis/cp1252.h"
 #include "reports/vorlagenbausteine.h"
 #include "reports/weisspapier.h"
@@ -58,6 +61,8 @@ Tabelle Werte(Zeugnistyp typ) {
   t[wp::Bemerkungen] = E(0, fluss, kArial4, kErste, 1);
   t[wp::Versaeumt] = E(600, fluss, kArial4, kErste, 1);
   t[wp::Entschuldigt] = E(1180, 0, kArial4, kErste, 1);
+  // The closing statements of the final and leaving report, after the texts.
+  if (abgang) t[wp::Vermerk] = E(0, fluss, kArial4, kErste, 1);
   t[wp::FolgeName] = E(390, 80, kArial4Fett, kFolgende, 1);
   t[wp::OrtDatum] = E(0, 2080, kArial4, kLetzte, 1);
   t[wp::FolgeAnfang] = E(0, 220, 0, 0, 0);
@@ -176,14 +181,52 @@ TWeissVorlage WeissVorlage(Zeugnistyp typ) {
   return v;
 }
 
+void ErgaenzeWeissTabelle(TFormatSteuerTabelle& tabelle, const TFormatSteuerTabelle& vorlage) {
+  for (std::size_t k : {wp::Vermerk}) {
+    if (tabelle[k] == E(0, 0, 0, 0, 0)) tabelle[k] = vorlage[k];
+  }
+}
+
 const TWeissTabellen& WeissTabellenVorrat::Fuer(Zeugnistyp typ) {
-  if (auto it = geladen_.find(typ); it != geladen_.end()) return it->second;
-  const TWeissVorlage v = WeissVorlage(typ);
-  TWeissTabellen t;
-  std::string titel;
-  LadeZeugnisTabelle(t.Werte, WeissDateiname(typ, false), v.Werte, titel, meldungen_);
-  LadeZeugnisTabelle(t.Bezeichner, WeissDateiname(typ, true), v.Bezeichner, titel, meldungen_);
-  return geladen_.emplace(typ, t).first->second;
+  auto it = geladen_.find(typ);
+  if (it == geladen_.end()) {
+    const TWeissVorlage v = WeissVorlage(typ);
+    TWeissTabellen t;
+    std::string titel;
+    LadeZeugnisTabelle(t.Werte, WeissDateiname(typ, false), v.Werte, titel, meldungen_);
+    LadeZeugnisTabelle(t.Bezeichner, WeissDateiname(typ, true), v.Bezeichner, titel, meldungen_);
+    ErgaenzeWeissTabelle(t.Werte, v.Werte.Tabelle);
+    ErgaenzeWeissTabelle(t.Bezeichner, v.Bezeichner.Tabelle);
+    it = geladen_.emplace(typ, t).first;
+  }
+  AusstattungFuer(typ);
+  return it->second;
+}
+
+const TWeissAusstattung& WeissTabellenVorrat::AusstattungFuer(Zeugnistyp typ) {
+  if (!kopfGelesen_) {
+    kopfGelesen_ = true;
+    ausstattung_.Kopf = LadeSchulkopf(warnungen_);
+  }
+  if (typ != Zeugnistyp::Abschluss && typ != Zeugnistyp::Abgang) return ausstattung_;
+  if (!vermerkeGelesen_) {
+    vermerkeGelesen_ = true;
+    ausstattung_.Vermerke = LadeZeugnisvermerke(warnungen_);
+  }
+  // Unknown fields are named for the sections the command prints, once each.
+  if (std::find(felderGeprueft_.begin(), felderGeprueft_.end(), typ) == felderGeprueft_.end()) {
+    felderGeprueft_.push_back(typ);
+    if (std::string w = UnbekannteFelderWarnung(ausstattung_.Vermerke, typ); !w.empty()) warnungen_.push_back(w);
+  }
+  return ausstattung_;
+}
+
+void WeissTabellenVorrat::MeldeWarnungen() {
+  if (warnungen_.empty()) return;
+  std::string text;
+  for (const std::string& w : warnungen_) text += (text.empty() ? "" : "\r\r") + w;
+  warnungen_.clear();
+  meldungen_.Zeige(MeldungsArt::Warnung, text, Knoepfe::Ok);
 }
 
 }  // namespace velmora
