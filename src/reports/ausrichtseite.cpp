@@ -173,7 +173,7 @@ WeissPlan PlaneWeiss(const AusrichtUmgebung& u, const AusrichtWahl& wahl, const 
   WeissPlan plan;
   plan.raender = ZeugnisRaender(wahl.typ, u.druck);
   const TSchuelerDatensatz& satz = u.klasse.Schueler[std::min(u.schueler, TKlassenDatei::Schuelerzahl - 1)];
-  plan.seiten = PlaneWeissesZeugnis(tabellen, wahl.typ, plan.raender, satz, u.zeugnisname);
+  plan.seiten = PlaneWeissesZeugnis(tabellen, wahl.typ, plan.raender, satz, u.zeugnisname, u.weiss);
   return plan;
 }
 
@@ -212,6 +212,14 @@ std::map<std::size_t, EintragsBild> WeissMarken(const WeissPlan& plan, const Aus
   };
   for (const TWeissStrich& s : seite.Striche) linie(s, false);
   for (const TWeissStrich& r : seite.Rahmen) linie(r, true);
+  for (const TWeissBild& b : seite.Bilder) {
+    GezeichnetesBild g{b.Datei, rand.Links + b.X1, rand.Oben + b.Y1, rand.Links + b.X2, rand.Oben + b.Y2};
+    if (b.Bezeichner == bezeichner) {
+      marken[b.Eintrag].bilder.push_back(std::move(g));
+    } else if (bild) {
+      bild->bilder.push_back(std::move(g));
+    }
+  }
   for (auto& [k, m] : marken) m.eintrag = k;
   return marken;
 }

@@ -36,6 +36,14 @@ struct GezeichneteLinie {
   bool operator==(const GezeichneteLinie&) const = default;
 };
 
+// An image (the school's logo on plain paper) by two opposite corners on the paper (1/10 mm,
+// y downwards), drawn from its file scaled into that box.
+struct GezeichnetesBild {
+  std::string datei;
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool operator==(const GezeichnetesBild&) const = default;
+};
+
 // What one entry of the chosen table shows on the page. `nurNummer` marks an entry for which
 // the printout draws nothing with this student: it then shows its number at its place.
 struct EintragsBild {
@@ -44,12 +52,14 @@ struct EintragsBild {
   bool nurNummer = false;
   std::vector<GezeichneterText> texte;
   std::vector<GezeichneteLinie> linien;
+  std::vector<GezeichnetesBild> bilder;
 };
 
 struct AusrichtBild {
   std::vector<EintragsBild> eintraege;   // in the order of their numbers
   std::vector<GezeichneterText> umfeld;  // what else the page prints: the other table, fixed texts
   std::vector<GezeichneteLinie> linien;  // lines of no entry of the chosen table
+  std::vector<GezeichnetesBild> bilder;  // images of no entry of the chosen table
   // Plain paper: the pages the current student's report has (the second choice shows
   // nothing where it has one).
   std::size_t seiten = 1;

@@ -21,6 +21,7 @@ Formularausrichtung::Formularausrichtung(const DruckKontext& kontext, DruckFlaec
 bool Formularausrichtung::Oeffnen() {
   umgebung_.emplace(AusrichtUmgebung{kontext_.Klasse(), kontext_.AktuellerSchueler(), kontext_.druck, kontext_.Verlag(),
                                      kontext_.zeugnisname, kontext_.kurzname, uhr_.Heute(), flaeche_.Faehigkeiten()});
+  weissVorrat_.emplace(meldungen_);  // the head, logo and statements read anew for this window
   wahlen_ = AusrichtWahlen(kontext_.Verlag());
   nichtGedruckte_ = false;
   tabelle_ = AusrichtTabelle();
@@ -52,6 +53,7 @@ bool Formularausrichtung::Lade(std::size_t index) {
   tabelle_ = AusrichtTabelle(tabelle, titel, papier_, Ursprung());
   partner_ = partner;
   LadeHintergrundDerSeite();
+  LadeWeissAusstattung();
   Neuzeichnen();
   WaehleErstenGedruckten();
   return true;
@@ -68,6 +70,7 @@ bool Formularausrichtung::Waehle(std::size_t index) {
   papier_ = PapierFuer(Wahl(), kontext_.druck);
   tabelle_.SetzeSeite(papier_, Ursprung());
   LadeHintergrundDerSeite();
+  LadeWeissAusstattung();
   Neuzeichnen();
   WaehleErstenGedruckten();
   return true;
@@ -85,6 +88,12 @@ void Formularausrichtung::WaehleErstenGedruckten() {
 }
 
 Seitenursprung Formularausrichtung::Ursprung() const { return UrsprungDerSeite(*umgebung_, Wahl()); }
+
+void Formularausrichtung::LadeWeissAusstattung() {
+  if (!AufWeissemPapier(Wahl()) || !weissVorrat_) return;
+  umgebung_->weiss = weissVorrat_->AusstattungFuer(Wahl().typ);
+  weissVorrat_->MeldeWarnungen();
+}
 
 void Formularausrichtung::Neuzeichnen() {
   bild_ = ZeichneAusrichtSeite(*umgebung_, Wahl(), tabelle_.Tabelle(), partner_, nichtGedruckte_);

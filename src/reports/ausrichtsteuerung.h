@@ -85,6 +85,9 @@ class Formularausrichtung {
   bool Lade(std::size_t index);
   bool FrageUndSpeichere();
   void Neuzeichnen();
+  // On plain paper: the school's head, logo and statements, read once per opening of the
+  // window; what cannot be read is told when its first plain-paper page is shown.
+  void LadeWeissAusstattung();
   void WaehleErstenGedruckten();
   void LadeHintergrundDerSeite();
   bool SpeichereHintergrund(const Hintergrund& h);
@@ -97,6 +100,7 @@ class Formularausrichtung {
   const Uhr& uhr_;
   // The class, student and names of the moment the window opened.
   std::optional<AusrichtUmgebung> umgebung_;
+  std::optional<WeissTabellenVorrat> weissVorrat_;
   std::vector<AusrichtWahl> wahlen_;
   std::size_t wahl_ = 0;
   AusrichtTabelle tabelle_;

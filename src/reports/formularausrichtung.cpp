@@ -89,9 +89,11 @@ void LadeAusrichtTabelle(const AusrichtWahl& wahl, std::int16_t verlag, TFormatS
       break;
     case Ausdruckart::WeissWerte:
       LadeZeugnisTabelle(tabelle, wahl.datei, WeissVorlage(wahl.typ).Werte, titel, meldungen);
+      ErgaenzeWeissTabelle(tabelle, WeissVorlage(wahl.typ).Werte.Tabelle);
       break;
     case Ausdruckart::WeissBeschriftungen:
       LadeZeugnisTabelle(tabelle, wahl.datei, WeissVorlage(wahl.typ).Bezeichner, titel, meldungen);
+      ErgaenzeWeissTabelle(tabelle, WeissVorlage(wahl.typ).Bezeichner.Tabelle);
       break;
     default:
       LadeFormatSteuerTabelle(tabelle, wahl.datei, titel, meldungen);

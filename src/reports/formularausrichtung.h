@@ -13,6 +13,7 @@
 #include "print/druckflaeche.h"
 #include "print/formatsteuertabelle.h"
 #include "reports/drucken1.h"
+#include "reports/weisspapier.h"
 #include "settings/druckeinstellungen.h"
 
 namespace velmora {
@@ -75,6 +76,7 @@ struct AusrichtUmgebung {
   std::string kurzname;
   Datum heute;
   DruckerFaehigkeiten drucker;  // the printer's unprintable border places the internal sheets
+  TWeissAusstattung weiss{};    // the head, logo and statements of the reports on plain paper
 };
 
 // The margins the printout of a report page uses, with the 210 mm shift of a page on the

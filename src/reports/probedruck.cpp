@@ -48,7 +48,7 @@ bool Probedruck(const AusrichtUmgebung& u, const AusrichtWahl& wahl, const TForm
       const bool bezeichner = wahl.art == Ausdruckart::WeissBeschriftungen;
       const TWeissTabellen tabellen{bezeichner ? partner : tabelle, bezeichner ? tabelle : partner};
       const TSeitenRaender raender = ZeugnisRaender(wahl.typ, u.druck);
-      const auto seiten = PlaneWeissesZeugnis(tabellen, wahl.typ, raender, satz, u.zeugnisname);
+      const auto seiten = PlaneWeissesZeugnis(tabellen, wahl.typ, raender, satz, u.zeugnisname, u.weiss);
       if (!ziel.flaeche.BeginneDokument("Probedruck")) return false;
       ZeichneWeisseSeiten(ziel.flaeche, seiten, raender);
       return ziel.flaeche.BeendeDokument();

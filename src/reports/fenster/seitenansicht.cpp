@@ -1,5 +1,6 @@
 #include "reports/fenster/seitenansicht.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -75,8 +76,21 @@ void TSeitenAnsicht::BerechneKaesten() {
       m.kaesten.push_back(
           QRectF(AufDemSchirm(l.x1, l.y1), AufDemSchirm(l.x2, l.y2)).normalized().adjusted(-3, -3, 3, 3));
     }
+    for (const GezeichnetesBild& g : b.bilder) {
+      m.kaesten.push_back(QRectF(AufDemSchirm(g.x1, g.y1), AufDemSchirm(g.x2, g.y2)).normalized());
+    }
     marken_.push_back(std::move(m));
   }
+}
+
+const QImage& TSeitenAnsicht::BildAus(const std::string& datei) {
+  const QDateTime geaendert = QFileInfo(Q(datei)).lastModified();
+  auto& [zeit, bild] = seitenbilder_[datei];
+  if (bild.isNull() || zeit != geaendert) {
+    zeit = geaendert;
+    bild = QImage(Q(datei));
+  }
+  return bild;
 }
 
 bool TSeitenAnsicht::Ausgewaehlt(std::size_t eintrag) const {
@@ -146,9 +160,20 @@ void TSeitenAnsicht::paintEvent(QPaintEvent*) {
               t.zeichenabstand * massstab_);
   };
 
+  // An image as printed; the rest of the page's (of the other table) faded like its texts.
+  auto zeichneBild = [&](const GezeichnetesBild& g, QPointF versatz, double deckkraft) {
+    const QImage& b = BildAus(g.datei);
+    if (b.isNull()) return;
+    maler.save();
+    maler.setOpacity(deckkraft);
+    maler.drawImage(QRectF(AufDemSchirm(g.x1, g.y1) + versatz, AufDemSchirm(g.x2, g.y2) + versatz).normalized(), b);
+    maler.restore();
+  };
+
   const AusrichtBild& bild = ausrichtung_.Bild();
   maler.setPen(QPen(kUmfeld, 1));
   maler.setBrush(Qt::NoBrush);
+  for (const GezeichnetesBild& g : bild.bilder) zeichneBild(g, {}, 0.5);
   for (const GezeichneteLinie& l : bild.linien) zeichneLinie(l, {});
   for (const GezeichneterText& t : bild.umfeld) zeichneText(t, {});
 
@@ -157,6 +182,7 @@ void TSeitenAnsicht::paintEvent(QPaintEvent*) {
     const bool gewaehlt = Ausgewaehlt(b.eintrag);
     const QColor farbe = gewaehlt ? kAusgewaehlt : !b.gedruckt ? kNichtGedruckt : b.nurNummer ? kNummer : kEintrag;
     const QPointF versatz = gewaehlt ? zug : QPointF();
+    for (const GezeichnetesBild& g : b.bilder) zeichneBild(g, versatz, b.gedruckt ? 1.0 : 0.4);
     maler.setPen(QPen(farbe, 1));
     for (const GezeichneteLinie& l : b.linien) zeichneLinie(l, versatz);
     for (const GezeichneterText& t : b.texte) zeichneText(t, versatz);

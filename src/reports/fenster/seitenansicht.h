@@ -3,12 +3,16 @@
 // of the form under it, the rest of the page in grey and the entries of the chosen table as
 // the printer surface places them; a click selects an entry (Ctrl+click adds or removes
 // one), a drag moves the selection, the arrow keys move it by 0.1 mm (with Shift by 1 mm).
+#include <QDateTime>
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QWidget>
 #include <cstddef>
+#include <map>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "reports/ausrichtsteuerung.h"
@@ -57,10 +61,14 @@ class TSeitenAnsicht : public QWidget {
   };
   void BerechneKaesten();
   bool Ausgewaehlt(std::size_t eintrag) const;
+  // The image of a file the page shows (the school's logo), read again when the file changed;
+  // null when unreadable.
+  const QImage& BildAus(const std::string& datei);
 
   Formularausrichtung& ausrichtung_;
   double massstab_ = 0.3;
   QImage bild_;
+  std::map<std::string, std::pair<QDateTime, QImage>> seitenbilder_;
   std::vector<Marke> marken_;
   // A drag: where it began, and how far the selection is moved so far (1/10 mm).
   std::optional<QPointF> ziehAnfang_;
