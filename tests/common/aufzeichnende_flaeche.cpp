@@ -107,6 +107,16 @@ void AufzeichnendeFlaeche::Rechteck(int x1, int y1, int x2, int y2) {
   Notiere(std::move(a));
 }
 
+void AufzeichnendeFlaeche::BildAus(int x1, int y1, int x2, int y2, const std::string& datei) {
+  Aufruf a = Neu(Art::Bild);
+  a.x = x1;
+  a.y = y1;
+  a.x2 = x2;
+  a.y2 = y2;
+  a.text = datei;
+  Notiere(std::move(a));
+}
+
 std::vector<AufzeichnendeFlaeche::Aufruf> AufzeichnendeFlaeche::Nur(Art art) const {
   std::vector<Aufruf> ergebnis;
   std::copy_if(aufrufe.begin(), aufrufe.end(), std::back_inserter(ergebnis),

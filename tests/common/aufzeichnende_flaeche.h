@@ -21,7 +21,8 @@ class AufzeichnendeFlaeche : public DruckFlaeche {
     Text,
     BewegeZu,
     LinieZu,
-    Rechteck
+    Rechteck,
+    Bild
   };
 
   struct Schrift {
@@ -34,8 +35,8 @@ class AufzeichnendeFlaeche : public DruckFlaeche {
   struct Aufruf {
     Art art = Art::Text;
     int x = 0, y = 0;    // position; for Zeichenabstand the spacing in x
-    int x2 = 0, y2 = 0;  // Rechteck's second corner
-    std::string text;    // TextAus's text, the document title
+    int x2 = 0, y2 = 0;  // Rechteck's and BildAus's second corner
+    std::string text;    // TextAus's text, the document title, BildAus's file
     // State at the call (after it, for the calls that set state).
     Schrift schrift;
     Textausrichtung ausrichtung = Textausrichtung::LinksBasislinie;
@@ -59,6 +60,7 @@ class AufzeichnendeFlaeche : public DruckFlaeche {
   void BewegeZu(int x, int y) override;
   void LinieZu(int x, int y) override;
   void Rechteck(int x1, int y1, int x2, int y2) override;
+  void BildAus(int x1, int y1, int x2, int y2, const std::string& datei) override;
   DruckerFaehigkeiten Faehigkeiten() override { return faehigkeiten; }
   std::string Druckername() override { return druckername; }
   std::vector<std::string> Schriftenliste() override { return schriftenliste; }

@@ -12,15 +12,17 @@
 namespace velmora::test {
 
 // A box in 1/10 mm from the paper's top-left corner, y downwards. A stroke (a line or one
-// side of a frame) is a box of no width or no height.
+// side of a frame) is a box of no width or no height. An image is a box that no text and no
+// stroke may enter, as a text's.
 struct Kasten {
   int seite = 1;
   double links = 0, oben = 0, rechts = 0, unten = 0;
-  std::string text;  // empty for a stroke
+  std::string text;  // empty for a stroke and an image
   bool strich = false;
+  std::string bild{};  // an image's file
 };
 
-// The texts, lines and frames of a recording, page by page in drawing order. A text's box
+// The texts, lines, frames and images of a recording, page by page in drawing order. A text's box
 // is as wide as the width model of the kern says and as high as its font's cell, placed by
 // the alignment it was drawn with. The recording surface has no unprintable border, so the
 // surface's origin is the paper's corner.

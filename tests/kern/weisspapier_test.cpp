@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
@@ -14,6 +15,7 @@
 #include "common/beispiele.h"
 #include "common/fakes.h"
 #include "common/kaesten.h"
+#include "common/testbilder.h"
 #include "print/schriftmasse.h"
 #include "print/zeilenpuffer.h"
 #include "reports/weisspapier.h"
@@ -445,6 +447,182 @@ TEST_F(WeissesPapier, PlanUndZeichnungStimmenUeberein) {
   std::size_t gezeichnet = 0;
   for (const Kasten& x : k) gezeichnet += !x.strich;
   EXPECT_EQ(gezeichnet, texte);
+}
+
+// ---------------------------------------------------------------------------------------
+// The school's head, the logo and the closing statements
+
+const std::string kName120 =
+    T("Staatliches Berufliches Schulzentrum für Elektro- und Informationstechnik, Gebäudeautomation und Mechatronik "
+      "Musterstadt");
+
+// The box of the first text that begins with `anfang`, or nullptr.
+const Kasten* TextAb(const std::vector<Kasten>& k, const std::string& anfang) {
+  const auto it = std::find_if(k.begin(), k.end(), [&](const Kasten& x) { return x.text.starts_with(anfang); });
+  return it == k.end() ? nullptr : &*it;
+}
+bool Vor(const Kasten& a, const Kasten& b) { return std::pair(a.seite, a.unten) < std::pair(b.seite, b.oben + 0.01); }
+
+TEST_F(WeissesPapier, KopfLogoUndVermerkeImRandOhneUeberlappungUmbrochenNichtGekuerzt) {
+  ASSERT_EQ(kName120.size(), 120u);
+  const std::vector<std::string> dreiZeilen = {kName120, T("Seestraße 1, 78050 Villingen-Schwenningen"),
+                                               "Schulnummer 04711"};
+  struct Fall {
+    const char* was;
+    std::int16_t art;
+    std::vector<std::string> kopf;
+    std::optional<std::pair<int, int>> logo;  // pixels
+    int linkerRand;
+  };
+  const std::vector<Fall> faelle = {
+      {"final report, three lines, a wide logo", 5, dreiZeilen, std::pair(600, 200), 150},
+      {"leaving report, a tall logo, binding margin 30 mm", 4, dreiZeilen, std::pair(100, 400), 300},
+      {"final report, the name alone, no logo", 5, {kName120}, std::nullopt, 150},
+      {"leaving report, a banner logo far wider than high", 4, dreiZeilen, std::pair(2000, 100), 150},
+      {"half-year report, a logo beside the report name", 1, {}, std::pair(300, 300), 150},
+      {"year report, two lines, no statements", 2, {kName120, "Seestr. 1"}, std::nullopt, 150},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.was);
+    fs::remove("SCHULLOGO.PNG");
+    SchreibeTextZeilen("SCHULKOPF.TXT", f.kopf);
+    if (f.logo) test::SchreibeDatei("SCHULLOGO.PNG", test::PngBild(f.logo->first, f.logo->second));
+    Satz() = test::VollstaendigerSchueler(f.art);
+    // The margin grid's rows: half-year 0, year 1, leaving 3, final report 4.
+    const std::size_t zeile = f.art == 1 ? 0 : f.art == 2 ? 1 : f.art == 4 ? 3 : 4;
+    const std::size_t erster = static_cast<std::size_t>(ErsterRand(zeile));
+    druck = TDruckEinstellungen{};
+    druck.Raender[erster] = f.linkerRand;
+    WeissTabellenVorrat frisch(meldungen);  // each print command reads the files anew
+    WeissKontext k2{flaeche, druck, test::kLangerSchulname, frisch};
+    flaeche.aufrufe.clear();
+    ASSERT_TRUE(DruckeWeissesZeugnisAuftrag(k2, *klasse, 0));
+    const auto k = test::KaestenAus(flaeche);
+    ErwarteSauber(k);
+    EXPECT_TRUE(meldungen.protokoll.empty());
+
+    // Every line of the head whole, in order; the report name only where the file is empty.
+    for (const std::string& zeile : f.kopf) EXPECT_TRUE(Gedruckt(k, zeile)) << zeile;
+    EXPECT_EQ(Gedruckt(k, test::kLangerSchulname).operator bool(), f.kopf.empty());
+
+    // The logo at the head's left, 25 mm high at most, its aspect ratio kept; the head's text
+    // right of it, all of the head above the school type and the title.
+    const auto bilder = flaeche.Nur(Art::Bild);
+    ASSERT_EQ(bilder.size(), f.logo ? 1u : 0u);
+    const Kasten* schulart = TextAb(k, "Berufsschule");
+    const Kasten* titel = TextAb(k, WeissTitel(*WeissTypVon(f.art)));
+    ASSERT_TRUE(schulart && titel);
+    double logoRechts = f.linkerRand;
+    if (f.logo) {
+      const auto& b = bilder[0];
+      EXPECT_EQ(b.text, "SCHULLOGO.PNG");
+      EXPECT_EQ(b.seite, 1);
+      const double breite = b.x2 - b.x, hoehe = b.y - b.y2;
+      EXPECT_EQ(b.x, f.linkerRand);
+      // 25 mm high, unless that would make it wider than a third of the text area.
+      const double drittel = std::min(1800, 2100 - 150 - f.linkerRand) / 3;
+      EXPECT_TRUE(hoehe == 250 ? breite <= drittel : hoehe < 250 && breite == drittel) << breite << " x " << hoehe;
+      EXPECT_NEAR(breite / hoehe, static_cast<double>(f.logo->first) / f.logo->second, 1.0 / hoehe + 1.0 / breite);
+      EXPECT_LE(-b.y2, schulart->oben);
+      logoRechts = b.x2;
+    }
+    const int textRechts = 2100 - 150;
+    std::size_t kopfTexte = 0;
+    for (const Kasten& x : k) {
+      if (x.seite != 1 || x.strich || !x.bild.empty() || !Vor(x, *schulart)) continue;
+      ++kopfTexte;
+      EXPECT_GE(x.links, logoRechts) << x.text;
+      EXPECT_LE(x.rechts, textRechts) << x.text;
+      EXPECT_TRUE(Vor(x, *titel)) << x.text;
+    }
+    EXPECT_GE(kopfTexte, f.kopf.empty() ? 1u : f.kopf.size() + 1) << "the long name takes more than one line";
+
+    // The closing statement after the texts, before place and date.
+    const std::string aussage = T("Frau Anna-Katharina Josefine Müller-Lüdenscheidt hat die Berufsschule ");
+    const Kasten* vermerk = TextAb(k, aussage.substr(0, 20));
+    ASSERT_EQ(vermerk != nullptr, f.art >= 4);
+    if (!vermerk) continue;
+    EXPECT_TRUE(Gedruckt(k, f.art == 5 ? aussage + T("im Ausbildungsberuf Elektronikerin für Energie- und "
+                                                       "Gebäudetechnik (IHK/HWK) besucht und erfolgreich abgeschlossen.")
+                                       : aussage + "am 15.07.2026 verlassen."));
+    const Kasten* bemerkungen = TextAb(k, "Bemerkungen:");
+    const Kasten* ort = TextAb(k, "Villingen-Schwenningen, 31.01.2027");
+    ASSERT_TRUE(bemerkungen && ort);
+    EXPECT_TRUE(Vor(*bemerkungen, *vermerk));
+    EXPECT_TRUE(Vor(*vermerk, *ort));
+  }
+}
+
+TEST_F(WeissesPapier, LangeVermerkeLaufenWeiterUndWarnungenKommenEinmalVorDemDruck) {
+  std::string lang;
+  for (int i = 1; i <= 40; ++i) lang += "Satz " + std::to_string(i) + " des zweiten Absatzes, der weiterläuft. ";
+  lang.pop_back();
+  SchreibeTextZeilen("ZEUGNISVERMERKE.TXT", {"[Abschlusszeugnis]", "<Anrede> <Name> bei <Klassenlehrer>.", "",
+                                             T(lang), "[Abgangszeugnis]", "<Name> <Schulleitung> <Klassenlehrer>."});
+  for (std::size_t i = 0; i < 4; ++i) Satz(i) = test::VollstaendigerSchueler(i < 3 ? 5 : 4);
+  // One print command for four students: the files read once, one warning before the job.
+  bool vorDemDruck = true;
+  meldungen.beimZeigen = [&](const auto&) { vorDemDruck = flaeche.aufrufe.empty(); };
+  for (std::size_t i = 0; i < 4; ++i) vorrat.Fuer(*WeissTypVon(Satz(i).Zeugnisart()));
+  vorrat.MeldeWarnungen();
+  vorrat.MeldeWarnungen();
+  ASSERT_EQ(meldungen.protokoll.size(), 1u);
+  EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Warnung);
+  EXPECT_TRUE(vorDemDruck);
+  const std::string& w = meldungen.protokoll[0].text;
+  for (const char* teil : {"[Abschlusszeugnis], ist dieses Feld unbekannt: <Klassenlehrer>.",
+                           "[Abgangszeugnis], sind diese Felder unbekannt: <Schulleitung>, <Klassenlehrer>."}) {
+    EXPECT_NE(w.find(teil), std::string::npos) << teil << "\n" << w;
+  }
+  ASSERT_TRUE(flaeche.BeginneDokument("Klasse"));
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (i > 0) flaeche.NeueSeite();
+    DruckeWeissesZeugnis(kontext, *klasse, i);
+  }
+  ASSERT_TRUE(flaeche.BeendeDokument());
+  EXPECT_EQ(meldungen.protokoll.size(), 1u) << "no warning per student";
+  const auto k = test::KaestenAus(flaeche);
+  ErwarteSauber(k);
+  // The unknown field printed as it stands; the long paragraph whole, over a page break.
+  EXPECT_TRUE(Gedruckt(k, T("Frau Müller-Lüdenscheidt bei <Klassenlehrer>.")));
+  EXPECT_TRUE(Gedruckt(k, T("Müller-Lüdenscheidt <Schulleitung> <Klassenlehrer>.")));
+  EXPECT_TRUE(Gedruckt(k, T(lang)));
+  std::set<int> seiten;
+  for (const Kasten& x : k) {
+    if (x.text.starts_with("Satz ") || x.text.find(" Satz ") != std::string::npos) seiten.insert(x.seite);
+  }
+  EXPECT_GE(seiten.size(), 2u * 3);
+
+  // The single print shows its warnings before it begins the job.
+  flaeche.aufrufe.clear();
+  meldungen.protokoll.clear();
+  WeissTabellenVorrat einzeln(meldungen);
+  WeissKontext k2{flaeche, druck, test::kLangerSchulname, einzeln};
+  ASSERT_TRUE(DruckeWeissesZeugnisAuftrag(k2, *klasse, 3));
+  ASSERT_EQ(meldungen.protokoll.size(), 1u);
+  EXPECT_TRUE(vorDemDruck);
+  EXPECT_EQ(meldungen.protokoll[0].text.find("[Abschlusszeugnis]"), std::string::npos) << "only what it prints";
+}
+
+TEST_F(WeissesPapier, AeltereTabelleOhneVermerkEintragDrucktDieVermerke) {
+  // A WP_ABS.FST written before the closing statements had an entry leaves entry 87 all
+  // zero: the built-in entry stands in; a school that switched it off keeps it off.
+  Satz() = test::VollstaendigerSchueler(5);
+  TFormatSteuerTabelle alt = WeissVorlage(Zeugnistyp::Abschluss).Werte.Tabelle;
+  alt[wp::Vermerk] = {0, 0, 0, 0, 0};
+  SchreibeFormatSteuerTabelle("WP_ABS.FST", alt, "alt");
+  const std::string aussage = T("Frau Anna-Katharina Josefine Müller-Lüdenscheidt hat die Berufsschule im "
+                                 "Ausbildungsberuf Elektronikerin für Energie- und Gebäudetechnik (IHK/HWK) besucht und "
+                                 "erfolgreich abgeschlossen.");
+  EXPECT_TRUE(Gedruckt(Drucke(), aussage));
+  alt[wp::Vermerk] = WeissVorlage(Zeugnistyp::Abschluss).Werte.Tabelle[wp::Vermerk];
+  alt[wp::Vermerk].Drucken = 0;
+  SchreibeFormatSteuerTabelle("WP_ABS.FST", alt, "aus");
+  WeissTabellenVorrat neu(meldungen);
+  WeissKontext k2{flaeche, druck, test::kLangerSchulname, neu};
+  flaeche.aufrufe.clear();
+  ASSERT_TRUE(DruckeWeissesZeugnisAuftrag(k2, *klasse, 0));
+  EXPECT_FALSE(Gedruckt(test::KaestenAus(flaeche), aussage));
 }
 
 }  // namespace
