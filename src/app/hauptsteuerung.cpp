@@ -394,6 +394,8 @@ bool Hauptsteuerung::FaecherlisteDerSchule() {
 
 bool Hauptsteuerung::FormularAusrichten() { return KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_); }
 
+bool Hauptsteuerung::Archiv() { return KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_); }
+
 bool Hauptsteuerung::FaecherlisteDerKlasse() {
   if (!KonfigZugangPruefen(einstellungen_, konfigPasswort_, meldungen_)) return false;
   // A file error ends the command; the editor does not open.

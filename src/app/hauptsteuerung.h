@@ -94,8 +94,12 @@ class Hauptsteuerung {
 
   // "Fächerliste der Schule" and "Fächerliste der Klasse": true when the window may open.
   bool FaecherlisteDerSchule();
-  // "Formular &ausrichten...": guarded like the subject lists; true when the window may open.
+  // "&Formular ausrichten...": guarded like the subject lists; true when the window may open.
   bool FormularAusrichten();
+  // "Einstellungen > &Archiv...": guarded like the subject lists, since switching the archive
+  // copies off or sending them elsewhere is the school's decision; true when the window may
+  // open.
+  bool Archiv();
   bool FaecherlisteDerKlasse();
 
   KlassenZustand& Zustand() { return zustand_; }

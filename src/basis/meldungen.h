@@ -19,10 +19,11 @@ enum class Knoepfe {
   JaNeinVorgabeNein,  // "&Nein" is the default button: Return must not destroy data
   OkAbbrechen,
   JaNeinAbbrechen,    // "&Ja" is the default button, Esc answers "Abbrechen"
-  OkOrdnerOeffnen     // "OK" (default, also Esc) and "&Ordner öffnen" beside a file just written
+  OkOrdnerOeffnen,    // "OK" (default, also Esc) and "&Ordner öffnen" beside a file just written
+  DruckenVorschauAbbrechen  // "&Drucken" (default), "&Vorschau", "Abbrechen" (also Esc)
 };
 
-enum class Antwort { Ok, Abbrechen, Ja, Nein, OrdnerOeffnen };
+enum class Antwort { Ok, Abbrechen, Ja, Nein, OrdnerOeffnen, Drucken, Vorschau };
 
 class Meldungen {
  public:

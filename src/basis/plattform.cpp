@@ -67,6 +67,32 @@ std::FILE* Oeffne(const std::filesystem::path& pfad, const char* modus) {
   return _wfopen(pfad.c_str(), m.c_str());
 }
 
+bool HaengeAn(const std::filesystem::path& pfad, std::string_view daten) {
+  // Append access without write access: Windows (and a server of a share) writes every
+  // WriteFile at the file's end as one piece.
+  HANDLE h = CreateFileW(pfad.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    errno = ErrnoAusWindowsFehler(GetLastError());
+    return false;
+  }
+  DWORD geschrieben = 0;
+  bool gut = true;
+  if (!WriteFile(h, daten.data(), static_cast<DWORD>(daten.size()), &geschrieben, nullptr)) {
+    gut = false;
+    errno = ErrnoAusWindowsFehler(GetLastError());
+  } else if (geschrieben != daten.size()) {
+    gut = false;
+    errno = ENOSPC;  // a short write: the disk is full
+  } else if (!FlushFileBuffers(h)) {
+    gut = false;
+    errno = ErrnoAusWindowsFehler(GetLastError());
+  }
+  CloseHandle(h);
+  return gut;
+}
+
 #else
 
 bool AufPlatteSichern(std::FILE* datei) { return fsync(fileno(datei)) == 0; }
@@ -90,6 +116,21 @@ bool ErsetzeDatei(const std::filesystem::path& quelle, const std::filesystem::pa
 
 std::FILE* Oeffne(const std::filesystem::path& pfad, const char* modus) {
   return std::fopen(pfad.c_str(), modus);
+}
+
+bool HaengeAn(const std::filesystem::path& pfad, std::string_view daten) {
+  const int fd = ::open(pfad.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  if (fd < 0) return false;
+  // O_APPEND: the system puts the whole write at the end as it is at that moment.
+  errno = 0;
+  const ssize_t n = ::write(fd, daten.data(), daten.size());
+  bool gut = n == static_cast<ssize_t>(daten.size());
+  if (!gut && errno == 0) errno = ENOSPC;  // a short write: the disk is full
+  gut = gut && ::fsync(fd) == 0;
+  const int fehler = errno;
+  ::close(fd);
+  errno = fehler;
+  return gut;
 }
 
 #endif

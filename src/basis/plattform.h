@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 
 namespace velmora::plattform {
 
@@ -18,5 +19,11 @@ bool ErsetzeDatei(const std::filesystem::path& quelle, const std::filesystem::pa
 
 // Opens a file with a C mode string, also for non-ASCII names.
 std::FILE* Oeffne(const std::filesystem::path& pfad, const char* modus);
+
+// Appends `daten` to the end of the existing file `pfad` with one write of the system, which
+// puts it at the file's end at that moment, also when another program appends to the same
+// file (on a network share too), and pushes it to the disk. Returns false (errno set) when
+// the file is missing or not all of `daten` was written.
+bool HaengeAn(const std::filesystem::path& pfad, std::string_view daten);
 
 }  // namespace velmora::plattform

@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-Datum SystemUhr::Heute() const {
+Zeitpunkt SystemUhr::Jetzt() const {
   std::time_t jetzt = std::time(nullptr);
   std::tm ortszeit{};
 #ifdef _WIN32
@@ -12,7 +12,8 @@ Datum SystemUhr::Heute() const {
 #else
   localtime_r(&jetzt, &ortszeit);
 #endif
-  return Datum{ortszeit.tm_year + 1900, ortszeit.tm_mon + 1, ortszeit.tm_mday};
+  return Zeitpunkt{Datum{ortszeit.tm_year + 1900, ortszeit.tm_mon + 1, ortszeit.tm_mday},
+                   Uhrzeit{ortszeit.tm_hour, ortszeit.tm_min, ortszeit.tm_sec}};
 }
 
 }  // namespace velmora

@@ -22,12 +22,6 @@ struct DateiSchliesser {
 };
 using DateiZeiger = std::unique_ptr<std::FILE, DateiSchliesser>;
 
-std::string Anzeigename(const fs::path& pfad) {
-  std::error_code ec;
-  const fs::path absolut = fs::absolute(pfad, ec);
-  return NameAus((ec ? pfad : absolut).lexically_normal().make_preferred());
-}
-
 int NummerAus(const std::error_code& ec) { return EAFehlerAusErrno(ec.default_error_condition().value()); }
 
 bool VerzeichnisVerweigert(int fehler) { return fehler == EACCES || fehler == EPERM || fehler == EROFS; }
@@ -82,22 +76,28 @@ bool IstLeer(std::uint8_t c) { return c == ' ' || c == '\r' || c == '\n' || c ==
 
 }  // namespace
 
+std::string AnzeigePfad(const fs::path& pfad) {
+  std::error_code ec;
+  const fs::path absolut = fs::absolute(pfad, ec);
+  return NameAus((ec ? pfad : absolut).lexically_normal().make_preferred());
+}
+
 PdfFehler::PdfFehler(int nummer, std::string meldung) : EAFehler(nummer), meldung_(std::move(meldung)) {}
 
 std::string PdfDateiFehlerText(int nummer, const fs::path& datei) {
   return T("Der Ausdruck konnte nicht gespeichert werden:\r") + EAFehlerText(nummer) + T("\r\rDatei: ") +
-         Anzeigename(datei);
+         AnzeigePfad(datei);
 }
 
 std::string AusgabeordnerFehlerText(int nummer, const fs::path& ordner, bool dateiImWeg) {
   std::string text = T("Der Ordner für die Ausdrucke kann nicht angelegt werden:\r") + EAFehlerText(nummer);
   if (dateiImWeg) text += T("\rAn seiner Stelle steht eine Datei mit demselben Namen.");
-  return text + T("\r\rOrdner: ") + Anzeigename(ordner);
+  return text + T("\r\rOrdner: ") + AnzeigePfad(ordner);
 }
 
 std::string AusgabeordnerSchreibFehlerText(int nummer, const fs::path& ordner) {
   return T("In den Ordner für die Ausdrucke kann nicht geschrieben werden:\r") + EAFehlerText(nummer) +
-         T("\r\rOrdner: ") + Anzeigename(ordner);
+         T("\r\rOrdner: ") + AnzeigePfad(ordner);
 }
 
 fs::path PdfTeildatei(const fs::path& datei) {

@@ -51,6 +51,9 @@ void PdfDateiVerwerfen(const std::filesystem::path& datei);
 // anywhere, or one that lost a block in the middle, fails.
 bool PdfVollstaendig(const Bytes& inhalt);
 
+// A path as the user reads it in a box: absolute, with the system's separators, code page 1252.
+std::string AnzeigePfad(const std::filesystem::path& pfad);
+
 // The messages, for a file and for the folder of the PDF files (names as code page 1252).
 std::string PdfDateiFehlerText(int nummer, const std::filesystem::path& datei);
 std::string AusgabeordnerFehlerText(int nummer, const std::filesystem::path& ordner, bool dateiImWeg);

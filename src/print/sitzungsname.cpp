@@ -5,17 +5,17 @@
 namespace velmora {
 namespace {
 
-std::string OhneRandblanks(const std::string& text) {
-  const auto anfang = text.find_first_not_of(' ');
-  if (anfang == std::string::npos) return {};
-  return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
-}
-
 std::string MitTeil(const std::string& art, const std::string& teil) {
   return teil.empty() ? art : art + "-" + teil;
 }
 
 }  // namespace
+
+std::string OhneRandblanks(const std::string& text) {
+  const auto anfang = text.find_first_not_of(' ');
+  if (anfang == std::string::npos) return {};
+  return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
+}
 
 std::string ErlaubterDateiname(std::string name) {
   static constexpr std::string_view kVerboten = "<>:\"/\\|?*";
@@ -31,7 +31,7 @@ std::string SitzungFuerSchueler(const std::string& art, const TSchuelerDatensatz
   return ErlaubterDateiname(MitTeil(MitTeil(art, name), vornamen));
 }
 
-std::string SitzungFuerKlasse(const std::string& art, const KlassenZustand& klasse, std::size_t schueler) {
+std::string Klassenbezeichnung(const KlassenZustand& klasse, std::size_t schueler) {
   std::string bezeichnung;
   if (schueler < TKlassenDatei::Schuelerzahl) {
     bezeichnung = OhneRandblanks(klasse.Klasse->Schueler[schueler].Lies(TSchuelerDatensatz::Klasse));
@@ -41,7 +41,11 @@ std::string SitzungFuerKlasse(const std::string& art, const KlassenZustand& klas
     std::string datei = klasse.Dateiname.substr(klasse.Dateiname.find_last_of("/\\") + 1);
     bezeichnung = OhneRandblanks(datei.substr(0, datei.rfind('.')));
   }
-  return ErlaubterDateiname(MitTeil(art, bezeichnung));
+  return bezeichnung;
+}
+
+std::string SitzungFuerKlasse(const std::string& art, const KlassenZustand& klasse, std::size_t schueler) {
+  return ErlaubterDateiname(MitTeil(art, Klassenbezeichnung(klasse, schueler)));
 }
 
 }  // namespace velmora

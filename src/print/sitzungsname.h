@@ -12,6 +12,14 @@ namespace velmora {
 // control characters below 32) replaced by "_".
 std::string ErlaubterDateiname(std::string name);
 
+// The text without blanks at its start and end.
+std::string OhneRandblanks(const std::string& text);
+
+// The class as slot `schueler` names it in its field Klasse, without blanks around it; where
+// that is blank, the class file's name without folder and extension ("VORLAGE" for a class
+// never saved); where that is empty too, nothing.
+std::string Klassenbezeichnung(const KlassenZustand& klasse, std::size_t schueler);
+
 // "<art>-<Name>-<Vornamen>" of one student, each part without leading and trailing blanks.
 std::string SitzungFuerSchueler(const std::string& art, const TSchuelerDatensatz& satz);
 

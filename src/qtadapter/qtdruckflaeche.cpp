@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPaintEngine>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <cmath>
@@ -158,7 +159,7 @@ void QtDruckflaeche::OeffneAusgabeordner() {
 }
 
 void QtDruckflaeche::BeginneSitzung(const std::string& name) {
-  if (sitzungstiefe_++ > 0 || ziel_) return;
+  if (sitzungstiefe_++ > 0 || ziel_ || zielPdf_) return;
   // On paper every job goes to the printer at once (the user feeds the next form sheet
   // after the prompt); into a PDF file the jobs are collected.
   sammelndeSitzung_ = SchreibtPdf();
@@ -166,7 +167,7 @@ void QtDruckflaeche::BeginneSitzung(const std::string& name) {
 }
 
 Sitzungsende QtDruckflaeche::BeendeSitzung() {
-  if (sitzungstiefe_ == 0 || --sitzungstiefe_ > 0 || ziel_ || !sammelndeSitzung_) return {};
+  if (sitzungstiefe_ == 0 || --sitzungstiefe_ > 0 || ziel_ || zielPdf_ || !sammelndeSitzung_) return {};
   sammelndeSitzung_ = false;
   jobOffen_ = false;
   const bool gescheitert = std::exchange(sammelFehler_, false);
@@ -203,6 +204,25 @@ bool QtDruckflaeche::ZeichneAuf(QPrinter& ziel, const std::function<void()>& zei
   // A print from the preview into a file: the file gets its name once it is complete.
   maler_.end();
   return SchliessePdfDatei(ziel);
+}
+
+bool QtDruckflaeche::ZeichneAuf(QPdfWriter& ziel, const std::function<void()>& zeichne,
+                                const std::function<void()>& vorDemBeginn) {
+  struct Ende {
+    QtDruckflaeche& f;
+    ~Ende() {
+      if (f.maler_.isActive()) f.maler_.end();
+      f.zielPdf_ = nullptr;
+      f.vorDemBeginn_ = nullptr;
+      f.jobOffen_ = false;
+    }
+  };
+  if (maler_.isActive()) return false;
+  zielPdf_ = &ziel;
+  vorDemBeginn_ = vorDemBeginn;
+  Ende ende{*this};
+  zeichne();
+  return maler_.isActive() && maler_.end();
 }
 
 void QtDruckflaeche::SetzeZielblatt(Blattformat blatt) {
@@ -292,6 +312,17 @@ void QtDruckflaeche::StarteJobzustand() {
 bool QtDruckflaeche::BeginneDokument(const std::string& titel, Blattformat blatt) {
   // After the document's file failed (and the user was told) its further jobs draw nothing.
   if (jobOffen_ || sammelFehler_) return false;
+  if (zielPdf_) {
+    // An archive copy: one document, each further job on the next page.
+    if (maler_.isActive()) {
+      zielPdf_->newPage();
+    } else {
+      if (vorDemBeginn_) vorDemBeginn_();
+      if (!maler_.begin(zielPdf_)) return false;
+    }
+    StarteJobzustand();
+    return true;
+  }
   QPrinter& geraet = Geraet();
   if (maler_.isActive() && Sammelt()) {
     // The next job of the same document starts on a page of its own.
@@ -350,7 +381,7 @@ bool QtDruckflaeche::BeendeDokument() {
 }
 
 void QtDruckflaeche::NeueSeite() {
-  if (maler_.isActive() && jobOffen_) Geraet().newPage();
+  if (maler_.isActive() && jobOffen_) Zeichengeraet().newPage();
 }
 
 void QtDruckflaeche::SetzeTextausrichtung(Textausrichtung ausrichtung) { ausrichtung_ = ausrichtung; }
@@ -367,18 +398,23 @@ void QtDruckflaeche::SetzeSchriftart(std::uint16_t stil, int hoehe, const std::s
   WendeSchriftAn();
 }
 
-double QtDruckflaeche::Massstab() const { return Geraet().resolution() / 254.0; }
+QPagedPaintDevice& QtDruckflaeche::Zeichengeraet() const {
+  if (zielPdf_) return *zielPdf_;
+  return Geraet();
+}
+
+double QtDruckflaeche::Massstab() const { return (zielPdf_ ? zielPdf_->resolution() : Geraet().resolution()) / 254.0; }
 
 QPointF QtDruckflaeche::Punkt(int x, int y) const { return QPointF(x * Massstab(), -y * Massstab()); }
 
 void QtDruckflaeche::WendeSchriftAn() {
-  schrift_ = DruckSchrift(stil_, hoehe_, schriftname_, &Geraet(), Massstab());
+  schrift_ = DruckSchrift(stil_, hoehe_, schriftname_, &Zeichengeraet(), Massstab());
   if (maler_.isActive()) maler_.setFont(schrift_);
 }
 
 void QtDruckflaeche::TextAus(int x, int y, const std::string& text) {
   if (!maler_.isActive() || text.empty()) return;
-  DruckText(&maler_, schrift_, &Geraet(), Punkt(x, y), Q(text), ausrichtung_, zeichenabstand_ * Massstab());
+  DruckText(&maler_, schrift_, &Zeichengeraet(), Punkt(x, y), Q(text), ausrichtung_, zeichenabstand_ * Massstab());
 }
 
 void QtDruckflaeche::BewegeZu(int x, int y) { stift_ = Punkt(x, y); }
@@ -393,8 +429,44 @@ void QtDruckflaeche::Rechteck(int x1, int y1, int x2, int y2) {
   if (maler_.isActive()) maler_.drawRect(QRectF(Punkt(x1, y1), Punkt(x2, y2)).normalized());
 }
 
+void QtDruckflaeche::BildAus(int x1, int y1, int x2, int y2, const std::string& datei) {
+  if (!maler_.isActive()) return;
+  const QString name = Q(datei);
+  const QFileInfo info(name);
+  GeladenesBild& b = bilder_[name];
+  if (b.bild.isNull() || b.geaendert != info.lastModified() || b.groesse != info.size()) {
+    // Transparent parts become the paper's white: a PDF (an archive's PDF/A too) then holds
+    // the image without a transparency mask.
+    const QImage roh(name);
+    b = {info.lastModified(), info.size(), QImage()};
+    if (roh.isNull()) return;
+    b.bild = QImage(roh.size(), QImage::Format_RGB32);
+    b.bild.fill(Qt::white);
+    QPainter weiss(&b.bild);
+    weiss.drawImage(0, 0, roh);
+  }
+  if (b.bild.isNull()) return;
+  maler_.save();
+  maler_.setRenderHint(QPainter::SmoothPixmapTransform);
+  maler_.drawImage(QRectF(Punkt(x1, y1), Punkt(x2, y2)).normalized(), b.bild);
+  maler_.restore();
+}
+
 DruckerFaehigkeiten QtDruckflaeche::Faehigkeiten() {
   DruckerFaehigkeiten f;
+  if (zielPdf_) {
+    // A PDF writer's page has no unprintable border.
+    const int dpi = zielPdf_->resolution();
+    const QRect seite = zielPdf_->pageLayout().fullRectPixels(dpi);
+    f.Technologie = 5;
+    f.BreiteMm = static_cast<int>(std::lround(zielPdf_->pageLayout().fullRect(QPageLayout::Millimeter).width()));
+    f.HoeheMm = static_cast<int>(std::lround(zielPdf_->pageLayout().fullRect(QPageLayout::Millimeter).height()));
+    f.BreitePixel = seite.width();
+    f.HoehePixel = seite.height();
+    f.PixelProZollX = f.PixelProZollY = dpi;
+    f.Pinsel = f.Stifte = f.Markierer = f.Farben = -1;
+    return f;
+  }
   // While drawing onto another printer (a preview's), that one's.
   const QPrinter& geraet = Geraet();
   const QRectF papier = geraet.paperRect(QPrinter::DevicePixel);

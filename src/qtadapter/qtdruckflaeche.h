@@ -7,18 +7,22 @@
 // session becomes a file of its own. A PDF file is written under a temporary name and gets
 // its name only once it is complete (print/pdfdatei.h). The same drawing can go onto any
 // other QPrinter, a preview's, say (ZeichneAuf).
+#include <QDateTime>
 #include <QFont>
+#include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QUrl>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
 #include "basis/meldungen.h"
 #include "print/druckflaeche.h"
 
+class QPdfWriter;
 class QWidget;
 
 namespace velmora {
@@ -57,6 +61,11 @@ class QtDruckflaeche : public DruckFlaeche {
   // reported, except a PDF file that could not be written: then false.
   bool ZeichneAuf(QPrinter& ziel, const std::function<void()>& zeichne,
                   std::optional<QPageLayout> blattJeAuftrag = std::nullopt);
+  // Draws what `zeichne` prints into the PDF writer `ziel` (an archive copy): every job inside
+  // becomes the next page of its one document, on the page layout `ziel` has; `vorDemBeginn`
+  // runs right before the writer begins the document. The writer's file is the caller's:
+  // nothing is named or reported here. False when no job was drawn or the writer failed.
+  bool ZeichneAuf(QPdfWriter& ziel, const std::function<void()>& zeichne, const std::function<void()>& vorDemBeginn);
   // While jobs go to PDF files: names the file the next document on the current printer
   // writes after `name` (a print from a preview, say), as a session would.
   void BereiteDateiVor(const std::string& name);
@@ -77,6 +86,7 @@ class QtDruckflaeche : public DruckFlaeche {
   void BewegeZu(int x, int y) override;
   void LinieZu(int x, int y) override;
   void Rechteck(int x1, int y1, int x2, int y2) override;
+  void BildAus(int x1, int y1, int x2, int y2, const std::string& datei) override;
   DruckerFaehigkeiten Faehigkeiten() override;
   std::string Druckername() override;
   std::vector<std::string> Schriftenliste() override;
@@ -90,8 +100,10 @@ class QtDruckflaeche : public DruckFlaeche {
   void NeuenPdfNamenVorschlagen();
   // The printer drawn on: the target of ZeichneAuf, else the current printer.
   QPrinter& Geraet() const { return ziel_ ? *ziel_ : *drucker_; }
+  // The device the painter draws on: the PDF writer of an archive copy, else Geraet().
+  QPagedPaintDevice& Zeichengeraet() const;
   // True while jobs are pages of one document (a PDF session, or ZeichneAuf).
-  bool Sammelt() const { return ziel_ != nullptr || sammelndeSitzung_; }
+  bool Sammelt() const { return ziel_ != nullptr || zielPdf_ != nullptr || sammelndeSitzung_; }
   void StarteJobzustand();
   // Lays the current printer out on `blatt` for the next page or job; BlattZurueck gives
   // it back the layout it had before.
@@ -113,6 +125,8 @@ class QtDruckflaeche : public DruckFlaeche {
   QString letzteDatei_;
   QString vergebenerName_;
   QPrinter* ziel_ = nullptr;
+  QPdfWriter* zielPdf_ = nullptr;             // ZeichneAuf onto a PDF writer
+  std::function<void()> vorDemBeginn_;        // ... and what runs before it begins
   std::optional<QPageLayout> zielGrundlayout_;  // ZeichneAuf with a sheet per job
   QString pdfDatei_;  // the final name of the PDF file being written, empty when none
   bool sammelFehler_ = false;  // the file of the collecting document failed: no more jobs
@@ -127,6 +141,14 @@ class QtDruckflaeche : public DruckFlaeche {
   QString schriftname_ = QStringLiteral("Arial");
   QFont schrift_;
   QPointF stift_;
+  // The images drawn so far, as they look on white paper, by file, kept while the file stays
+  // as it was: one image drawn on many pages is one image in a PDF file.
+  struct GeladenesBild {
+    QDateTime geaendert;
+    qint64 groesse = 0;
+    QImage bild;
+  };
+  std::map<QString, GeladenesBild> bilder_;
 };
 
 }  // namespace velmora

@@ -11,8 +11,8 @@
 
 namespace velmora {
 
-void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
-                            const std::function<void(DruckFlaeche&)>& zeichne) {
+std::optional<Sitzungsende> QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
+                                                   const std::function<void(DruckFlaeche&)>& zeichne) {
   QPrinter& drucker = flaeche_.Drucker();
   flaeche_.BereiteDateiVor(name);
   // Qt's preview shows all pages on one page layout: A3 landscape when a job needs it (an
@@ -51,7 +51,9 @@ void QtDruckvorschau::Zeige(const std::string& name, Blattformat blatt,
   dialog.exec();
   drucker.setPageLayout(vorher);
   // Printed from the preview: the closing notice of a print, once the preview is closed.
-  if (gedruckt) MeldeDruckabschluss(flaeche_.Boxen(), flaeche_, ende);
+  if (!gedruckt) return std::nullopt;
+  MeldeDruckabschluss(flaeche_.Boxen(), flaeche_, ende);
+  return ende;
 }
 
 }  // namespace velmora

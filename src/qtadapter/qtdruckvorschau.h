@@ -19,8 +19,8 @@ class QtDruckvorschau : public Druckvorschau {
   // over the main window. The preview's printer is the current printer: printing from the
   // preview prints every page shown as one job there, or, without a printer, into the PDF
   // file named after `name`.
-  void Zeige(const std::string& name, Blattformat blatt,
-             const std::function<void(DruckFlaeche&)>& zeichne) override;
+  std::optional<Sitzungsende> Zeige(const std::string& name, Blattformat blatt,
+                                    const std::function<void(DruckFlaeche&)>& zeichne) override;
 
  private:
   QtDruckflaeche& flaeche_;

@@ -60,6 +60,8 @@ Antwort QtMeldungen::ZeigeBox(MeldungsArt art, const QString& text, Knoepfe knoe
   QPushButton* ok = nullptr;
   QPushButton* abbrechen = nullptr;
   QPushButton* ordner = nullptr;
+  QPushButton* drucken = nullptr;
+  QPushButton* vorschau = nullptr;
   switch (knoepfe) {
     case Knoepfe::Ok:
       ok = box.addButton(U("OK"), QMessageBox::AcceptRole);
@@ -87,14 +89,22 @@ Antwort QtMeldungen::ZeigeBox(MeldungsArt art, const QString& text, Knoepfe knoe
       abbrechen = box.addButton(U("Abbrechen"), QMessageBox::RejectRole);
       box.setEscapeButton(abbrechen);
       break;
+    case Knoepfe::DruckenVorschauAbbrechen:
+      drucken = box.addButton(U("&Drucken"), QMessageBox::AcceptRole);
+      vorschau = box.addButton(U("&Vorschau"), QMessageBox::ActionRole);
+      abbrechen = box.addButton(U("Abbrechen"), QMessageBox::RejectRole);
+      box.setEscapeButton(abbrechen);
+      break;
   }
-  box.setDefaultButton(ok ? ok : knoepfe == Knoepfe::JaNeinVorgabeNein ? nein : ja);
+  box.setDefaultButton(drucken ? drucken : ok ? ok : knoepfe == Knoepfe::JaNeinVorgabeNein ? nein : ja);
   box.exec();
   QAbstractButton* gewaehlt = box.clickedButton();
   if (gewaehlt && gewaehlt == ja) return Antwort::Ja;
   if (gewaehlt && gewaehlt == nein) return Antwort::Nein;
   if (gewaehlt && gewaehlt == ok) return Antwort::Ok;
   if (gewaehlt && gewaehlt == ordner) return Antwort::OrdnerOeffnen;
+  if (gewaehlt && gewaehlt == drucken) return Antwort::Drucken;
+  if (gewaehlt && gewaehlt == vorschau) return Antwort::Vorschau;
   if (knoepfe == Knoepfe::JaNein || knoepfe == Knoepfe::JaNeinVorgabeNein) return Antwort::Nein;
   return knoepfe == Knoepfe::Ok || knoepfe == Knoepfe::OkOrdnerOeffnen ? Antwort::Ok : Antwort::Abbrechen;
 }

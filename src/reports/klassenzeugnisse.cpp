@@ -48,6 +48,7 @@ class FormularDruck : public KlassenDruckauftrag {
       } else if (stand.gedruckt > 0) {
         ergebnis.teilweise += anzahl;
       }
+      if (stand.gedruckt > 0) ergebnis.gedruckt.insert(ergebnis.gedruckt.end(), g.schueler.begin(), g.schueler.end());
       // The printer refused a job: the other layouts are not printed either.
       if (stand.abgebrochen) break;
     }
@@ -184,8 +185,13 @@ void Klassenzeugnisbefehl::Drucken(const std::vector<std::size_t>& auswahl) {
   MitFehlerbox(meldungen_, [&] {
     ergebnis = papier_->Vorbereiten(kontext_, meldungen_, puffer_, schueler)->Drucke(flaeche_, abfrage_);
   });
+  const Sitzungsende ende = sitzung.Beende();
+  std::sort(ergebnis.gedruckt.begin(), ergebnis.gedruckt.end());
+  const ArchivErgebnis archiv =
+      Archiviere(ende, ergebnis.gedruckt, papier_->AufFormularen() ? VerlagName(kontext_.Verlag()) : WeissesPapierText());
   // A file that could not be written holds no report: the count is not shown then.
-  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende(), KlassenDruckMeldung(ergebnis));
+  MeldeDruckabschluss(meldungen_, flaeche_, ende, KlassenDruckMeldung(ergebnis));
+  MeldeArchiv(archiv);
 }
 
 void Klassenzeugnisbefehl::Vorschau(const std::vector<std::size_t>& auswahl) {
@@ -194,10 +200,18 @@ void Klassenzeugnisbefehl::Vorschau(const std::vector<std::size_t>& auswahl) {
   if (!MitFehlerbox(meldungen_, [&] { auftrag = papier_->Vorbereiten(kontext_, meldungen_, puffer_, schueler); })) {
     return;
   }
-  vorschau_.Zeige(Sitzung(schueler), auftrag->GroesstesBlatt(), [&](DruckFlaeche& f) {
-    BestaetigteSeitenAbfrage alleSeiten;
-    auftrag->Drucke(f, alleSeiten);
-  });
+  std::vector<std::size_t> gedruckt;  // of the last drawing: the print from the preview
+  const std::optional<Sitzungsende> ende =
+      vorschau_.Zeige(Sitzung(schueler), auftrag->GroesstesBlatt(), [&](DruckFlaeche& f) {
+        BestaetigteSeitenAbfrage alleSeiten;
+        gedruckt = auftrag->Drucke(f, alleSeiten).gedruckt;
+      });
+  // Printed from the preview: a print like any other, so it is archived as well.
+  if (ende) {
+    std::sort(gedruckt.begin(), gedruckt.end());
+    MeldeArchiv(Archiviere(*ende, gedruckt,
+                           papier_->AufFormularen() ? VerlagName(kontext_.Verlag()) : WeissesPapierText()));
+  }
 }
 
 }  // namespace velmora

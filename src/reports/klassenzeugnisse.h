@@ -41,6 +41,7 @@ struct KlassenDruckErgebnis {
   int vollstaendig = 0;
   int teilweise = 0;
   bool aufFormularen = true;  // false: complete reports on plain paper
+  std::vector<std::size_t> gedruckt{};  // the slots printed, in whole or in part
   bool operator==(const KlassenDruckErgebnis&) const = default;
 };
 // The text of the closing "Information" box.
@@ -90,6 +91,7 @@ class Formularpapier : public ZeugnisPapier {
 class Klassenzeugnisbefehl : private ZeugnisUmfeld {
  public:
   using ZeugnisUmfeld::ZeugnisUmfeld;
+  using ZeugnisUmfeld::SetzeArchiv;
 
   // The paper the command prints on (the forms unless set otherwise); it must outlive
   // the command.
@@ -108,7 +110,8 @@ class Klassenzeugnisbefehl : private ZeugnisUmfeld {
   // "&Drucken": prints the reports of the ticked slots (refused ones are left out), then
   // says in an "Information" box how many were printed, and into which file where they went
   // into one. A file error is shown in the "Fehler" box first; a PDF file that could not be
-  // written gets no count at all.
+  // written gets no count at all. With archive copies on, every report printed goes into the
+  // archive as well; what went wrong there is named in a "Warnung" after the notice.
   void Drucken(const std::vector<std::size_t>& auswahl);
   // "&Vorschau": every page the print would print, without prompts, in the preview.
   void Vorschau(const std::vector<std::size_t>& auswahl);

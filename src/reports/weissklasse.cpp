@@ -10,12 +10,13 @@ class WeissDruck : public KlassenDruckauftrag {
   WeissDruck(const DruckKontext& kontext, Meldungen& meldungen, std::vector<std::size_t> schueler)
       : kontext_(kontext), tabellen_(meldungen), schueler_(std::move(schueler)) {}
 
-  // Loads every table the students need, so that a file error ends the command before
-  // anything is printed.
+  // Loads every table (and the head and statements) the students need, so that a file error
+  // ends the command before anything is printed.
   void LadeTabellen() {
     for (std::size_t i : schueler_) {
       if (const auto typ = WeissTypVon(kontext_.Klasse().Schueler[i].Zeugnisart())) tabellen_.Fuer(*typ);
     }
+    tabellen_.MeldeWarnungen();  // once for the whole class, before the print
   }
 
   Blattformat GroesstesBlatt() const override { return Blattformat::A4Hoch; }
@@ -29,9 +30,13 @@ class WeissDruck : public KlassenDruckauftrag {
     for (std::size_t i : schueler_) {
       if (!erster) flaeche.NeueSeite();
       erster = false;
-      if (DruckeWeissesZeugnis(k, kontext_.Klasse(), i) > 0) ++ergebnis.vollstaendig;
+      if (DruckeWeissesZeugnis(k, kontext_.Klasse(), i) > 0) {
+        ++ergebnis.vollstaendig;
+        ergebnis.gedruckt.push_back(i);
+      }
     }
-    if (!flaeche.BeendeDokument()) ergebnis = {0, ergebnis.vollstaendig};
+    // A job that could not be completed: every report of it only in part, on plain paper.
+    if (!flaeche.BeendeDokument()) ergebnis = {0, ergebnis.vollstaendig, false, ergebnis.gedruckt};
     return ergebnis;
   }
 

@@ -42,6 +42,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "basis/meldungen.h"
@@ -182,6 +183,9 @@ class WeissTabellenVorrat {
   // Shows what the files read so far gave reason to warn about in one "Warnung", once; a
   // command calls it after reading and before printing. Nothing when there is nothing new.
   void MeldeWarnungen();
+  // The same warnings as texts, for a caller that shows them later with its own; taken, so
+  // that they are not shown twice.
+  std::vector<std::string> NimmWarnungen() { return std::exchange(warnungen_, {}); }
 
  private:
   Meldungen& meldungen_;

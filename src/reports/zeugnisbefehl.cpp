@@ -87,8 +87,14 @@ void Zeugnisbefehl::Zeugnis1Click() {
       MissFormularplatz(formular, satz, kontext_.druck, kontext_.Verlag(), kontext_.zeugnisname);
   if (!platz.Passt() && !meldungen_.Warnfrage(FormularplatzWarnung(platz, ZeugnisName(satz)))) return;
   DruckSitzung sitzung(flaeche_, SitzungFuerSchueler("Zeugnis", satz));
-  MitFehlerbox(meldungen_, [&] { DruckeZeugnisFormular(formular, u, kontext_.Klasse(), {index}, ZeugnisName(satz)); });
-  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende());
+  ZeugnisDruckStand stand;
+  MitFehlerbox(meldungen_,
+               [&] { stand = DruckeZeugnisFormular(formular, u, kontext_.Klasse(), {index}, ZeugnisName(satz)); });
+  const Sitzungsende ende = sitzung.Beende();
+  const ArchivErgebnis archiv = Archiviere(ende, stand.gedruckt > 0 ? std::vector{index} : std::vector<std::size_t>{},
+                                           VerlagName(kontext_.Verlag()));
+  MeldeDruckabschluss(meldungen_, flaeche_, ende);
+  MeldeArchiv(archiv);
 }
 
 void Zeugnisbefehl::ZeugnisVorschauClick() {
@@ -105,12 +111,19 @@ void Zeugnisbefehl::ZeugnisVorschauClick() {
   }
   const Blattformat blatt =
       GroesstesBlatt(ZeugnisSeitenfolge(*typ, kontext_.druck.Druckart, kontext_.druck.NurInnen == 1));
-  vorschau_.Zeige(SitzungFuerSchueler("Zeugnis", satz), blatt, [&](DruckFlaeche& f) {
-    BestaetigteSeitenAbfrage alleSeiten;
-    const ZeugnisUmgebung u{f, meldungen_, alleSeiten, kontext_.druck, kontext_.Verlag(), kontext_.zeugnisname,
-                            puffer_};
-    DruckeZeugnisFormular(formular, u, kontext_.Klasse(), {index}, ZeugnisName(satz));
-  });
+  std::size_t seiten = 0;  // of the last drawing: the print, when the teacher printed from the preview
+  const std::optional<Sitzungsende> ende =
+      vorschau_.Zeige(SitzungFuerSchueler("Zeugnis", satz), blatt, [&](DruckFlaeche& f) {
+        BestaetigteSeitenAbfrage alleSeiten;
+        const ZeugnisUmgebung u{f, meldungen_, alleSeiten, kontext_.druck, kontext_.Verlag(), kontext_.zeugnisname,
+                                puffer_};
+        seiten = DruckeZeugnisFormular(formular, u, kontext_.Klasse(), {index}, ZeugnisName(satz)).gedruckt;
+      });
+  // Printed from the preview: a print like any other, so it is archived as well.
+  if (ende) {
+    MeldeArchiv(Archiviere(*ende, seiten > 0 ? std::vector{index} : std::vector<std::size_t>{},
+                           VerlagName(kontext_.Verlag())));
+  }
 }
 
 void Zeugnisbefehl::Zeugnis2Click(bool druckdialogBestaetigt) {
@@ -122,12 +135,27 @@ void Zeugnisbefehl::WeissesPapierClick() {
   if (!typ) return;
   const std::size_t index = kontext_.AktuellerSchueler();
   DruckSitzung sitzung(flaeche_, SitzungFuerSchueler("Zeugnis", kontext_.Klasse().Schueler[index]));
+  bool gedruckt = false;
   MitFehlerbox(meldungen_, [&] {
     WeissTabellenVorrat tabellen(meldungen_);
     const WeissKontext k{flaeche_, kontext_.druck, kontext_.zeugnisname, tabellen};
-    DruckeWeissesZeugnisAuftrag(k, kontext_.Klasse(), index);
+    gedruckt = DruckeWeissesZeugnisAuftrag(k, kontext_.Klasse(), index);
   });
-  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende());
+  const Sitzungsende ende = sitzung.Beende();
+  const ArchivErgebnis archiv =
+      Archiviere(ende, gedruckt ? std::vector{index} : std::vector<std::size_t>{}, WeissesPapierText());
+  MeldeDruckabschluss(meldungen_, flaeche_, ende);
+  MeldeArchiv(archiv);
+}
+
+ArchivErgebnis ZeugnisUmfeld::Archiviere(const Sitzungsende& ende, const std::vector<std::size_t>& gedruckt,
+                                         const std::string& papier) {
+  if (!archiv_ || !ende.vollstaendig) return {};
+  return archiv_->NachDemDruck(gedruckt, papier);
+}
+
+void ZeugnisUmfeld::MeldeArchiv(const ArchivErgebnis& ergebnis) {
+  if (archiv_) archiv_->MeldeNachDemDruck(ergebnis);
 }
 
 }  // namespace velmora

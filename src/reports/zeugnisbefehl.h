@@ -11,6 +11,7 @@
 #include "print/zeilenpuffer.h"
 #include "reports/drucken1.h"
 #include "reports/velmoallgdrk.h"
+#include "reports/zeugnisarchiv.h"
 
 namespace velmora {
 
@@ -44,24 +45,38 @@ class ZeugnisUmfeld {
         puffer_(puffer),
         vorschau_(vorschau) {}
 
+  // The archive that every report printed also goes into, where its settings say so; none
+  // (as at first): no archive copies.
+  void SetzeArchiv(Zeugnisarchiv* archiv) { archiv_ = archiv; }
+
  protected:
+  // After a print whose session ended with `ende`: the archive copies of the slots
+  // `gedruckt`, printed on `papier`. A file that could not be written holds no report: no
+  // copies then.
+  ArchivErgebnis Archiviere(const Sitzungsende& ende, const std::vector<std::size_t>& gedruckt,
+                            const std::string& papier);
+  // The "Warnung" of the copies that went wrong, after the closing notice of the print.
+  void MeldeArchiv(const ArchivErgebnis& ergebnis);
+
   DruckKontext kontext_;
   DruckFlaeche& flaeche_;
   Meldungen& meldungen_;
   FormularSeitenAbfrage& abfrage_;
   TZeilenpuffer& puffer_;
   Druckvorschau& vorschau_;
+  Zeugnisarchiv* archiv_ = nullptr;
 };
 
 class Zeugnisbefehl : private ZeugnisUmfeld {
  public:
   using ZeugnisUmfeld::ZeugnisUmfeld;
+  using ZeugnisUmfeld::SetzeArchiv;
 
   // "&Zeugnis", the button "Zeugnis drucken" and the tool-bar button: the report of the
   // current student as last stored (edits not yet taken over are not seen). A file error
   // (an unwritable or unreadable table file) is shown in the "Fehler" box. When a text does
   // not fit the form, a "Warnung" names it and asks whether to print anyway; "Nein" prints
-  // nothing.
+  // nothing. With archive copies on, the printed report goes into the archive as well.
   void Zeugnis1Click();
   // "Zeugnisse" in the file menu, after the system print dialog: only when the user
   // confirmed the dialog, the same as Zeugnis1Click.
@@ -70,7 +85,8 @@ class Zeugnisbefehl : private ZeugnisUmfeld {
   // page the print would print, in a preview, without page prompts.
   void ZeugnisVorschauClick();
   // "Zeugnis auf &weißes Papier...": after the same refusals as Zeugnis1Click, the current
-  // student's complete report on plain paper as one print job, without page prompts.
+  // student's complete report on plain paper as one print job, without page prompts; into the
+  // archive as well where archive copies are on.
   void WeissesPapierClick();
 
  private:

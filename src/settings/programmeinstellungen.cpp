@@ -138,6 +138,13 @@ void EinstellungenLadenMitMeldung(ProgrammEinstellungen& e, Meldungen& m) {
   }
 }
 
+std::string VerlagName(std::int16_t verlag) {
+  static const char* const kNamen[kVerlagAnzahl] = {
+      "kein Verlag", "bsn Fachverl. (Spremberg)", "Fachverl. f. Schulen / Kohlhammer (Schwerin)",
+      "Flöttman (Leipzig; Paschwitz/Eilenburg)", "Bild. u. Verw. in MV (Neubrandenburg)"};
+  return T(kNamen[verlag >= 1 && verlag < kVerlagAnzahl ? verlag : 0]);
+}
+
 bool KonfigZugangPruefen(ProgrammEinstellungen& e, KonfigPasswortDialoge& d, Meldungen& m) {
   if (!e.ZugangFrei()) d.ZeigePasswortDlg();
   if (!e.ZugangFrei()) {

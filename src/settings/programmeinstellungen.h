@@ -81,6 +81,11 @@ class KonfigPasswortDialoge {
 // Load with its errors shown in the "Fehler" box (a failed safety copy named as such).
 void EinstellungenLadenMitMeldung(ProgrammEinstellungen& e, Meldungen& m);
 
+// The form publishers as the radio group "Verlag" names them: 0 "kein Verlag" to 4; every
+// value outside 1..4 prints the forms without a publisher's digit and is "kein Verlag".
+inline constexpr int kVerlagAnzahl = 5;
+std::string VerlagName(std::int16_t verlag);
+
 // The configuration access check of the subject-list commands.
 bool KonfigZugangPruefen(ProgrammEinstellungen& e, KonfigPasswortDialoge& d, Meldungen& m);
 

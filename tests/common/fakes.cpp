@@ -20,6 +20,7 @@ Antwort FakeMeldungen::Antworte() {
   if (antworten.empty()) {
     if (knoepfe == Knoepfe::JaNein || knoepfe == Knoepfe::JaNeinAbbrechen) return Antwort::Ja;
     if (knoepfe == Knoepfe::JaNeinVorgabeNein) return Antwort::Nein;
+    if (knoepfe == Knoepfe::DruckenVorschauAbbrechen) return Antwort::Drucken;
     return Antwort::Ok;
   }
   Antwort a = antworten.front();

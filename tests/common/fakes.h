@@ -122,14 +122,21 @@ class SkriptSeitenAbfrage : public FormularSeitenAbfrage {
 };
 
 // A preview that draws onto a recording surface of its own and keeps what it was shown.
+// With `druckenAusDerVorschau` the teacher prints from it: the pages are drawn once more
+// and the session ends as `druckende` says.
 class AufzeichnendeVorschau : public Druckvorschau {
  public:
-  void Zeige(const std::string& name, Blattformat blatt,
-             const std::function<void(DruckFlaeche&)>& zeichne) override {
+  std::optional<Sitzungsende> Zeige(const std::string& name, Blattformat blatt,
+                                    const std::function<void(DruckFlaeche&)>& zeichne) override {
     namen.push_back(name);
     blaetter.push_back(blatt);
     zeichne(flaeche);
+    if (!druckenAusDerVorschau) return std::nullopt;
+    zeichne(flaeche);
+    return druckende;
   }
+  bool druckenAusDerVorschau = false;
+  Sitzungsende druckende;
   std::vector<std::string> namen;
   std::vector<Blattformat> blaetter;
   AufzeichnendeFlaeche flaeche;
@@ -141,18 +148,21 @@ class StilleMeldungen : public Meldungen {
  public:
   Antwort Zeige(MeldungsArt, const std::string&, Knoepfe k, const std::string&) override {
     if (k == Knoepfe::JaNein || k == Knoepfe::JaNeinAbbrechen) return Antwort::Ja;
+    if (k == Knoepfe::DruckenVorschauAbbrechen) return Antwort::Drucken;
     return k == Knoepfe::JaNeinVorgabeNein ? Antwort::Nein : Antwort::Ok;
   }
 };
 
-// A clock that always tells the same day.
+// A clock that always tells the same day and time.
 class FesteUhr : public Uhr {
  public:
-  explicit FesteUhr(Datum tag = Datum{2026, 12, 7}) : tag_(tag) {}
+  explicit FesteUhr(Datum tag = Datum{2026, 12, 7}, Uhrzeit zeit = Uhrzeit{9, 5, 3}) : tag_(tag), zeit_(zeit) {}
   Datum Heute() const override { return tag_; }
+  Zeitpunkt Jetzt() const override { return {tag_, zeit_}; }
 
  private:
   Datum tag_;
+  Uhrzeit zeit_;
 };
 
 }  // namespace velmora::test

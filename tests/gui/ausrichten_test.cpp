@@ -393,7 +393,7 @@ TEST_F(Ausrichten, KonfigurationspasswortSchuetztDasFenster) {
 TEST_F(Ausrichten, MenueeintragUnterEinstellungenMitEigenemKuerzel) {
   QAction* a = fenster_->Aktion(QStringLiteral("FormularAusrichten1"));
   ASSERT_NE(a, nullptr);
-  EXPECT_EQ(a->text(), U("Formular &ausrichten..."));
+  EXPECT_EQ(a->text(), U("&Formular ausrichten..."));
   EXPECT_FALSE(a->statusTip().isEmpty());
   QMenu* menue = fenster_->findChild<QMenu*>(QStringLiteral("MenueEinstellungen"));
   ASSERT_NE(menue, nullptr);

@@ -24,6 +24,7 @@
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "qtadapter/qttext.h"
+#include "settings/fenster/archiv.h"
 #include "settings/fenster/einstdrk.h"
 #include "settings/fenster/passwort.h"
 #include "settings/fenster/pwaend.h"
@@ -144,6 +145,8 @@ TEST_F(Eingabefelder, JedesFeldJedesFenstersFasstSeineFeldbreite) {
     zeilen.push_back({schule.findChild<QLineEdit*>(QString::fromLatin1(name)), breite, Art::Text, &schule});
   }
   zeilen.push_back({&fenster_->SchulFachForm().NeuesFach(), 50, Art::Text, &fenster_->SchulFachForm()});
+  TArchivForm& archiv = fenster_->ArchivForm();
+  zeilen.push_back({archiv.findChild<QLineEdit*>(QStringLiteral("Archivordner")), 255, Art::Text, &archiv});
   TKlasFachForm& vorlage = fenster_->KlasFachForm();
   for (int r = 0; r < 18; ++r) {
     zeilen.push_back({vorlage.Fach(r).lineEdit(), 50, Art::Text, &vorlage});

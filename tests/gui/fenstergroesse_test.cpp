@@ -9,6 +9,7 @@
 #include "app/fenster/MAIN.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
+#include "settings/fenster/archiv.h"
 #include "settings/fenster/einstdrk.h"
 #include "settings/fenster/einstell.h"
 #include "settings/fenster/schuldaten.h"
@@ -77,6 +78,13 @@ TEST_F(Fenstergroesse, SchuldatenMitZuKurzerDatei) {
   SchreibeDatei("SCHULE.DAT", Bytes(10, 1));
   SchulIdentitaet schule;
   TSchulIdentForm fenster(schule, meldungen_, &haupt_);
+  PruefeErsteMeldung(fenster);
+}
+
+TEST_F(Fenstergroesse, ArchivMitZuKurzerDatei) {
+  SchreibeDatei("ARCHIV.DAT", Bytes(10, 1));
+  ArchivEinstellungen einstellungen;
+  TArchivForm fenster(einstellungen, meldungen_, &haupt_);
   PruefeErsteMeldung(fenster);
 }
 

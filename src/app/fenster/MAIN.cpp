@@ -33,6 +33,7 @@
 #include "qtadapter/qttext.h"
 #include "reports/fenster/ausrichten.h"
 #include "reports/fenster/zeugnisseklasse.h"
+#include "settings/fenster/archiv.h"
 #include "settings/fenster/einstdrk.h"
 #include "settings/fenster/einstell.h"
 #include "settings/fenster/passwort.h"
@@ -59,6 +60,8 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
       zeugnis_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_, vorschau_),
       zeugnistexte_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, zeilenpuffer_, vorschau_),
       klassenzeugnisse_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_, vorschau_),
+      archiv_(steuerung_.Druckkontext(), archivEinstellungen_, archivPdf_, uhr_, meldungen_),
+      zeugnisliste_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, vorschau_, archivEinstellungen_, uhr_),
       ausrichtung_(steuerung_.Druckkontext(), druckflaeche_, meldungen_, seitenAbfrage_, zeilenpuffer_, uhr_) {
   LadeVelmoraRessourcen();
   setWindowTitle(Q(Hauptfensterkopf()));
@@ -88,6 +91,10 @@ TMainForm::TMainForm(Meldungen& meldungen, DateiDialoge& dialoge, QWidget* elter
   zeugnisseKlasse_ = new TZeugnisseKlasseForm(klassenzeugnisse_, this);
   new TFormularZeilen(*editor_, steuerung_.Druckkontext(), this);
   ausrichten_ = new TFormularAusrichten(ausrichtung_, meldungen_, dialoge, this);
+  archivForm_ = new TArchivForm(archivEinstellungen_, meldungen_, this);
+  // Every report printed goes into the archive as well, where its settings say so.
+  zeugnis_.SetzeArchiv(&archiv_);
+  klassenzeugnisse_.SetzeArchiv(&archiv_);
   druckflaeche_.meldeAusgabe = [this](const QString& text) {
     status_[0]->setText(text);
     status_[0]->setToolTip(text);  // a long file name is cut off in the panel
@@ -371,6 +378,10 @@ void TMainForm::ZeugnisseKlasse1Click() { zeugnisseKlasse_->Zeige(); }
 
 void TMainForm::FormularAusrichten1Click() {
   if (steuerung_.FormularAusrichten()) ausrichten_->Zeige();
+}
+
+void TMainForm::Archiv1Click() {
+  if (steuerung_.Archiv()) archivForm_->exec();
 }
 
 void TMainForm::DatenPruefen() {

@@ -8,14 +8,18 @@
 #include "app/hauptsteuerung.h"
 #include "basis/uhr.h"
 #include "print/druckbefehle.h"
+#include "qtadapter/qtarchivpdf.h"
 #include "qtadapter/qtdruckflaeche.h"
 #include "qtadapter/qtdruckvorschau.h"
 #include "qtadapter/qtmeldungen.h"
 #include "reports/ausrichtsteuerung.h"
 #include "reports/klassenzeugnisse.h"
 #include "reports/velmoallgdrk.h"
+#include "reports/zeugnisarchiv.h"
 #include "reports/zeugnisbefehl.h"
+#include "reports/zeugnislistebefehl.h"
 #include "reports/zeugnistexte.h"
+#include "settings/archiveinstellungen.h"
 
 class QAction;
 class QLabel;
@@ -43,6 +47,7 @@ class Tinfodrucker;
 class TFehlerfenster;
 class TZeugnisseKlasseForm;
 class TFormularAusrichten;
+class TArchivForm;
 
 class TMainForm : public QMainWindow, public HauptAnsicht {
   Q_OBJECT
@@ -65,6 +70,9 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   Klassenzeugnisbefehl& Klassenzeugnisse() { return klassenzeugnisse_; }
   TZeugnisseKlasseForm& ZeugnisseKlasseForm() { return *zeugnisseKlasse_; }
   TFormularAusrichten& FormularAusrichtenForm() { return *ausrichten_; }
+  TArchivForm& ArchivForm() { return *archivForm_; }
+  Zeugnisarchiv& Archiv() { return archiv_; }
+  Zeugnislistebefehl& Zeugnisliste() { return zeugnisliste_; }
   TEinstellform& Einstellform() { return *einstellform_; }
   TSchulFachForm& SchulFachForm() { return *schulFach_; }
   TKlasFachForm& KlasFachForm() { return *klasFach_; }
@@ -153,6 +161,9 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   void AusgefuellteZeugnistexte1Click() { zeugnistexte_.AusgefuellteZeugnistexte1Click(); }
   void ZeugnisseKlasse1Click();
   void FormularAusrichten1Click();
+  void Archiv1Click();
+  void ArchivkopieKlasse1Click() { archiv_.KlasseAnlegen(); }
+  void Zeugnisliste1Click() { zeugnisliste_.ListeClick(); }
   void ZeugnisVorschau1Click() { zeugnis_.ZeugnisVorschauClick(); }
   void DatenblattVorschau1Click() { druckbefehle_.DatenblattVorschau(); }
   void TestblattVorschau1Click() { druckbefehle_.TestblattVorschau(); }
@@ -174,6 +185,10 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   Zeugnisbefehl zeugnis_;
   Zeugnistextbefehle zeugnistexte_;
   Klassenzeugnisbefehl klassenzeugnisse_;
+  ArchivEinstellungen archivEinstellungen_;
+  QtArchivPdf archivPdf_;
+  Zeugnisarchiv archiv_;
+  Zeugnislistebefehl zeugnisliste_;
   Formularausrichtung ausrichtung_;
   TEditorSeiten* editor_{};
   QListWidget* liste_{};
@@ -193,6 +208,7 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
   TFehlerfenster* fehlerfenster_{};
   TZeugnisseKlasseForm* zeugnisseKlasse_{};
   TFormularAusrichten* ausrichten_{};
+  TArchivForm* archivForm_{};
   bool gestartet_ = false;
   bool hinweiseAktiv_ = false;
   bool panel1IstHinweis_ = false;  // panel 1 shows a hint (not a notice of a command)

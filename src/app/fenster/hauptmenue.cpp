@@ -81,6 +81,10 @@ void TMainForm::BaueMenue() {
              &TMainForm::DruckerEinrichten1Click);
   NeueAktion(datei, QStringLiteral("AusdruckeOrdner1"), U("Ausdrucke-&Ordner öffnen"),
              U("den Ordner Ausdrucke mit den PDF-Dateien der Ausdrucke öffnen"), &TMainForm::AusdruckeOrdner1Click);
+  NeueAktion(datei, QStringLiteral("ArchivkopieKlasse1"), U("Archiv&kopie der Klasse anlegen..."),
+             U("Archivkopie der Klasse|Für jedes druckbare Zeugnis der Klasse eine Archivkopie (PDF/A) anlegen, ohne "
+               "zu drucken"),
+             &TMainForm::ArchivkopieKlasse1Click);
   datei->addSeparator();
   Kuerzel(NeueAktion(datei, QStringLiteral("Beenden1"), U("&Beenden"), U("das Programm beenden"),
                      &TMainForm::Beenden1Click),
@@ -136,6 +140,10 @@ void TMainForm::BaueMenue() {
              U("Zeugnisse der Klasse|Die Zeugnisse aller angekreuzten Schüler der Klasse drucken, Formularseite für "
                "Formularseite"),
              &TMainForm::ZeugnisseKlasse1Click);
+  NeueAktion(drucken, QStringLiteral("Zeugnisliste1"), U("Liste der &ausgegebenen Zeugnisse..."),
+             U("Liste der ausgegebenen Zeugnisse|Die Liste der ausgegebenen Zeugnisse der Klasse aus dem Archiv drucken "
+               "oder in der Vorschau ansehen"),
+             &TMainForm::Zeugnisliste1Click);
   NeueAktion(drucken, QStringLiteral("ZeugnisVorschau1"), U("Zeugnis-&Vorschau..."),
              U("Zeugnis-Vorschau|Alle Formularseiten des Zeugnisses des Schülers vor dem Drucken ansehen"),
              &TMainForm::ZeugnisVorschau1Click);
@@ -176,7 +184,7 @@ void TMainForm::BaueMenue() {
              U("allgemeingültige Einstellungen für das Programm"), &TMainForm::Programmeinstellungen1Click);
   NeueAktion(einstellungen, QStringLiteral("Druckeinstellungen1"), U("&Druckeinstellungen"),
              U("Einstellungen zum Druck von Formularen und Zeugnissen"), &TMainForm::Druckeinstellungen1Click);
-  NeueAktion(einstellungen, QStringLiteral("FormularAusrichten1"), U("Formular &ausrichten..."),
+  NeueAktion(einstellungen, QStringLiteral("FormularAusrichten1"), U("&Formular ausrichten..."),
              U("Druckpositionen eines Formulars am Bildschirm über dem eingescannten Formular ausrichten"),
              &TMainForm::FormularAusrichten1Click);
   einstellungen->addSeparator();
@@ -187,6 +195,9 @@ void TMainForm::BaueMenue() {
   einstellungen->addSeparator();
   NeueAktion(einstellungen, QStringLiteral("Schuldaten1"), U("Sch&uldaten..."),
              U("Namen der Schule für Zeugnisse und Statusleiste"), &TMainForm::Schuldaten1Click);
+  NeueAktion(einstellungen, QStringLiteral("Archiv1"), U("&Archiv..."),
+             U("Archiv|Archivkopie (PDF/A) jedes gedruckten Zeugnisses und der Ordner des Archivs"),
+             &TMainForm::Archiv1Click);
 
   QMenu* hilfe = leiste->addMenu(U("&Hilfe"));
   hilfe->setObjectName(QStringLiteral("MenueHilfe"));

@@ -39,10 +39,8 @@ TEinstellform::TEinstellform(ProgrammEinstellungen& einstellungen, KonfigPasswor
   auto* verlagGruppe = new QGroupBox(U("Verlag"), this);
   auto* verlagSpalte = new QVBoxLayout(verlagGruppe);
   verlag_ = new QButtonGroup(this);
-  const char* namen[] = {"kein Verlag", "bsn Fachverl. (Spremberg)", "Fachverl. f. Schulen / Kohlhammer (Schwerin)",
-                         "Flöttman (Leipzig; Paschwitz/Eilenburg)", "Bild. u. Verw. in MV (Neubrandenburg)"};
-  for (int i = 0; i < 5; ++i) {
-    auto* knopf = new QRadioButton(U(namen[i]), verlagGruppe);
+  for (int i = 0; i < kVerlagAnzahl; ++i) {
+    auto* knopf = new QRadioButton(Q(VerlagName(static_cast<std::int16_t>(i))), verlagGruppe);
     verlage_[static_cast<std::size_t>(i)] = knopf;
     verlag_->addButton(knopf, i);
     verlagSpalte->addWidget(knopf);
