@@ -1,11 +1,13 @@
 #include "reports/formularplatz.h"
 
 #include <algorithm>
-#include <system_error>
+#include <cstdio>
+#include <memory>
 
 #include "basis/cp1252.h"
 #include "basis/dateien.h"
 #include "basis/eafehler.h"
+#include "basis/plattform.h"
 #include "print/schriften.h"
 #include "print/schriftmasse.h"
 #include "print/zeilenpuffer.h"
@@ -266,6 +268,25 @@ Formularplatz MissFormularplatz(const ZeugnisFormular& formular, const TSchueler
   return ergebnis;
 }
 
+namespace {
+
+// A small file's bytes; nothing when it cannot be read.
+std::optional<Bytes> Inhalt(const std::string& datei) {
+  struct Schliesser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+  };
+  const std::unique_ptr<std::FILE, Schliesser> f(plattform::Oeffne(Pfad(datei), "rb"));
+  if (!f) return std::nullopt;
+  Bytes inhalt;
+  std::uint8_t puffer[4096];
+  std::size_t n;
+  while ((n = std::fread(puffer, 1, sizeof puffer, f.get())) > 0) inhalt.insert(inhalt.end(), puffer, puffer + n);
+  if (std::ferror(f.get())) return std::nullopt;
+  return inhalt;
+}
+
+}  // namespace
+
 std::optional<Formularplatz> FormularplatzPruefer::Pruefe(const TSchuelerDatensatz& satz) {
   const std::optional<Zeugnistyp> typ = ZeugnistypVon(satz.Zeugnisart());
   if (!typ) return std::nullopt;
@@ -275,13 +296,10 @@ std::optional<Formularplatz> FormularplatzPruefer::Pruefe(const TSchuelerDatensa
   const std::int16_t verlag = kontext_.Verlag();
   const std::string datei = ZeugnisDateiname(*typ, verlag);
   Schluessel schluessel{*typ, verlag, druck.Druckart};
-  std::error_code fehler;
   schluessel.vorhanden = DateiExistiert(datei);
-  if (schluessel.vorhanden) {
-    schluessel.zeit = std::filesystem::last_write_time(Pfad(datei), fehler);
-    schluessel.groesse = std::filesystem::file_size(Pfad(datei), fehler);
-  }
-  if (schluessel_ != schluessel) {
+  if (schluessel.vorhanden) schluessel.inhalt = Inhalt(datei);
+  // A table that cannot be read is read again next time, for its message.
+  if (schluessel_ != schluessel || (schluessel.vorhanden && !schluessel.inhalt)) {
     schluessel_ = schluessel;
     ++ladevorgaenge_;
     lesefehler_.clear();

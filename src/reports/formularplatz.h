@@ -102,8 +102,9 @@ class FormularplatzPruefer {
     std::int16_t verlag = 0;
     std::int16_t druckart = 0;
     bool vorhanden = false;
-    std::filesystem::file_time_type zeit{};
-    std::uintmax_t groesse = 0;
+    // The table's bytes: a time stamp would miss a table aligned twice within its
+    // resolution (a second on Windows' C library), the size one moved by the same digits.
+    std::optional<std::vector<std::uint8_t>> inhalt;
     bool operator==(const Schluessel&) const = default;
   };
 
