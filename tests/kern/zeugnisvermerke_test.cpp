@@ -91,7 +91,10 @@ bool MacheUnlesbar(const char* name) {
   test::SchreibeDatei(name, test::AlsBytes("x"));
   fs::permissions(name, fs::perms::none, f);
 #endif
-  return test::FehlerNummer([&] { LiesTextZeilen(name); }) != -1;
+  const bool unlesbar = test::FehlerNummer([&] { LiesTextZeilen(name); }) != -1;
+  // Windows reads a file without permissions (read-only) but does not delete it.
+  if (!unlesbar) fs::permissions(name, fs::perms::owner_all, f);
+  return unlesbar;
 }
 
 TEST_F(ZeugnisvermerkDateien, VorgabenEigeneAbschnitteUndWasNichtGelesenWerdenKann) {
