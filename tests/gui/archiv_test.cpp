@@ -196,10 +196,12 @@ TEST_F(Archiv, KlassendruckLegtPdfAKopienAn) {
   }
 }
 
-#ifndef _WIN32
 // A program killed while it writes a copy leaves no file under the copy's name, only its
 // temporary file, which the next copy into that folder removes.
 TEST_F(Archiv, GetoeteteKopieLaesstKeineDateiUnterIhremNamen) {
+#ifdef _WIN32
+  GTEST_SKIP() << "kills a forked copy of the test program, which Windows cannot fork";
+#else
   const fs::path datei = fs::absolute("Archiv/2026-2027/BS 11a/Brandt-Ben-Halbjahreszeugnis-2027-01-31.pdf");
   const TKlassenDatei& klasse = *fenster_->Steuerung().Zustand().Klasse;
   const TDruckEinstellungen druck;
@@ -233,8 +235,8 @@ TEST_F(Archiv, GetoeteteKopieLaesstKeineDateiUnterIhremNamen) {
   EXPECT_EQ(Inhalt(datei.parent_path()), std::vector<std::string>{NameAus(datei.filename())});
   EXPECT_TRUE(PdfVollstaendig(LiesDatei(datei)));
   EXPECT_EQ(PdfInfoFeld(PdfInfo(datei), "Pages"), "2");
-}
 #endif
+}
 
 }  // namespace
 }  // namespace velmora::test
