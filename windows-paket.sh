@@ -177,11 +177,12 @@ beginn=$(zeit)
 export WINEPREFIX="$bau/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 export USER="Jürgen Müller" HOME="$bau/wine-home"
 benutzer_unix="$WINEPREFIX/drive_c/users/$USER"
-werkzeug="$bau/wine-werkzeug"      # pdftotext.exe: the Linux pdftotext, which Wine starts
+# pdftotext.exe, pdfinfo.exe, pdffonts.exe, pdftoppm.exe: Poppler's Linux programs, which Wine starts
+werkzeug="$bau/wine-werkzeug"
 schriften="$bau/schriften"         # Arial, Times New Roman, Courier New from their Liberation twins
 rm -rf "$WINEPREFIX" "$HOME" "$werkzeug"
 mkdir -p "$HOME" "$werkzeug"
-ln -s "$(command -v pdftotext)" "$werkzeug/pdftotext.exe"
+for programm in pdftotext pdfinfo pdffonts pdftoppm; do ln -s "$(command -v "$programm")" "$werkzeug/$programm.exe"; done
 rm -rf "$schriften"
 /usr/bin/python3 "$wurzel/paket/windows/windows_schriften.py" /usr/share/fonts/truetype/liberation2 "$schriften"
 laufzeit=()

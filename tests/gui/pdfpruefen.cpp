@@ -2,28 +2,44 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <thread>
 
 namespace velmora::test {
 namespace {
 
 namespace fs = std::filesystem;
 
+std::string Lies(const fs::path& datei) {
+  std::ifstream f(datei, std::ios::binary);
+  std::stringstream inhalt;
+  inhalt << f.rdbuf();
+  return inhalt.str();
+}
+
+// A Poppler tool's output for a copy of `pdf` under a plain name (see LiesPdf). Under Wine
+// system() returns at once while the Linux tool still runs: the output is complete when it
+// ends with a line end and has not grown for a while.
 std::string Ausgabe(const std::string& werkzeug, const fs::path& pdf) {
   const fs::path kopie = "velmora-pdfpruefen.pdf", ausgabe = "velmora-pdfpruefen.txt";
   fs::copy_file(pdf, kopie, fs::copy_options::overwrite_existing);
+  fs::remove(ausgabe);
   const std::string befehl = werkzeug + " " + kopie.string() + " > " + ausgabe.string();
   EXPECT_EQ(std::system(befehl.c_str()), 0) << befehl << " (" << pdf << ")";
-  std::ifstream f(ausgabe, std::ios::binary);
-  std::stringstream inhalt;
-  inhalt << f.rdbuf();
-  f.close();
+  std::string inhalt = Lies(ausgabe);
+  for (int versuch = 0; versuch < 100; ++versuch) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(versuch == 0 ? 20 : 150));
+    std::string jetzt = Lies(ausgabe);
+    if (!jetzt.empty() && jetzt.back() == '\n' && jetzt == inhalt) break;
+    inhalt = std::move(jetzt);
+  }
   fs::remove(ausgabe);
   fs::remove(kopie);
-  return inhalt.str();
+  return inhalt;
 }
 
 }  // namespace
