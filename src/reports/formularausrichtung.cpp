@@ -1,222 +1,200 @@
-#include "reports/formularausrichtung.h"
+#include "reports/ausrichtsteuerung.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "basis/cp1252.h"
-#include "print/blaetter.h"
-#include "print/schriften.h"
-#include "reports/velmoallgdrk.h"
-#include "reports/weisspapier.h"
+#include "basis/dateien.h"
+#include "basis/fehlerbox.h"
+#include "print/druckabschluss.h"
+#include "reports/probedruck.h"
 
 namespace velmora {
-namespace {
 
-bool DreiSeiten(Zeugnistyp typ) { return typ == Zeugnistyp::Abgang || typ == Zeugnistyp::Abschluss; }
+std::string AenderungenSpeichernText(const std::string& datei) { return T("Änderungen an ") + datei + " speichern?"; }
 
-// Print mode 2 prints the three-page forms two pages side by side: page 1 right of the blank
-// page 4, page 3 right of page 2, each 210 mm further right than its margin says.
-bool NebenEiner(const AusrichtWahl& w, const TDruckEinstellungen& druck) {
-  return w.art == Ausdruckart::Zeugnis && DreiSeiten(w.typ) && druck.Druckart == 2;
-}
+std::string BildNichtLesbarText(const std::string& pfad) { return "Das Bild " + pfad + " kann nicht gelesen werden."; }
 
-// How far a group of values may move together so that none leaves von..bis (and
-// 0..65535): the offset is cut to the tightest room among them. A value already
-// outside may move back towards the range but not farther away, so one key press never
-// throws a value typed off the paper across to its edge.
-int GemeinsamGehalten(const std::vector<std::uint16_t>& werte, int d, std::int64_t von, std::int64_t bis) {
-  von = std::max<std::int64_t>(von, 0);
-  bis = std::min<std::int64_t>(bis, 65535);
-  if (bis < von) bis = von;
-  // Each value's room contains 0, so the common room does too.
-  std::int64_t unten = -65535, oben = 65535;
-  for (std::uint16_t w : werte) {
-    unten = std::max(unten, std::min<std::int64_t>(0, von - w));
-    oben = std::min(oben, std::max<std::int64_t>(0, bis - w));
+Formularausrichtung::Formularausrichtung(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
+                                         FormularSeitenAbfrage& abfrage, TZeilenpuffer& puffer, const Uhr& uhr)
+    : kontext_(kontext), flaeche_(flaeche), meldungen_(meldungen), abfrage_(abfrage), puffer_(puffer), uhr_(uhr) {}
+
+bool Formularausrichtung::Oeffnen() {
+  umgebung_.emplace(AusrichtUmgebung{kontext_.Klasse(), kontext_.AktuellerSchueler(), kontext_.druck, kontext_.Verlag(),
+                                     kontext_.zeugnisname, kontext_.kurzname, uhr_.Heute(), flaeche_.Faehigkeiten()});
+  weissVorrat_.emplace(meldungen_);  // the head, logo and statements read anew for this window
+  wahlen_ = AusrichtWahlen(kontext_.Verlag());
+  nichtGedruckte_ = false;
+  tabelle_ = AusrichtTabelle();
+  const std::size_t start = StartWahl(wahlen_);
+  if (Lade(start)) return true;
+  // The start table cannot be read (the error was shown): the first other table that is
+  // already there, so that the rest can still be aligned. Missing ones are not created here,
+  // where a directory that refuses one would refuse them all.
+  for (std::size_t i = 0; i < wahlen_.size(); ++i) {
+    if (wahlen_[i].datei != wahlen_[start].datei && DateiExistiert(wahlen_[i].datei) && Lade(i)) return true;
   }
-  return static_cast<int>(std::clamp<std::int64_t>(d, unten, oben));
+  return false;
 }
 
-// The measures of the plain-paper tables: widths, pitches and the text area, no positions.
-constexpr std::size_t kErstesMass = wp::FolgeAnfang;
-
-}  // namespace
-
-bool AufWeissemPapier(const AusrichtWahl& wahl) {
-  return wahl.art == Ausdruckart::WeissWerte || wahl.art == Ausdruckart::WeissBeschriftungen;
-}
-
-std::vector<AusrichtWahl> AusrichtWahlen(std::int16_t verlag) {
-  constexpr Zeugnistyp kTypen[] = {Zeugnistyp::Halbjahr, Zeugnistyp::Jahr, Zeugnistyp::Abgang, Zeugnistyp::Abschluss};
-  std::vector<AusrichtWahl> wahlen;
-  auto neu = [&](Ausdruckart art, Zeugnistyp typ, std::string datei, std::uint16_t seite, const std::string& name) {
-    wahlen.push_back({art, typ, datei, seite, name + " (" + datei + ")"});
-  };
-  for (Zeugnistyp typ : kTypen) {
-    const std::uint16_t seiten = DreiSeiten(typ) ? 3 : 2;
-    for (std::uint16_t s = 1; s <= seiten; ++s) {
-      neu(Ausdruckart::Zeugnis, typ, ZeugnisDateiname(typ, verlag), s,
-          WeissTitel(typ) + ", Seite " + std::to_string(s));
+bool Formularausrichtung::Lade(std::size_t index) {
+  const AusrichtWahl& w = wahlen_[index];
+  TFormatSteuerTabelle tabelle{}, partner{};
+  std::string titel;
+  const bool gelesen = MitFehlerbox(meldungen_, [&] {
+    LadeAusrichtTabelle(w, kontext_.Verlag(), tabelle, titel, meldungen_);
+    if (const auto p = PartnerWahl(w)) {
+      std::string partnerTitel;
+      LadeAusrichtTabelle(*p, kontext_.Verlag(), partner, partnerTitel, meldungen_);
     }
-  }
-  for (Zeugnistyp typ : kTypen) {
-    for (const bool bezeichner : {false, true}) {
-      const Ausdruckart art = bezeichner ? Ausdruckart::WeissBeschriftungen : Ausdruckart::WeissWerte;
-      const std::string name = WeissTitel(typ) + T(" auf weißem Papier, ") + (bezeichner ? "Beschriftungen" : "Werte");
-      neu(art, typ, WeissDateiname(typ, bezeichner), 1, name + ", Seite 1");
-      neu(art, typ, WeissDateiname(typ, bezeichner), 2, name + ", Folgeseiten");
-    }
-  }
-  neu(Ausdruckart::DatenblattWerte, {}, kDatenblattDatei, 1, T("Schüler-Datenblatt, Werte"));
-  neu(Ausdruckart::DatenblattBeschriftungen, {}, kDatenrahmenDatei, 1, T("Schüler-Datenblatt, Beschriftungen"));
-  neu(Ausdruckart::Testblatt, {}, kTestblattDatei, 1, "Drucker-Testblatt");
-  return wahlen;
-}
-
-std::size_t StartWahl(const std::vector<AusrichtWahl>& wahlen) {
-  for (std::size_t i = 0; i < wahlen.size(); ++i) {
-    const AusrichtWahl& w = wahlen[i];
-    if (w.art == Ausdruckart::Zeugnis && w.typ == Zeugnistyp::Halbjahr && w.seite == 1) return i;
-  }
-  return 0;
-}
-
-void LadeAusrichtTabelle(const AusrichtWahl& wahl, std::int16_t verlag, TFormatSteuerTabelle& tabelle,
-                         std::string& titel, Meldungen& meldungen) {
-  switch (wahl.art) {
-    case Ausdruckart::Zeugnis:
-      LadeZeugnisTabelle(tabelle, wahl.datei, ZeugnisVorlage(wahl.typ, verlag), titel, meldungen);
-      break;
-    case Ausdruckart::WeissWerte:
-      LadeZeugnisTabelle(tabelle, wahl.datei, WeissVorlage(wahl.typ).Werte, titel, meldungen);
-      ErgaenzeWeissTabelle(tabelle, WeissVorlage(wahl.typ).Werte.Tabelle);
-      break;
-    case Ausdruckart::WeissBeschriftungen:
-      LadeZeugnisTabelle(tabelle, wahl.datei, WeissVorlage(wahl.typ).Bezeichner, titel, meldungen);
-      ErgaenzeWeissTabelle(tabelle, WeissVorlage(wahl.typ).Bezeichner.Tabelle);
-      break;
-    default:
-      LadeFormatSteuerTabelle(tabelle, wahl.datei, titel, meldungen);
-  }
-}
-
-std::optional<AusrichtWahl> PartnerWahl(const AusrichtWahl& wahl) {
-  AusrichtWahl p = wahl;
-  switch (wahl.art) {
-    case Ausdruckart::DatenblattWerte:
-      p.art = Ausdruckart::DatenblattBeschriftungen;
-      p.datei = kDatenrahmenDatei;
-      return p;
-    case Ausdruckart::DatenblattBeschriftungen:
-      p.art = Ausdruckart::DatenblattWerte;
-      p.datei = kDatenblattDatei;
-      return p;
-    case Ausdruckart::WeissWerte:
-      p.art = Ausdruckart::WeissBeschriftungen;
-      p.datei = WeissDateiname(wahl.typ, true);
-      return p;
-    case Ausdruckart::WeissBeschriftungen:
-      p.art = Ausdruckart::WeissWerte;
-      p.datei = WeissDateiname(wahl.typ, false);
-      return p;
-    default:
-      return std::nullopt;
-  }
-}
-
-Papier PapierFuer(const AusrichtWahl& wahl, const TDruckEinstellungen& druck) {
-  return NebenEiner(wahl, druck) ? Papier{4200, 2970} : Papier{2100, 2970};
-}
-
-TSeitenRaender AusrichtRaender(const AusrichtWahl& wahl, const TDruckEinstellungen& druck) {
-  TSeitenRaender r = ZeugnisRaender(wahl.typ, druck);
-  if (NebenEiner(wahl, druck)) {
-    for (std::size_t p : {std::size_t{0}, std::size_t{2}}) {
-      r[p].Links = static_cast<std::int32_t>(
-          std::min<std::int64_t>(std::int64_t{r[p].Links} + 2100, std::numeric_limits<std::int32_t>::max()));
-    }
-  }
-  return r;
-}
-
-Seitenursprung UrsprungDerSeite(const AusrichtUmgebung& u, const AusrichtWahl& wahl) {
-  if (wahl.art == Ausdruckart::Zeugnis || AufWeissemPapier(wahl)) {
-    // Plain paper: the first margin pair for the first page, the second for the following.
-    const int seite = AufWeissemPapier(wahl) ? std::min<int>(wahl.seite, 2) : std::clamp<int>(wahl.seite, 1, 4);
-    const TSeitenRand rand = AusrichtRaender(wahl, u.druck)[static_cast<std::size_t>(seite - 1)];
-    return {rand.Links, rand.Oben, Textausrichtung::LinksUnten};
-  }
-  const int randX = ZehntelMillimeter(u.drucker.SeitenOffsetX, u.drucker.PixelProZollX);
-  const int randY = ZehntelMillimeter(u.drucker.SeitenOffsetY, u.drucker.PixelProZollY);
-  return {randX + InternRandLinks, randY + InternRandOben, Textausrichtung::LinksBasislinie};
-}
-
-std::vector<std::size_t> EintraegeDerSeite(const AusrichtWahl& wahl, const TFormatSteuerTabelle& tabelle) {
-  std::vector<std::size_t> eintraege;
-  for (std::size_t k = 0; k < tabelle.size(); ++k) {
-    const bool dabei = AufWeissemPapier(wahl)             ? k < kErstesMass
-                       : wahl.art == Ausdruckart::Zeugnis ? tabelle[k].Seite == wahl.seite
-                                                          : true;
-    if (dabei) eintraege.push_back(k);
-  }
-  return eintraege;
-}
-
-void AusrichtTabelle::Merke() { frueher_.push_back(tabelle_); }
-
-void AusrichtTabelle::Verschiebe(const std::vector<std::size_t>& eintraege, int dx, int dy) {
-  std::vector<std::size_t> gueltig;
-  std::vector<std::uint16_t> xs, ys;
-  for (std::size_t k : eintraege) {
-    if (k >= tabelle_.size()) continue;
-    gueltig.push_back(k);
-    xs.push_back(tabelle_[k].X);
-    ys.push_back(tabelle_[k].Y);
-  }
-  // On the paper: every point stays between the page's origin and the paper's far edge, and
-  // the entries keep their distances to each other.
-  dx = GemeinsamGehalten(xs, dx, -ursprung_.x, papier_.breite - ursprung_.x);
-  dy = GemeinsamGehalten(ys, dy, -ursprung_.y, papier_.hoehe - ursprung_.y);
-  // A move against the paper's edge that changes nothing is no step to undo.
-  if (gueltig.empty() || (dx == 0 && dy == 0)) return;
-  Merke();
-  for (std::size_t k : gueltig) {
-    tabelle_[k].X = static_cast<std::uint16_t>(tabelle_[k].X + dx);
-    tabelle_[k].Y = static_cast<std::uint16_t>(tabelle_[k].Y + dy);
-  }
-}
-
-void AusrichtTabelle::Setze(std::size_t eintrag, Feld feld, std::uint16_t wert) {
-  if (eintrag >= tabelle_.size()) return;
-  TFormatEintrag& e = tabelle_[eintrag];
-  std::uint16_t* ziel = nullptr;
-  switch (feld) {
-    case Feld::X:
-      ziel = &e.X;
-      break;
-    case Feld::Y:
-      ziel = &e.Y;
-      break;
-    case Feld::Schrift:
-      ziel = &e.Schrift;
-      break;
-    case Feld::Seite:
-      ziel = &e.Seite;
-      break;
-    case Feld::Drucken:
-      ziel = &e.Drucken;
-      break;
-  }
-  if (*ziel == wert) return;
-  Merke();
-  *ziel = wert;
-}
-
-bool AusrichtTabelle::Rueckgaengig() {
-  if (frueher_.empty()) return false;
-  tabelle_ = frueher_.back();
-  frueher_.pop_back();
+  });
+  if (!gelesen) return false;
+  wahl_ = index;
+  papier_ = PapierFuer(w, kontext_.druck);
+  tabelle_ = AusrichtTabelle(tabelle, titel, papier_, Ursprung());
+  partner_ = partner;
+  LadeHintergrundDerSeite();
+  LadeWeissAusstattung();
+  Neuzeichnen();
+  WaehleErstenGedruckten();
   return true;
+}
+
+bool Formularausrichtung::Waehle(std::size_t index) {
+  if (index >= wahlen_.size() || index == wahl_) return index == wahl_;
+  if (wahlen_[index].datei != Wahl().datei) {
+    if (!FrageUndSpeichere()) return false;
+    return Lade(index);
+  }
+  // Another page of the same file: the table as it stands, with its undo.
+  wahl_ = index;
+  papier_ = PapierFuer(Wahl(), kontext_.druck);
+  tabelle_.SetzeSeite(papier_, Ursprung());
+  LadeHintergrundDerSeite();
+  LadeWeissAusstattung();
+  Neuzeichnen();
+  WaehleErstenGedruckten();
+  return true;
+}
+
+void Formularausrichtung::WaehleErstenGedruckten() {
+  // The lowest-numbered printed entry of the page.
+  auswahl_.clear();
+  for (const EintragsBild& b : bild_.eintraege) {
+    if (b.gedruckt) {
+      auswahl_ = {b.eintrag};
+      break;
+    }
+  }
+}
+
+Seitenursprung Formularausrichtung::Ursprung() const { return UrsprungDerSeite(*umgebung_, Wahl()); }
+
+void Formularausrichtung::LadeWeissAusstattung() {
+  if (!AufWeissemPapier(Wahl()) || !weissVorrat_) return;
+  umgebung_->weiss = weissVorrat_->AusstattungFuer(Wahl().typ);
+  weissVorrat_->MeldeWarnungen();
+}
+
+void Formularausrichtung::Neuzeichnen() {
+  bild_ = ZeichneAusrichtSeite(*umgebung_, Wahl(), tabelle_.Tabelle(), partner_, nichtGedruckte_);
+}
+
+void Formularausrichtung::ZeigeNichtGedruckte(bool ja) {
+  nichtGedruckte_ = ja;
+  Neuzeichnen();
+}
+
+std::string Formularausrichtung::DruckTextVon(std::size_t eintrag) const {
+  for (const EintragsBild& b : bild_.eintraege) {
+    if (b.eintrag != eintrag) continue;
+    if (b.nurNummer) return {};
+    std::string text;
+    for (const GezeichneterText& t : b.texte) text += (text.empty() ? "" : " / ") + t.text;
+    if (text.empty() && !b.linien.empty()) text = b.linien.front().rahmen ? "(Rahmen)" : "(Linie)";
+    return text;
+  }
+  return {};
+}
+
+void Formularausrichtung::SetzeAuswahl(std::vector<std::size_t> eintraege) {
+  std::sort(eintraege.begin(), eintraege.end());
+  eintraege.erase(std::unique(eintraege.begin(), eintraege.end()), eintraege.end());
+  std::erase_if(eintraege, [&](std::size_t k) { return k >= tabelle_.Tabelle().size(); });
+  auswahl_ = std::move(eintraege);
+}
+
+void Formularausrichtung::VerschiebeAuswahl(int dx, int dy) {
+  tabelle_.Verschiebe(auswahl_, dx, dy);
+  Neuzeichnen();
+}
+
+void Formularausrichtung::VerschiebeAlle(int dx, int dy) {
+  tabelle_.Verschiebe(EintraegeDerSeite(Wahl(), tabelle_.Tabelle()), dx, dy);
+  Neuzeichnen();
+}
+
+void Formularausrichtung::Setze(std::size_t eintrag, AusrichtTabelle::Feld feld, std::uint16_t wert) {
+  tabelle_.Setze(eintrag, feld, wert);
+  Neuzeichnen();
+}
+
+bool Formularausrichtung::Rueckgaengig() {
+  if (!tabelle_.Rueckgaengig()) return false;
+  Neuzeichnen();
+  return true;
+}
+
+bool Formularausrichtung::Speichern() {
+  if (!MitFehlerbox(meldungen_,
+                    [&] { SchreibeFormatSteuerTabelle(Wahl().datei, tabelle_.Tabelle(), tabelle_.Titel()); })) {
+    return false;
+  }
+  tabelle_.Gespeichert();
+  return true;
+}
+
+void Formularausrichtung::Probedruck() {
+  // The test print's own session belongs to this one, which learns how it ended.
+  DruckSitzung sitzung(flaeche_, ProbedruckSitzung(Wahl()));
+  velmora::Probedruck(*umgebung_, Wahl(), tabelle_.Tabelle(), tabelle_.Titel(), partner_,
+                      ProbedruckZiel{flaeche_, abfrage_, puffer_});
+  MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende());
+}
+
+bool Formularausrichtung::FrageUndSpeichere() {
+  if (!tabelle_.Geaendert()) return true;
+  switch (
+      meldungen_.Zeige(MeldungsArt::Bestaetigung, AenderungenSpeichernText(Wahl().datei), Knoepfe::JaNeinAbbrechen)) {
+    case Antwort::Ja:
+      return Speichern();
+    case Antwort::Nein:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool Formularausrichtung::DarfSchliessen() { return FrageUndSpeichere(); }
+
+void Formularausrichtung::LadeHintergrundDerSeite() {
+  // Each page of a form has its own scan; an unreadable settings file is reported and the
+  // page shown without one.
+  hintergrund_.reset();
+  MitFehlerbox(meldungen_, [&] { hintergrund_ = LadeHintergrund(Wahl().datei, Wahl().seite); });
+}
+
+bool Formularausrichtung::SpeichereHintergrund(const Hintergrund& h) {
+  hintergrund_ = h;
+  return MitFehlerbox(meldungen_, [&] { velmora::SpeichereHintergrund(Wahl().datei, Wahl().seite, h); });
+}
+
+bool Formularausrichtung::SetzeHintergrundBild(const std::string& pfad) {
+  return SpeichereHintergrund({pfad, 0, 0, 1});
+}
+
+bool Formularausrichtung::SetzeHintergrundLage(double links, double oben, double massstab) {
+  if (!hintergrund_ || massstab <= 0) return false;
+  return SpeichereHintergrund({hintergrund_->bild, links, oben, massstab});
 }
 
 }  // namespace velmora
