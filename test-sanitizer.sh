@@ -25,26 +25,20 @@ export LSAN_OPTIONS="suppressions=$wurzel/tests/lsan.supp:print_suppressions=0"
 
 echo "== Sanitizer-Build (ASan + UBSan) =="
 cmake -S "$wurzel" -B "$wurzel/build-sanitizer" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_COMPILER=clang++ -DVELMORA_SANITIZER=ON
+  -DCMAKE_CXX_COMPILER=clang++ -DVELMORA_SANITIZER=ON -DVELMORA_WERROR=ON
 cmake --build "$wurzel/build-sanitizer" -j 2
 
-# Root ignores write protection; run those tests once more as an unprivileged user.
-if [ "$(id -u)" -eq 0 ] && su nobody -s /bin/sh -c true >/dev/null 2>&1; then
-  probe="$(mktemp -d)"
-  cp "$wurzel/build-sanitizer/tests/velmora_kern_tests" "$wurzel/tests/lsan.supp" "$probe/"
-  chmod 755 "$probe" "$probe/velmora_kern_tests"
-  chmod 644 "$probe/lsan.supp"
-  su nobody -s /bin/sh -c "cd '$probe' && ASAN_OPTIONS='$ASAN_OPTIONS' UBSAN_OPTIONS='$UBSAN_OPTIONS' LSAN_OPTIONS='suppressions=$probe/lsan.supp' \
-    ./velmora_kern_tests --gtest_filter='*Schreibgeschuetzt*'"
-  rm -rf "$probe"
-fi
+velmora_schreibschutz_als_nobody \
+  --vorher "export ASAN_OPTIONS='$ASAN_OPTIONS' UBSAN_OPTIONS='$UBSAN_OPTIONS' LSAN_OPTIONS=\"suppressions=\$PWD/lsan.supp\"" \
+  "$wurzel/build-sanitizer/tests/velmora_kern_tests" "$wurzel/tests/lsan.supp"
 (cd "$wurzel/build-sanitizer" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2)
 
 echo "Sanitizer-Build und Tests: ${SECONDS} s"
 beginn=$SECONDS
 echo "== Fuzz-Ziele (libFuzzer) =="
 cmake -S "$wurzel" -B "$wurzel/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DVELMORA_FUZZ=ON -DVELMORA_FENSTER=OFF -DVELMORA_TESTS=OFF
+  -DCMAKE_CXX_COMPILER=clang++ -DVELMORA_FUZZ=ON -DVELMORA_FENSTER=OFF -DVELMORA_TESTS=OFF \
+  -DVELMORA_WERROR=ON
 cmake --build "$wurzel/build-fuzz" -j 2
 
 # Every target has a seed corpus and every corpus a target.

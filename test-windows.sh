@@ -29,23 +29,15 @@ wineserver --persistent
 trap 'wineserver --kill' EXIT
 wine cmd /c exit >>"$protokoll" 2>&1 </dev/null
 
-cmake --preset windows-kern-mingw
+cmake --preset windows-kern-mingw -DVELMORA_WERROR=ON
 cmake --build --preset windows-kern-mingw
 
-# Root ignores write protection, under Wine too: run the write-protection tests once more as
-# an unprivileged user, in a Wine prefix of that user's own.
-if [ "$(id -u)" -eq 0 ] && su nobody -s /bin/sh -c true >/dev/null 2>&1; then
-  probe="$(mktemp -d)"
-  cp "$bau/tests/velmora_kern_tests.exe" "$probe/"
-  chown nobody "$probe"
-  chmod 755 "$probe" "$probe/velmora_kern_tests.exe"
-  su nobody -s /bin/sh -c "
-    cd '$probe' && export HOME='$probe' WINEPREFIX='$probe/wine' WINEDEBUG=-all WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
-    wineboot --init >wineboot.log 2>&1 && wineserver --wait
-    wine velmora_kern_tests.exe --gtest_filter='*Schreibgeschuetzt*' </dev/null; ergebnis=\$?
-    wineserver --kill; exit \$ergebnis"
-  rm -rf "$probe"
-fi
+# Root ignores write protection, under Wine too: the user nobody runs the write-protection
+# tests in a Wine prefix of its own.
+velmora_schreibschutz_als_nobody \
+  --vorher "export HOME=\"\$PWD\" WINEPREFIX=\"\$PWD/wine\" WINEDEBUG=-all WINEDLLOVERRIDES='$WINEDLLOVERRIDES' \
+    && wineboot --init >wineboot.log 2>&1 && wineserver --wait" \
+  --starter wine --nachher "wineserver --kill" "$bau/tests/velmora_kern_tests.exe"
 
 # The Windows build has the same kern tests as the native one: none is left out on Windows.
 testnamen() { tr -d '\r' | awk '/^[^ ]/ { suite = $1 } /^  / { print suite $1 }' | sort; }

@@ -4,16 +4,8 @@ set -euo pipefail
 wurzel="$(cd "$(dirname "$0")" && pwd)"
 source "$wurzel/scripts/einrichten.sh"
 velmora_pakete_installieren
-velmora_bauen "$wurzel" -DVELMORA_TESTS=ON
-# Root ignores write protection; run the write-protection tests once more as an
-# unprivileged user so that they do not only skip.
-if [ "$(id -u)" -eq 0 ] && su nobody -s /bin/sh -c true >/dev/null 2>&1; then
-  probe="$(mktemp -d)"
-  cp "$wurzel/build/tests/velmora_kern_tests" "$probe/"
-  chmod 755 "$probe" "$probe/velmora_kern_tests"
-  su nobody -s /bin/sh -c "cd '$probe' && ./velmora_kern_tests --gtest_filter='*Schreibgeschuetzt*'"
-  rm -rf "$probe"
-fi
+velmora_bauen "$wurzel" -DVELMORA_TESTS=ON -DVELMORA_WERROR=ON
+velmora_schreibschutz_als_nobody "$wurzel/build/tests/velmora_kern_tests"
 
 cd "$wurzel/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2

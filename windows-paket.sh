@@ -248,7 +248,7 @@ export VELMORA_QT_MINGW="$qt_prefix"
 if [ -f "$bau/CMakeCache.txt" ] && ! grep -q "^VELMORA_QT_MINGW:[A-Z]*=$qt_prefix\$" "$bau/CMakeCache.txt"; then
   rm -rf "$bau/CMakeCache.txt" "$bau/CMakeFiles"
 fi
-cmake --preset windows-mingw >"$bau/konfiguration.log" 2>&1 \
+cmake --preset windows-mingw -DVELMORA_WERROR=ON >"$bau/konfiguration.log" 2>&1 \
   || { cat "$bau/konfiguration.log"; fehler "Konfiguration von build-windows-paket gescheitert"; }
 cmake --build --preset windows-mingw
 zeit_cross=$(dauer "$beginn")
