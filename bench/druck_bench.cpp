@@ -8,7 +8,7 @@
 #include "common/beispiele.h"
 #include "common/fakes.h"
 #include "classdata/verschluesselung.h"
-#include "print/blaetter.h"
+#include "printcommands/blaetter.h"
 #include "qtadapter/qtdruckflaeche.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "basis/dateien.h"
 #include "basis/eafehler.h"
 #include "fuzzhilfen.h"
-#include "print/blaetter.h"
+#include "printcommands/blaetter.h"
 #include "print/formatsteuertabelle.h"
 
 using namespace velmora;

@@ -12,7 +12,7 @@
 #include "check/fehlertest.h"
 #include "classdata/verschluesselung.h"
 #include "fuzzhilfen.h"
-#include "print/blaetter.h"
+#include "printcommands/blaetter.h"
 #include "reports/drucken1.h"
 #include "reports/zeugnistexte.h"
 

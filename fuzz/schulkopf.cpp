@@ -13,7 +13,7 @@
 #include "fuzzhilfen.h"
 #include "print/schriften.h"
 #include "print/schriftmasse.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 using namespace velmora;
 

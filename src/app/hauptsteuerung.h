@@ -12,7 +12,7 @@
 #include "classdata/klassenzustand.h"
 #include "classdata/schuelerdatensatz.h"
 #include "classdata/verschluesselung.h"
-#include "print/druckkontext.h"
+#include "printcommands/druckkontext.h"
 #include "settings/druckeinstellungen.h"
 #include "settings/programmeinstellungen.h"
 #include "settings/schulidentitaet.h"

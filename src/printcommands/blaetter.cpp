@@ -1,4 +1,4 @@
-#include "print/blaetter.h"
+#include "printcommands/blaetter.h"
 
 #include "basis/cp1252.h"
 #include "basis/version.h"

@@ -1,10 +1,10 @@
-#include "print/druckbefehle.h"
+#include "printcommands/druckbefehle.h"
 #include "basis/fehlerbox.h"
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
 #include "print/druckabschluss.h"
-#include "print/sitzungsname.h"
+#include "printcommands/sitzungsname.h"
 
 namespace velmora {
 

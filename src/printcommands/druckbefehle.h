@@ -3,8 +3,8 @@
 // printed or shown in the preview.
 #include "basis/meldungen.h"
 #include "basis/uhr.h"
-#include "print/blaetter.h"
-#include "print/druckkontext.h"
+#include "printcommands/blaetter.h"
+#include "printcommands/druckkontext.h"
 #include "print/druckvorschau.h"
 
 namespace velmora {

@@ -1,6 +1,4 @@
-#include "print/sitzungsname.h"
-
-#include <string_view>
+#include "printcommands/sitzungsname.h"
 
 namespace velmora {
 namespace {
@@ -10,20 +8,6 @@ std::string MitTeil(const std::string& art, const std::string& teil) {
 }
 
 }  // namespace
-
-std::string OhneRandblanks(const std::string& text) {
-  const auto anfang = text.find_first_not_of(' ');
-  if (anfang == std::string::npos) return {};
-  return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
-}
-
-std::string ErlaubterDateiname(std::string name) {
-  static constexpr std::string_view kVerboten = "<>:\"/\\|?*";
-  for (char& c : name) {
-    if (static_cast<unsigned char>(c) < 32 || kVerboten.find(c) != std::string_view::npos) c = '_';
-  }
-  return name;
-}
 
 std::string SitzungFuerSchueler(const std::string& art, const TSchuelerDatensatz& satz) {
   const std::string name = OhneRandblanks(satz.Lies(TSchuelerDatensatz::Name));

@@ -5,15 +5,9 @@
 #include <string>
 
 #include "classdata/klassenzustand.h"
+#include "print/dateiname.h"
 
 namespace velmora {
-
-// The name with every character Windows forbids in a file name (< > : " / \ | ? * and the
-// control characters below 32) replaced by "_".
-std::string ErlaubterDateiname(std::string name);
-
-// The text without blanks at its start and end.
-std::string OhneRandblanks(const std::string& text);
 
 // The class as slot `schueler` names it in its field Klasse, without blanks around it; where
 // that is blank, the class file's name without folder and extension ("VORLAGE" for a class

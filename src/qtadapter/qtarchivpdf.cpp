@@ -10,7 +10,7 @@
 #include "basis/version.h"
 #include "print/pdfdatei.h"
 #include "qtadapter/qtdruckflaeche.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -15,9 +15,9 @@
 
 #include "basis/cp1252.h"
 #include "print/pdfdatei.h"
-#include "print/sitzungsname.h"
-#include "qtadapter/qtdrucktext.h"
-#include "qtadapter/qttext.h"
+#include "print/dateiname.h"
+#include "print/fenster/drucktext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

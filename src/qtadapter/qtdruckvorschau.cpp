@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "print/druckabschluss.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "basis/version.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <map>
 
-#include "print/blaetter.h"
+#include "printcommands/blaetter.h"
 #include "print/schriften.h"
 #include "print/zeilenpuffer.h"
 #include "reports/velmoallgdrk.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 namespace velmora {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "print/druckflaeche.h"
 #include "print/formatsteuertabelle.h"
-#include "reports/formularausrichtung.h"
+#include "reports/ausrichttabelle.h"
 
 namespace velmora {
 

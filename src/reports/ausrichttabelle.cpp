@@ -1,13 +1,13 @@
-#include "reports/formularausrichtung.h"
+#include "reports/ausrichttabelle.h"
 
 #include <algorithm>
 #include <limits>
 
 #include "basis/cp1252.h"
-#include "print/blaetter.h"
+#include "printcommands/blaetter.h"
 #include "print/schriften.h"
 #include "reports/velmoallgdrk.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 namespace velmora {
 namespace {

@@ -13,7 +13,7 @@
 #include "print/druckflaeche.h"
 #include "print/formatsteuertabelle.h"
 #include "reports/drucken1.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 #include "settings/druckeinstellungen.h"
 
 namespace velmora {

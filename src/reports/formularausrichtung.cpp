@@ -1,4 +1,4 @@
-#include "reports/ausrichtsteuerung.h"
+#include "reports/formularausrichtung.h"
 
 #include <algorithm>
 

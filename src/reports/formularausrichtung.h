@@ -11,10 +11,10 @@
 
 #include "basis/meldungen.h"
 #include "basis/uhr.h"
-#include "print/druckkontext.h"
+#include "printcommands/druckkontext.h"
 #include "print/zeilenpuffer.h"
 #include "reports/ausrichtseite.h"
-#include "reports/formularausrichtung.h"
+#include "reports/ausrichttabelle.h"
 #include "reports/formularhintergrund.h"
 #include "reports/velmoallgdrk.h"
 

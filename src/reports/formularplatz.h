@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "classdata/schuelerdatensatz.h"
-#include "print/druckkontext.h"
+#include "printcommands/druckkontext.h"
 #include "reports/drucken1.h"
 #include "settings/druckeinstellungen.h"
 

@@ -6,7 +6,7 @@
 #include "basis/cp1252.h"
 #include "basis/fehlerbox.h"
 #include "print/druckabschluss.h"
-#include "print/sitzungsname.h"
+#include "printcommands/sitzungsname.h"
 #include "reports/formularplatz.h"
 
 namespace velmora {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "basis/meldungen.h"
-#include "print/druckkontext.h"
+#include "printcommands/druckkontext.h"
 #include "print/druckvorschau.h"
 #include "reports/drucken1.h"
 #include "reports/zeugnisbefehl.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "print/blaetter.h"
+#include "printcommands/blaetter.h"
 #include "reports/drucken1.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 namespace velmora {
 

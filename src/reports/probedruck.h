@@ -7,7 +7,7 @@
 #include "print/druckflaeche.h"
 #include "print/formatsteuertabelle.h"
 #include "print/zeilenpuffer.h"
-#include "reports/formularausrichtung.h"
+#include "reports/ausrichttabelle.h"
 #include "reports/velmoallgdrk.h"
 
 namespace velmora {

@@ -1,7 +1,7 @@
 // Lays out and draws the report on plain paper: the fixed items of each page, and the
 // flowing blocks (person data, subject table, report texts, missed lessons) that fill the
 // pages from the top and continue on the next page when one is full.
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 #include <algorithm>
 #include <cmath>

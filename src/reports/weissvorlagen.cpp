@@ -4,7 +4,7 @@
 
 #include "basis/cp1252.h"
 #include "reports/vorlagenbausteine.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 namespace velmora {
 namespace {

@@ -8,9 +8,9 @@
 #include "basis/eafehler.h"
 #include "basis/fehlerbox.h"
 #include "print/pdfdatei.h"
-#include "print/sitzungsname.h"
+#include "printcommands/sitzungsname.h"
 #include "reports/klassenzeugnisse.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 #include "reports/zeugnisbefehl.h"
 
 namespace velmora {

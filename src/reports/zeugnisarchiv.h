@@ -17,7 +17,7 @@
 #include "basis/meldungen.h"
 #include "basis/uhr.h"
 #include "print/archivpdf.h"
-#include "print/druckkontext.h"
+#include "printcommands/druckkontext.h"
 #include "reports/drucken1.h"
 #include "reports/zeugnisliste.h"
 #include "settings/archiveinstellungen.h"

@@ -3,9 +3,9 @@
 #include "basis/cp1252.h"
 #include "basis/fehlerbox.h"
 #include "print/druckabschluss.h"
-#include "print/sitzungsname.h"
+#include "printcommands/sitzungsname.h"
 #include "reports/formularplatz.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 namespace velmora {
 

@@ -6,7 +6,7 @@
 
 #include "basis/meldungen.h"
 #include "print/druckflaeche.h"
-#include "print/druckkontext.h"
+#include "printcommands/druckkontext.h"
 #include "print/druckvorschau.h"
 #include "print/zeilenpuffer.h"
 #include "reports/drucken1.h"

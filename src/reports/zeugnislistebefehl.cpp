@@ -9,7 +9,7 @@
 #include "print/druckabschluss.h"
 #include "print/pdfdatei.h"
 #include "print/schriftmasse.h"
-#include "print/sitzungsname.h"
+#include "printcommands/sitzungsname.h"
 #include "reports/velmoallgdrk.h"
 #include "reports/zeugnisarchiv.h"
 

@@ -13,7 +13,7 @@
 #include "basis/meldungen.h"
 #include "basis/uhr.h"
 #include "print/druckflaeche.h"
-#include "print/druckkontext.h"
+#include "printcommands/druckkontext.h"
 #include "print/druckvorschau.h"
 #include "reports/zeugnisliste.h"
 #include "settings/archiveinstellungen.h"

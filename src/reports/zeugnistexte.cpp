@@ -5,7 +5,7 @@
 
 #include "basis/cp1252.h"
 #include "print/druckabschluss.h"
-#include "print/sitzungsname.h"
+#include "printcommands/sitzungsname.h"
 #include "reports/velmoallgdrk.h"
 
 namespace velmora {

@@ -12,7 +12,7 @@
 #include "basis/version.h"
 #include "classdata/schuelerdatensatz.h"
 #include "print/druckflaeche.h"
-#include "print/druckkontext.h"
+#include "printcommands/druckkontext.h"
 #include "print/druckvorschau.h"
 #include "print/formatsteuertabelle.h"
 #include "print/zeilenpuffer.h"

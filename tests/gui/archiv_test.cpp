@@ -20,8 +20,8 @@
 #include "gui/pdfpruefen.h"
 #include "print/pdfdatei.h"
 #include "qtadapter/qtarchivpdf.h"
-#include "qtadapter/qttext.h"
-#include "reports/weisspapier.h"
+#include "basis/fenster/textwandlung.h"
+#include "reports/weisseszeugnis.h"
 #include "settings/fenster/archiv.h"
 
 #ifndef _WIN32

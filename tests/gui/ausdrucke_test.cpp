@@ -23,7 +23,7 @@
 #include "gui/modalesfenster.h"
 #include "gui/pdflesen.h"
 #include "qtadapter/qtmeldungen.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>

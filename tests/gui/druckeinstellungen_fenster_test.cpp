@@ -9,7 +9,7 @@
 
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "settings/fenster/einstdrk.h"
 
 namespace velmora::test {

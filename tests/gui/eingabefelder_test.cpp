@@ -23,7 +23,7 @@
 #include "classdata/fenster/datpwdlg.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "settings/fenster/archiv.h"
 #include "settings/fenster/einstdrk.h"
 #include "settings/fenster/passwort.h"

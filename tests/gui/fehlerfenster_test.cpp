@@ -9,7 +9,7 @@
 
 #include "check/fenster/fehlerfenster.h"
 #include "common/beispiele.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 namespace {

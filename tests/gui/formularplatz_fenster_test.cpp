@@ -20,7 +20,7 @@
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "reports/fenster/zeugnisseklasse.h"
 
 namespace velmora::test {

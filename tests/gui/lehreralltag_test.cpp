@@ -21,7 +21,7 @@
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "subjects/fenster/schufali.h"
 
 namespace velmora::test {

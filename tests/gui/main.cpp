@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "qtadapter/qtsprache.h"
+#include "app/fenster/sprache.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "app/fenster/passwortdialoge.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "settings/fenster/passwort.h"
 #include "settings/fenster/pwaend.h"
 

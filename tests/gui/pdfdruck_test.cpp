@@ -11,7 +11,7 @@
 #include "common/beispiele.h"
 #include "common/fakes.h"
 #include "gui/pdflesen.h"
-#include "print/blaetter.h"
+#include "printcommands/blaetter.h"
 #include "print/schriften.h"
 #include "qtadapter/qtdruckflaeche.h"
 
@@ -183,7 +183,7 @@ TEST_F(PdfDruck, HalbjahreszeugnisNameAnSeinemEintrag) {
 #include "basis/cp1252.h"
 #include "common/kaesten.h"
 #include "print/schriftmasse.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 namespace velmora::test {
 namespace {

@@ -7,7 +7,7 @@
 #include "common/aufzeichnende_flaeche.h"
 #include "common/beispiele.h"
 #include "common/fakes.h"
-#include "reports/ausrichtsteuerung.h"
+#include "reports/formularausrichtung.h"
 
 namespace velmora {
 namespace {

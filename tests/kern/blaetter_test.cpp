@@ -6,8 +6,8 @@
 #include "basis/cp1252.h"
 #include "common/aufzeichnende_flaeche.h"
 #include "common/steuerungstest.h"
-#include "print/blaetter.h"
-#include "print/druckbefehle.h"
+#include "printcommands/blaetter.h"
+#include "printcommands/druckbefehle.h"
 #include "printerinfo/druckerinfozeilen.h"
 
 namespace velmora {

@@ -7,13 +7,13 @@
 #include "common/aufzeichnende_flaeche.h"
 #include "common/beispiele.h"
 #include "common/fakes.h"
-#include "print/blaetter.h"
+#include "printcommands/blaetter.h"
 #include "reports/ausrichtseite.h"
-#include "reports/formularausrichtung.h"
+#include "reports/ausrichttabelle.h"
 #include "reports/formularhintergrund.h"
 #include "reports/probedruck.h"
 #include "reports/velmoallgdrk.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 namespace velmora {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "basis/cp1252.h"
-#include "print/sitzungsname.h"
+#include "printcommands/sitzungsname.h"
 
 namespace velmora {
 namespace {

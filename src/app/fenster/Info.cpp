@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "basis/version.h"
-#include "qtadapter/qtfelder.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/feldbausteine.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

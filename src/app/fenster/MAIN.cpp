@@ -30,7 +30,7 @@
 #include "classdata/fenster/datpwaend.h"
 #include "classdata/fenster/datpwdlg.h"
 #include "printerinfo/fenster/druckinfo.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "reports/fenster/ausrichten.h"
 #include "reports/fenster/zeugnisseklasse.h"
 #include "settings/fenster/archiv.h"

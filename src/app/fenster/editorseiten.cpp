@@ -16,8 +16,8 @@
 #include "basis/feldeingabe.h"
 #include "basis/fenster/eingabewaechter.h"
 #include "classdata/bewertungscode.h"
-#include "qtadapter/qtfelder.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/feldbausteine.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "app/fenster/editorseiten.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "reports/velmoallgdrk.h"
 
 namespace velmora {

@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QPalette>
 
-#include "print/druckkontext.h"
+#include "printcommands/druckkontext.h"
 #include "reports/formularplatz.h"
 
 class QLabel;

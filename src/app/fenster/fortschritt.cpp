@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -16,7 +16,7 @@
 
 #include "basis/dateien.h"
 #include "basis/eafehler.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "qtadapter/qtsprache.h"
+#include "app/fenster/sprache.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -13,8 +13,8 @@
 #include "app/fenster/MAIN.h"
 #include "qtadapter/qtdateidialoge.h"
 #include "qtadapter/qtmeldungen.h"
-#include "qtadapter/qtsprache.h"
-#include "qtadapter/qttext.h"
+#include "app/fenster/sprache.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace {
 

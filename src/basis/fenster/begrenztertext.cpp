@@ -9,7 +9,7 @@
 #include "basis/feldeingabe.h"
 #include "basis/fenster/eingabewaechter.h"
 #include "basis/zeichenersatz.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "basis/feldeingabe.h"
 #include "basis/zeichenersatz.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 #include <QCollator>
 #include <QLocale>

@@ -13,8 +13,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-#include "qtadapter/qtfelder.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/feldbausteine.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "qtadapter/qtdrucktext.h"
+#include "print/fenster/drucktext.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

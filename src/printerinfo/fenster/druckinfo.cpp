@@ -5,8 +5,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "qtadapter/qtfelder.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/feldbausteine.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "qtadapter/qtdrucktext.h"
-#include "qtadapter/qttext.h"
+#include "print/fenster/drucktext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

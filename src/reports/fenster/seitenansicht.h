@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "reports/ausrichtsteuerung.h"
+#include "reports/formularausrichtung.h"
 
 namespace velmora {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "reports/klassenzeugnisse.h"
-#include "reports/weissklasse.h"
+#include "reports/weisspapier.h"
 
 class QLabel;
 class QPushButton;

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "basis/fenster/eingabewaechter.h"
-#include "qtadapter/qtfelder.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/feldbausteine.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -10,8 +10,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "qtadapter/qtfelder.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/feldbausteine.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -8,8 +8,8 @@
 
 #include "basis/fenster/eingabewaechter.h"
 #include "classdata/verschluesselung.h"
-#include "qtadapter/qtfelder.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/feldbausteine.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -7,8 +7,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "qtadapter/qtfelder.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/feldbausteine.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

@@ -11,8 +11,8 @@
 
 #include "basis/eafehler.h"
 #include "basis/fenster/eingabewaechter.h"
-#include "qtadapter/qtfelder.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/feldbausteine.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 
