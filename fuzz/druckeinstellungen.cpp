@@ -9,6 +9,7 @@
 #include "basis/cp1252.h"
 #include "fuzzhilfen.h"
 #include "reports/zeugnistexte.h"
+#include "settings/druckeinstellregeln.h"
 #include "settings/druckeinstellungen.h"
 
 using namespace velmora;

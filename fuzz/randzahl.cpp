@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzzhilfen.h"
-#include "settings/druckeinstellungen.h"
+#include "settings/druckeinstellregeln.h"
 
 using namespace velmora;
 

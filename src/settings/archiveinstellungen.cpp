@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "basis/fehlerbox.h"
 #include "basis/felder.h"
 
 namespace velmora {
@@ -40,16 +39,5 @@ void ArchivEinstellungen::Laden() {
 }
 
 void ArchivEinstellungen::Speichern() const { SchreibeDatensatz(kArchivEinstellDatei, satz_.Bild()); }
-
-ArchivFormWerte ArchivEinstellRegeln::BeimZeigen() {
-  MitFehlerbox(m_, [&] { e_.Laden(); });
-  return {e_.Satz().An(), e_.Satz().Ordner};
-}
-
-bool ArchivEinstellRegeln::Uebernehmen(const ArchivFormWerte& w) {
-  e_.Satz().Archivkopie = w.Archivkopie ? 1 : 0;
-  e_.Satz().Ordner = w.Ordner.substr(0, TArchivEinstellungen::OrdnerMax);
-  return MitFehlerbox(m_, [&] { e_.Speichern(); });
-}
 
 }  // namespace velmora

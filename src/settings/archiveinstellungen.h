@@ -1,13 +1,13 @@
 #pragma once
 // The settings of the archive copies, kept in "ARCHIV.DAT" beside the program settings:
 // whether every report printed also goes into the school's archive as a PDF/A file, and the
-// archive's folder. "VLMEINST.DAT" and its record stay as they are.
+// archive's folder. "VLMEINST.DAT" and its record stay as they are. The handlers of the
+// window "Archiv" are in settings/archiveinstellregeln.h.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "basis/dateien.h"
-#include "basis/meldungen.h"
 
 namespace velmora {
 
@@ -46,26 +46,6 @@ class ArchivEinstellungen {
 
  private:
   TArchivEinstellungen satz_;
-};
-
-// What the window "Archiv" holds.
-struct ArchivFormWerte {
-  bool Archivkopie = false;
-  std::string Ordner;
-};
-
-class ArchivEinstellRegeln {
- public:
-  ArchivEinstellRegeln(ArchivEinstellungen& e, Meldungen& m) : e_(e), m_(m) {}
-  // On show: Load (an error is shown, the defaults stand), then the values.
-  ArchivFormWerte BeimZeigen();
-  // The accept button: store (the folder cut to its field) and save. False when saving
-  // failed; the error has been shown and the window stays open.
-  bool Uebernehmen(const ArchivFormWerte& w);
-
- private:
-  ArchivEinstellungen& e_;
-  Meldungen& m_;
 };
 
 }  // namespace velmora

@@ -1,14 +1,12 @@
 #pragma once
 // Print settings "DRKEINST.DAT": page margins of every kind of form, the line height of
-// the internal forms, the print mode and the print options; and the handlers of the
-// window TEinstellDrkForm.
+// the internal forms, the print mode and the print options. The handlers of the window
+// TEinstellDrkForm are in settings/druckeinstellregeln.h.
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "basis/dateien.h"
-#include "basis/meldungen.h"
 
 namespace velmora {
 
@@ -62,52 +60,6 @@ class DruckEinstellungen {
 
  private:
   TDruckEinstellungen satz_;
-};
-
-// The number rule of the margin and line-height fields: empty gives 0; a decimal number
-// (leading blanks, sign, digits with at most one ".", exponent) gives its value truncated
-// toward zero; anything else, and a value outside the 32-bit range, is refused (Wert 0).
-struct RandZahl {
-  std::int32_t Wert = 0;
-  bool Abgelehnt = false;
-};
-RandZahl LiesRandZahl(std::string_view text);
-
-// The box shown for each refused field.
-std::string RandEingabefehlerText();
-
-// What the window's controls hold.
-struct DrkFormWerte {
-  std::array<std::string, kRandAnzahl> Raender;
-  std::string Zeilenhoehe;
-  bool AlleInWorten = false;
-  bool MitRahmen = false;
-  bool NurInnen = false;
-  bool DruckReserve1 = false;
-  bool MitEinstellecke = false;
-  int Druckart = -1;  // index of the selected radio item, -1 for none
-};
-
-class DruckEinstellRegeln {
- public:
-  DruckEinstellRegeln(DruckEinstellungen& e, Meldungen& m) : e_(e), m_(m) {}
-
-  // On show: Load (an error is shown, the defaults stay), then the controls.
-  DrkFormWerte BeimZeigen();
-  // "Standard wiederherstellen": the record in memory at once, the file untouched.
-  DrkFormWerte StandardHerstellen();
-  // "Einstellungen übernehmen": reads the controls into the record (a refused number
-  // shows its box and counts 0) and saves. False when saving failed; the error has been
-  // shown and the record keeps the new values.
-  bool Uebernehmen(const DrkFormWerte& w);
-
-  static DrkFormWerte Werte(const TDruckEinstellungen& s);
-
- private:
-  std::int32_t Zahl(const std::string& text);
-
-  DruckEinstellungen& e_;
-  Meldungen& m_;
 };
 
 }  // namespace velmora

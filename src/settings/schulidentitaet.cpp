@@ -1,5 +1,4 @@
 #include "settings/schulidentitaet.h"
-#include "basis/fehlerbox.h"
 
 #include <array>
 
@@ -48,17 +47,6 @@ void SchulIdentitaet::Laden() {
 
 void SchulIdentitaet::Speichern() const {
   SchreibeDatensatz(kSchulIdentDatei, satz_.Bild(), Schreibart::Ueberschreiben);
-}
-
-SchulIdentWerte SchulIdentRegeln::BeimZeigen() {
-  MitFehlerbox(m_, [&] { s_.Laden(); });
-  const auto& s = s_.Satz();
-  return {s.Zeugnisname, s.SchulnameReserve, s.Kurzname};
-}
-
-bool SchulIdentRegeln::Uebernehmen(const SchulIdentWerte& w) {
-  s_.Satz().Setze(w.Zeugnisname, w.SchulnameReserve, w.Kurzname);
-  return MitFehlerbox(m_, [&] { s_.Speichern(); });
 }
 
 std::string MonatsName(int monat) {

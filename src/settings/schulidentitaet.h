@@ -1,11 +1,11 @@
 #pragma once
 // The school's names: the name on report cards and data sheets, a reserve name and the
-// short name of the status bar and the date line. Kept in "SCHULE.DAT".
+// short name of the status bar and the date line. Kept in "SCHULE.DAT". The handlers of
+// the window TSchulIdentForm are in settings/schulidentregeln.h.
 #include <cstddef>
 #include <string>
 
 #include "basis/dateien.h"
-#include "basis/meldungen.h"
 
 namespace velmora {
 
@@ -43,24 +43,6 @@ class SchulIdentitaet {
 
  private:
   TSchulIdentitaet satz_;
-};
-
-// What the window TSchulIdentForm holds.
-struct SchulIdentWerte {
-  std::string Zeugnisname, SchulnameReserve, Kurzname;
-};
-
-class SchulIdentRegeln {
- public:
-  SchulIdentRegeln(SchulIdentitaet& s, Meldungen& m) : s_(s), m_(m) {}
-  // On show: Load (an error is shown), then the three texts.
-  SchulIdentWerte BeimZeigen();
-  // "Übernehmen": cut, store, save. False when saving failed (the error has been shown).
-  bool Uebernehmen(const SchulIdentWerte& w);
-
- private:
-  SchulIdentitaet& s_;
-  Meldungen& m_;
 };
 
 // "Kurzname (dd.Monat yyyy)", the month's German name whatever the system's language.

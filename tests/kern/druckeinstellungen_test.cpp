@@ -5,6 +5,7 @@
 #include "basis/eafehler.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
+#include "settings/druckeinstellregeln.h"
 #include "settings/druckeinstellungen.h"
 
 namespace velmora {

@@ -5,6 +5,7 @@
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "settings/schulidentitaet.h"
+#include "settings/schulidentregeln.h"
 
 namespace velmora {
 namespace {

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "qtadapter/qtmeldungen.h"
-#include "settings/archiveinstellungen.h"
+#include "settings/archiveinstellregeln.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "qtadapter/qtmeldungen.h"
-#include "settings/schulidentitaet.h"
+#include "settings/schulidentregeln.h"
 
 class QLineEdit;
 
