@@ -18,12 +18,12 @@ struct Spalte {
   std::uint16_t x, schrift, drucken;
 };
 
-// Sets the four entries 10+4r .. 13+4r of row r at height y, all on page `seite`.
+// Sets the four entries of subject row r (FachzeilenEintrag) at height y, all on page `seite`.
 void Zeile(Tabelle& t, std::size_t r, std::uint16_t y, std::uint16_t seite, Spalte fach, Spalte lernfeld,
            Spalte bewertung, Spalte zusatz) {
   const Spalte spalten[] = {fach, lernfeld, bewertung, zusatz};
   for (std::size_t c = 0; c < 4; ++c) {
-    t[10 + 4 * r + c] = E(spalten[c].x, y, spalten[c].schrift, seite, spalten[c].drucken);
+    t[FachzeilenEintrag(kEintragFach + c, r)] = E(spalten[c].x, y, spalten[c].schrift, seite, spalten[c].drucken);
   }
 }
 

@@ -198,44 +198,34 @@ std::string ZeugnisOrtDatum(const TSchuelerDatensatz& satz) {
   return text.substr(0, 37);
 }
 
-std::vector<ZeugnisPosten> ZeugnisBlattPosten(const TSchuelerDatensatz& s, const TDruckEinstellungen& druck,
-                                              std::int16_t verlag, const std::string& schulname,
-                                              const ZeugnisZaehler& zaehler) {
+namespace {
+
+// Collects a sheet's items in drawing order.
+class PostenSammler {
+ public:
   using Art = ZeugnisPosten::Art;
-  std::vector<ZeugnisPosten> posten;
-  const auto text = [&](std::size_t k, std::string t, Art art = Art::Text) {
-    posten.push_back({art, k, std::move(t)});
-  };
-  const auto block = [&](std::size_t k, std::string t, int zeilen) {
+  explicit PostenSammler(const ZeugnisZaehler& zaehler) : zaehler_(zaehler) {}
+
+  void Text(std::size_t k, std::string t, Art art = Art::Text) { posten_.push_back({art, k, std::move(t)}); }
+  void Block(std::size_t k, std::string t, int zeilen) {
     ZeugnisPosten p{Art::Block, k, std::move(t)};
     p.zeilen = static_cast<std::size_t>(std::max(zeilen, 1));
-    p.breite = static_cast<std::size_t>(std::max(zaehler.Zeilenbreite, 1));
-    p.abstand = zaehler.Zeilenabstand;
-    posten.push_back(std::move(p));
-  };
+    p.breite = static_cast<std::size_t>(std::max(zaehler_.Zeilenbreite, 1));
+    p.abstand = zaehler_.Zeilenabstand;
+    posten_.push_back(std::move(p));
+  }
+  void Posten(ZeugnisPosten p) { posten_.push_back(std::move(p)); }
+  std::vector<ZeugnisPosten> Ergebnis() && { return std::move(posten_); }
 
-  const std::int16_t art = s.Zeugnisart();
-  const bool inWorten = druck.AlleInWorten == 1 || art == 3 || art == 4 || art == 5;
-  const std::string name = ZeugnisName(s);
-  const std::string strich = BewertungInWorten("-", inWorten, verlag);
+ private:
+  const ZeugnisZaehler& zaehler_;
+  std::vector<ZeugnisPosten> posten_;
+};
 
-  text(1, schulname, Art::Mitte);
-  text(5, name);
-  text(7, s.Lies(S::Geburtsdatum));
-  text(4, AnredeStreichung(s.Anrede(), verlag), Art::Muster);
-  text(8, s.Lies(S::Geburtsort));
-  text(9, s.Lies(S::Wohnort));
-  text(90, s.Lies(S::Klasse));
-  text(91, s.Lies(S::SchuljahrVon));
-  text(92, s.Lies(S::SchuljahrBis));
-  // The wrapped blocks: at most 999 characters of the notes and 399 of the remarks, so a
-  // text that fills its field without a closing zero still ends.
-  block(kEintragHinweise, s.Lies(S::Hinweise).substr(0, 999), zaehler.HinweisZeilen);
-  text(84, s.Lies(S::VersaeumteStunden));
-  text(85, s.Lies(S::Entschuldigt));
-  text(82, name);
-
-  // Subject rows: r counts printed rows, i the subjects of the record.
+// The subject rows: r counts printed rows, i the subjects of the record.
+void FachzeilenPosten(PostenSammler& sammler, const TSchuelerDatensatz& s, bool inWorten, std::int16_t verlag,
+                      const std::string& strich, const ZeugnisZaehler& zaehler) {
+  using Art = ZeugnisPosten::Art;
   std::size_t r = 0, i = 0;
   const auto zeilen = static_cast<std::size_t>(std::max(zaehler.LetzteZeile, -1) + 1);
   while (r < zeilen && i < S::FachzeilenAnzahl) {
@@ -249,39 +239,72 @@ std::vector<ZeugnisPosten> ZeugnisBlattPosten(const TSchuelerDatensatz& s, const
       // a learning field the row stays empty and the next subject takes the next row, so
       // the rows keep the places the class template gave them.
       if (gefuellt) {
-        text(11 + 4 * r, lernfeld, Art::Lernfeld);
-        if (lernfeld.size() < 85) text(12 + 4 * r, strich);
-        text(13 + 4 * r, zusatz);
+        sammler.Text(FachzeilenEintrag(kEintragLernfeld, r), lernfeld, Art::Lernfeld);
+        if (lernfeld.size() < 85) sammler.Text(FachzeilenEintrag(kEintragBewertung, r), strich);
+        sammler.Text(FachzeilenEintrag(kEintragZusatz, r), zusatz);
       }
       ++r;
       ++i;
       continue;
     }
     if (i == 2 && verlag == 1) {
-      text(10 + 4 * r, FachStreichung(fach), Art::Muster);
+      sammler.Text(FachzeilenEintrag(kEintragFach, r), FachStreichung(fach), Art::Muster);
     } else {
-      text(10 + 4 * r, fach, Art::Fach);
+      sammler.Text(FachzeilenEintrag(kEintragFach, r), fach, Art::Fach);
     }
-    ZeugnisPosten note{Art::Bewertung, 12 + 4 * r, BewertungInWorten(bewertung, inWorten, verlag)};
+    ZeugnisPosten note{Art::Bewertung, FachzeilenEintrag(kEintragBewertung, r),
+                       BewertungInWorten(bewertung, inWorten, verlag)};
     // "kann nicht beurteilt werden" is wider than the narrow assessment columns.
     const bool eng = !bewertung.empty() && (bewertung[0] == '0' || bewertung[0] == 'O' || bewertung[0] == 'o');
     if (eng) note.zeichenabstand = -4;
-    posten.push_back(std::move(note));
-    text(13 + 4 * r, zusatz);
+    sammler.Posten(std::move(note));
+    sammler.Text(FachzeilenEintrag(kEintragZusatz, r), zusatz);
     if (gefuellt) {
       ++r;
-      text(11 + 4 * r, lernfeld, Art::Lernfeld);
-      if (lernfeld.size() < 85) text(12 + 4 * r, strich);
+      sammler.Text(FachzeilenEintrag(kEintragLernfeld, r), lernfeld, Art::Lernfeld);
+      if (lernfeld.size() < 85) sammler.Text(FachzeilenEintrag(kEintragBewertung, r), strich);
     }
     ++r;
     ++i;
   }
+}
 
-  block(kEintragBemerkungen, s.Lies(S::Bemerkungen).substr(0, 399), zaehler.BemerkungZeilen);
-  text(88, s.Lies(S::Einschulungsdatum));
-  text(89, s.Lies(S::Ausschulungsdatum));
-  text(93, ZeugnisOrtDatum(s));
-  return posten;
+}  // namespace
+
+std::vector<ZeugnisPosten> ZeugnisBlattPosten(const TSchuelerDatensatz& s, const TDruckEinstellungen& druck,
+                                              std::int16_t verlag, const std::string& schulname,
+                                              const ZeugnisZaehler& zaehler) {
+  using Art = ZeugnisPosten::Art;
+  PostenSammler sammler(zaehler);
+
+  const std::int16_t art = s.Zeugnisart();
+  const bool inWorten = druck.AlleInWorten == 1 || art == 3 || art == 4 || art == 5;
+  const std::string name = ZeugnisName(s);
+  const std::string strich = BewertungInWorten("-", inWorten, verlag);
+
+  sammler.Text(kEintragSchulname, schulname, Art::Mitte);
+  sammler.Text(kEintragName, name);
+  sammler.Text(kEintragGeburtsdatum, s.Lies(S::Geburtsdatum));
+  sammler.Text(kEintragAnrede, AnredeStreichung(s.Anrede(), verlag), Art::Muster);
+  sammler.Text(kEintragGeburtsort, s.Lies(S::Geburtsort));
+  sammler.Text(kEintragWohnort, s.Lies(S::Wohnort));
+  sammler.Text(kEintragKlasse, s.Lies(S::Klasse));
+  sammler.Text(kEintragSchuljahrVon, s.Lies(S::SchuljahrVon));
+  sammler.Text(kEintragSchuljahrBis, s.Lies(S::SchuljahrBis));
+  // The wrapped blocks: at most 999 characters of the notes and 399 of the remarks, so a
+  // text that fills its field without a closing zero still ends.
+  sammler.Block(kEintragHinweise, s.Lies(S::Hinweise).substr(0, 999), zaehler.HinweisZeilen);
+  sammler.Text(kEintragVersaeumt, s.Lies(S::VersaeumteStunden));
+  sammler.Text(kEintragEntschuldigt, s.Lies(S::Entschuldigt));
+  sammler.Text(kEintragFolgeName, name);
+
+  FachzeilenPosten(sammler, s, inWorten, verlag, strich, zaehler);
+
+  sammler.Block(kEintragBemerkungen, s.Lies(S::Bemerkungen).substr(0, 399), zaehler.BemerkungZeilen);
+  sammler.Text(kEintragEintritt, s.Lies(S::Einschulungsdatum));
+  sammler.Text(kEintragAustritt, s.Lies(S::Ausschulungsdatum));
+  sammler.Text(kEintragOrtDatum, ZeugnisOrtDatum(s));
+  return std::move(sammler).Ergebnis();
 }
 
 namespace {

@@ -119,9 +119,35 @@ struct ZeugnisZaehler {
   bool operator==(const ZeugnisZaehler&) const = default;
 };
 
-// The entries of the two wrapped blocks of the report body.
+// The entries of the report forms' format control tables that the report body fills.
+inline constexpr std::size_t kEintragSchulname = 1;  // centred
+inline constexpr std::size_t kEintragAnrede = 4;     // strike-out pattern over the forms of address
+inline constexpr std::size_t kEintragName = 5;
+inline constexpr std::size_t kEintragGeburtsdatum = 7;
+inline constexpr std::size_t kEintragGeburtsort = 8;
+inline constexpr std::size_t kEintragWohnort = 9;
+inline constexpr std::size_t kEintragFolgeName = 82;  // the name at the head of a later page
+inline constexpr std::size_t kEintragVersaeumt = 84;
+inline constexpr std::size_t kEintragEntschuldigt = 85;
+inline constexpr std::size_t kEintragEintritt = 88;
+inline constexpr std::size_t kEintragAustritt = 89;
+inline constexpr std::size_t kEintragKlasse = 90;
+inline constexpr std::size_t kEintragSchuljahrVon = 91;
+inline constexpr std::size_t kEintragSchuljahrBis = 92;
+inline constexpr std::size_t kEintragOrtDatum = 93;
+// The two wrapped blocks.
 inline constexpr std::size_t kEintragHinweise = 83;
 inline constexpr std::size_t kEintragBemerkungen = 86;
+// Subject row r takes the four entries FachzeilenEintrag(spalte, r): subject, learning
+// field, assessment and remark from entry 10 on.
+inline constexpr std::size_t kEintragFach = 10;
+inline constexpr std::size_t kEintragLernfeld = 11;
+inline constexpr std::size_t kEintragBewertung = 12;
+inline constexpr std::size_t kEintragZusatz = 13;
+inline constexpr std::size_t kEintraegeJeFachzeile = 4;
+constexpr std::size_t FachzeilenEintrag(std::size_t spalte, std::size_t zeile) {
+  return spalte + kEintraegeJeFachzeile * zeile;
+}
 
 // One item of a student's report sheet: the entry it stands at and what is drawn there.
 // The report body draws a sheet's items in their order on every page of the sheet; each
