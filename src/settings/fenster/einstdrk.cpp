@@ -14,8 +14,8 @@
 
 #include "basis/feldeingabe.h"
 #include "basis/fenster/eingabewaechter.h"
-#include "qtadapter/qtfelder.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/feldbausteine.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 
@@ -58,6 +58,14 @@ TEinstellDrkForm::TEinstellDrkForm(DruckEinstellungen& einstellungen, Meldungen&
   auto* spalte = new QVBoxLayout(this);
 
   auto* oben = new QHBoxLayout;
+  oben->addWidget(BaueOptionen());
+  oben->addWidget(BaueDruckart());
+  spalte->addLayout(oben);
+  spalte->addWidget(BaueRaender());
+  spalte->addLayout(BaueKnoepfe());
+}
+
+QGroupBox* TEinstellDrkForm::BaueOptionen() {
   auto* optionen = new QGroupBox(U("allgemeine Optionen"), this);
   auto* optSpalte = new QVBoxLayout(optionen);
   auto box = [&](const char* text, const char* name) {
@@ -72,8 +80,10 @@ TEinstellDrkForm::TEinstellDrkForm(DruckEinstellungen& einstellungen, Meldungen&
   reserve1_ = box("Reserve1", "DruckReserve1");
   einstellecke_ = box("mit Einstellecke", "MitEinstellecke");
   optSpalte->addStretch();
-  oben->addWidget(optionen);
+  return optionen;
+}
 
+QGroupBox* TEinstellDrkForm::BaueDruckart() {
   auto* art = new QGroupBox(U("Druckart / Formulardruck"), this);
   auto* artSpalte = new QVBoxLayout(art);
   druckart_ = new QButtonGroup(this);
@@ -83,9 +93,12 @@ TEinstellDrkForm::TEinstellDrkForm(DruckEinstellungen& einstellungen, Meldungen&
     artSpalte->addWidget(r);
   }
   artSpalte->addStretch();
-  oben->addWidget(art);
-  spalte->addLayout(oben);
+  return art;
+}
 
+// One row per kind of form: its (left, top) pairs page by page; the row of the internal
+// forms also has the line height.
+QGroupBox* TEinstellDrkForm::BaueRaender() {
   auto* raender = new QGroupBox(U("Druckränder"), this);
   auto* gitter = new QGridLayout(raender);
   gitter->addWidget(Fett(U("in 1/10 mm"), raender), 0, 0);
@@ -110,8 +123,10 @@ TEinstellDrkForm::TEinstellDrkForm(DruckEinstellungen& einstellungen, Meldungen&
       gitter->addWidget(zeilenhoehe_, zeile, 7);
     }
   }
-  spalte->addWidget(raender);
+  return raender;
+}
 
+QHBoxLayout* TEinstellDrkForm::BaueKnoepfe() {
   auto* knoepfe = new QHBoxLayout;
   auto* standard = BenannterKnopf(QStringLiteral("Standard"), U("Standard wiederherstellen"), this);
   auto* abbrechen = BenannterKnopf(QStringLiteral("Abbrechen"), U("Abbrechen"), this);
@@ -124,11 +139,11 @@ TEinstellDrkForm::TEinstellDrkForm(DruckEinstellungen& einstellungen, Meldungen&
   knoepfe->addStretch();
   knoepfe->addWidget(abbrechen);
   knoepfe->addWidget(uebernehmen);
-  spalte->addLayout(knoepfe);
 
   connect(standard, &QPushButton::clicked, this, &TEinstellDrkForm::StandardClick);
   connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
   connect(uebernehmen, &QPushButton::clicked, this, &TEinstellDrkForm::UebernehmenClick);
+  return knoepfe;
 }
 
 void TEinstellDrkForm::showEvent(QShowEvent* e) {

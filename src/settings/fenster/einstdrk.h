@@ -6,10 +6,12 @@
 #include <functional>
 
 #include "qtadapter/qtmeldungen.h"
-#include "settings/druckeinstellungen.h"
+#include "settings/druckeinstellregeln.h"
 
 class QButtonGroup;
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 
 namespace velmora {
@@ -28,6 +30,12 @@ class TEinstellDrkForm : public QDialog {
   void showEvent(QShowEvent* e) override;
 
  private:
+  // The groups of controls, from the top of the window down.
+  QGroupBox* BaueOptionen();
+  QGroupBox* BaueDruckart();
+  QGroupBox* BaueRaender();
+  QHBoxLayout* BaueKnoepfe();
+
   void FormShow();
   void StandardClick();
   void UebernehmenClick();
