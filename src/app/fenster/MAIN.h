@@ -7,12 +7,12 @@
 #include "app/fenster/passwortdialoge.h"
 #include "app/hauptsteuerung.h"
 #include "basis/uhr.h"
-#include "print/druckbefehle.h"
+#include "printcommands/druckbefehle.h"
 #include "qtadapter/qtarchivpdf.h"
 #include "qtadapter/qtdruckflaeche.h"
 #include "qtadapter/qtdruckvorschau.h"
 #include "qtadapter/qtmeldungen.h"
-#include "reports/ausrichtsteuerung.h"
+#include "reports/formularausrichtung.h"
 #include "reports/klassenzeugnisse.h"
 #include "reports/velmoallgdrk.h"
 #include "reports/zeugnisarchiv.h"
@@ -112,6 +112,15 @@ class TMainForm : public QMainWindow, public HauptAnsicht {
 
  private:
   void BaueMenue();
+  // One function per menu of the menu bar, in the bar's order.
+  void BaueMenueDatei(QMenuBar* leiste);
+  void BaueMenueBearbeiten(QMenuBar* leiste);
+  void BaueMenuePruefen(QMenuBar* leiste);
+  void BaueMenueDrucken(QMenuBar* leiste);
+  void BaueMenueVorschau(QMenu* drucken);
+  void BaueMenueTools(QMenuBar* leiste);
+  void BaueMenueEinstellungen(QMenuBar* leiste);
+  void BaueMenueHilfe(QMenuBar* leiste);
   void BaueWerkzeugleiste();
   void BaueFlaeche();
   void BaueStatusleiste();

@@ -8,7 +8,7 @@
 
 #include "app/fenster/MAIN.h"
 #include "app/hinweis.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 
@@ -53,7 +53,16 @@ QAction* TMainForm::Aktion(const QString& name) const { return findChild<QAction
 
 void TMainForm::BaueMenue() {
   QMenuBar* leiste = menuBar();
+  BaueMenueDatei(leiste);
+  BaueMenueBearbeiten(leiste);
+  BaueMenuePruefen(leiste);
+  BaueMenueDrucken(leiste);
+  BaueMenueTools(leiste);
+  BaueMenueEinstellungen(leiste);
+  BaueMenueHilfe(leiste);
+}
 
+void TMainForm::BaueMenueDatei(QMenuBar* leiste) {
   QMenu* datei = leiste->addMenu(U("&Datei"));
   datei->setObjectName(QStringLiteral("MenueDatei"));
   Kuerzel(NeueAktion(datei, QStringLiteral("Neu1"), U("&Neu..."),
@@ -89,7 +98,9 @@ void TMainForm::BaueMenue() {
   Kuerzel(NeueAktion(datei, QStringLiteral("Beenden1"), U("&Beenden"), U("das Programm beenden"),
                      &TMainForm::Beenden1Click),
           QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
 
+void TMainForm::BaueMenueBearbeiten(QMenuBar* leiste) {
   QMenu* bearbeiten = leiste->addMenu(U("&Bearbeiten"));
   bearbeiten->setObjectName(QStringLiteral("MenueBearbeiten"));
   NichtVerfuegbareAktion(bearbeiten, QStringLiteral("Rueckgaengig1"), U("&Rückgängig"),
@@ -105,12 +116,16 @@ void TMainForm::BaueMenue() {
   NeueAktion(bearbeiten, QStringLiteral("NeueFaecherliste1"), U("Neue Fächerliste zuordnen und Bew. löschen"),
              U("Allen Schülern eine neue Fächervorlage zuordnen und alte Bewertungen löschen"),
              &TMainForm::NeueFaecherliste1Click);
+}
 
+void TMainForm::BaueMenuePruefen(QMenuBar* leiste) {
   QMenu* pruefen = leiste->addMenu(U("&Prüfen"));
   pruefen->setObjectName(QStringLiteral("MenuePruefen"));
   NeueAktion(pruefen, QStringLiteral("DatenfrsZeugnis1"), U("&Daten für`s Zeugnis"),
              U("die Zeugnisdaten des Schülers prüfen"), &TMainForm::DatenPruefen);
+}
 
+void TMainForm::BaueMenueDrucken(QMenuBar* leiste) {
   QMenu* drucken = leiste->addMenu(U("D&rucken"));
   drucken->setObjectName(QStringLiteral("MenueDrucken"));
   NeueAktion(drucken, QStringLiteral("Datenblatt1"), U("Schüler-&Datenblatt"), U("Drucken eines Schülerdatenblattes"),
@@ -147,6 +162,10 @@ void TMainForm::BaueMenue() {
   NeueAktion(drucken, QStringLiteral("ZeugnisVorschau1"), U("Zeugnis-&Vorschau..."),
              U("Zeugnis-Vorschau|Alle Formularseiten des Zeugnisses des Schülers vor dem Drucken ansehen"),
              &TMainForm::ZeugnisVorschau1Click);
+  BaueMenueVorschau(drucken);
+}
+
+void TMainForm::BaueMenueVorschau(QMenu* drucken) {
   QMenu* vorschau = drucken->addMenu(U("Vorschau von Blättern und &Listen"));
   vorschau->setObjectName(QStringLiteral("MenueVorschau"));
   NeueAktion(vorschau, QStringLiteral("DatenblattVorschau1"), U("Schüler-&Datenblatt"),
@@ -160,7 +179,9 @@ void TMainForm::BaueMenue() {
   NeueAktion(vorschau, QStringLiteral("AusgefuellteZeugnistexteVorschau1"),
              U("&ausgefüllte Klassen-Zeugnistexte (Hinw. ...)"), U("Vorschau der ausgefüllten Zeugnistexte der Klasse"),
              &TMainForm::AusgefuellteZeugnistexteVorschau1Click);
+}
 
+void TMainForm::BaueMenueTools(QMenuBar* leiste) {
   QMenu* tools = leiste->addMenu(U("&Tools"));
   tools->setObjectName(QStringLiteral("MenueTools"));
   NichtVerfuegbareAktion(tools, QStringLiteral("SortierenNamen1"), U("Sortieren nach Namen"),
@@ -177,7 +198,9 @@ void TMainForm::BaueMenue() {
   tools->addSeparator();
   NeueAktion(tools, QStringLiteral("Druckerdaten1"), U("&Druckerdaten anzeigen"),
              U("Informationen zum aktuellen Drucker anzeigen"), &TMainForm::Druckerdaten1Click);
+}
 
+void TMainForm::BaueMenueEinstellungen(QMenuBar* leiste) {
   QMenu* einstellungen = leiste->addMenu(U("&Einstellungen"));
   einstellungen->setObjectName(QStringLiteral("MenueEinstellungen"));
   NeueAktion(einstellungen, QStringLiteral("Programmeinstellungen1"), U("&Programmeinstellungen"),
@@ -198,7 +221,9 @@ void TMainForm::BaueMenue() {
   NeueAktion(einstellungen, QStringLiteral("Archiv1"), U("&Archiv..."),
              U("Archiv|Archivkopie (PDF/A) jedes gedruckten Zeugnisses und der Ordner des Archivs"),
              &TMainForm::Archiv1Click);
+}
 
+void TMainForm::BaueMenueHilfe(QMenuBar* leiste) {
   QMenu* hilfe = leiste->addMenu(U("&Hilfe"));
   hilfe->setObjectName(QStringLiteral("MenueHilfe"));
   NeueAktion(hilfe, QStringLiteral("Kurzbeschreibung1"), U("Kurzbeschreibung"), U("Kurzbeschreibung des Programms"),
