@@ -25,7 +25,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "reports/fenster/seitenansicht.h"
 
 namespace velmora {
@@ -104,7 +104,17 @@ TFormularAusrichten::TFormularAusrichten(Formularausrichtung& ausrichtung, Meldu
   setModal(true);
   setSizeGripEnabled(true);
   auto* spalte = new QVBoxLayout(this);
+  spalte->addLayout(BaueKopf());
+  spalte->addWidget(BaueTeiler(), 1);
+  zustand_ = new QLabel(this);
+  zustand_->setObjectName(QStringLiteral("Zustand"));
+  spalte->addWidget(zustand_);
+  spalte->addLayout(BaueKnoepfe());
+  Verbinde();
+}
 
+// The choice of the table and page, and the size of the page on the screen.
+QHBoxLayout* TFormularAusrichten::BaueKopf() {
   auto* kopf = new QHBoxLayout;
   wahl_ = new QComboBox(this);
   wahl_->setObjectName(QStringLiteral("Tabellenwahl"));
@@ -118,8 +128,11 @@ TFormularAusrichten::TFormularAusrichten(Formularausrichtung& ausrichtung, Meldu
   kopf->addSpacing(16);
   kopf->addWidget(Beschriftung(this, U("&Größe:"), zoom_));
   kopf->addWidget(zoom_);
-  spalte->addLayout(kopf);
+  return kopf;
+}
 
+// The page on the left; the table, the background and the shift of all entries on the right.
+QSplitter* TFormularAusrichten::BaueTeiler() {
   auto* teiler = new QSplitter(Qt::Horizontal, this);
   rollen_ = new QScrollArea(teiler);
   rollen_->setObjectName(QStringLiteral("Seitenrollbereich"));
@@ -131,6 +144,23 @@ TFormularAusrichten::TFormularAusrichten(Formularausrichtung& ausrichtung, Meldu
   auto* rechts = new QWidget(teiler);
   auto* rechtsSpalte = new QVBoxLayout(rechts);
   rechtsSpalte->setContentsMargins(0, 0, 0, 0);
+  rechtsSpalte->addWidget(BaueTabelle(rechts), 1);
+
+  nichtGedruckte_ = new QCheckBox(U("&Nicht gedruckte Einträge grau zeigen"), rechts);
+  nichtGedruckte_->setObjectName(QStringLiteral("NichtGedruckte"));
+  nichtGedruckte_->setToolTip(U("auch die Einträge mit Drucken ungleich 1 zeigen, dort wo sie drucken würden"));
+  rechtsSpalte->addWidget(nichtGedruckte_);
+
+  rechtsSpalte->addWidget(BaueHintergrund(rechts));
+  rechtsSpalte->addWidget(BaueAlleVerschieben(rechts));
+  teiler->addWidget(rollen_);
+  teiler->addWidget(rechts);
+  teiler->setStretchFactor(0, 3);
+  teiler->setStretchFactor(1, 2);
+  return teiler;
+}
+
+QTableWidget* TFormularAusrichten::BaueTabelle(QWidget* rechts) {
   tabelle_ = new QTableWidget(static_cast<int>(kZeilen), kSpalten, rechts);
   tabelle_->setObjectName(QStringLiteral("Eintraege"));
   tabelle_->setHorizontalHeaderLabels({U("Nr"), U("X"), U("Y"), U("Schrift"), U("Seite"), U("Drucken"), U("Ausdruck")});
@@ -153,13 +183,10 @@ TFormularAusrichten::TFormularAusrichten(Formularausrichtung& ausrichtung, Meldu
   }
   tabelle_->horizontalHeader()->setStretchLastSection(true);
   for (int s = kNr; s < kAusdruck; ++s) tabelle_->setColumnWidth(s, s == kNr ? 36 : 58);
-  rechtsSpalte->addWidget(tabelle_, 1);
+  return tabelle_;
+}
 
-  nichtGedruckte_ = new QCheckBox(U("&Nicht gedruckte Einträge grau zeigen"), rechts);
-  nichtGedruckte_->setObjectName(QStringLiteral("NichtGedruckte"));
-  nichtGedruckte_->setToolTip(U("auch die Einträge mit Drucken ungleich 1 zeigen, dort wo sie drucken würden"));
-  rechtsSpalte->addWidget(nichtGedruckte_);
-
+QGroupBox* TFormularAusrichten::BaueHintergrund(QWidget* rechts) {
   auto* hintergrund = new QGroupBox(U("Hintergrund"), rechts);
   auto* hRaster = new QGridLayout(hintergrund);
   auto* laden = new QPushButton(U("&Hintergrund laden..."), hintergrund);
@@ -182,8 +209,10 @@ TFormularAusrichten::TFormularAusrichten(Formularausrichtung& ausrichtung, Meldu
   hRaster->addWidget(oben_, 1, 3);
   hRaster->addWidget(Beschriftung(hintergrund, U("&Maßstab (%):"), massstab_), 1, 4);
   hRaster->addWidget(massstab_, 1, 5);
-  rechtsSpalte->addWidget(hintergrund);
+  return hintergrund;
+}
 
+QGroupBox* TFormularAusrichten::BaueAlleVerschieben(QWidget* rechts) {
   auto* alle = new QGroupBox(U("Alle Einträge der Seite verschieben"), rechts);
   auto* aZeile = new QHBoxLayout(alle);
   alleX_ = Mm(alle, "AlleWaagrecht", -300, 300, 0.1, 1);
@@ -199,17 +228,10 @@ TFormularAusrichten::TFormularAusrichten(Formularausrichtung& ausrichtung, Meldu
   aZeile->addWidget(Beschriftung(alle, U("sen&krecht (mm):"), alleY_));
   aZeile->addWidget(alleY_);
   aZeile->addWidget(verschieben);
-  rechtsSpalte->addWidget(alle);
-  teiler->addWidget(rollen_);
-  teiler->addWidget(rechts);
-  teiler->setStretchFactor(0, 3);
-  teiler->setStretchFactor(1, 2);
-  spalte->addWidget(teiler, 1);
+  return alle;
+}
 
-  zustand_ = new QLabel(this);
-  zustand_->setObjectName(QStringLiteral("Zustand"));
-  spalte->addWidget(zustand_);
-
+QHBoxLayout* TFormularAusrichten::BaueKnoepfe() {
   auto* knoepfe = new QHBoxLayout;
   auto knopf = [&](const char* name, const QString& text, const QString& hinweis) {
     auto* k = new QPushButton(text, this);
@@ -226,8 +248,10 @@ TFormularAusrichten::TFormularAusrichten(Formularausrichtung& ausrichtung, Meldu
   knoepfe->addWidget(rueckgaengig_);
   knoepfe->addStretch();
   for (QPushButton* k : {probedruck, speichern, schliessen}) knoepfe->addWidget(k);
-  spalte->addLayout(knoepfe);
+  return knoepfe;
+}
 
+void TFormularAusrichten::Verbinde() {
   auto* strgZ = new QShortcut(QKeySequence::Undo, this);
   auto* strgS = new QShortcut(QKeySequence::Save, this);
   connect(strgZ, &QShortcut::activated, this, &TFormularAusrichten::Rueckgaengig);
@@ -243,15 +267,15 @@ TFormularAusrichten::TFormularAusrichten(Formularausrichtung& ausrichtung, Meldu
     ausrichtung_.ZeigeNichtGedruckte(ja);
     NachAenderung();
   });
-  connect(laden, &QPushButton::clicked, this, &TFormularAusrichten::HintergrundLaden);
+  connect(Knopf("HintergrundLaden"), &QPushButton::clicked, this, &TFormularAusrichten::HintergrundLaden);
   for (QDoubleSpinBox* feld : {links_, oben_, massstab_}) {
     connect(feld, &QDoubleSpinBox::valueChanged, this, &TFormularAusrichten::HintergrundLageGeaendert);
   }
-  connect(verschieben, &QPushButton::clicked, this, &TFormularAusrichten::AlleVerschieben);
+  connect(Knopf("AlleVerschieben"), &QPushButton::clicked, this, &TFormularAusrichten::AlleVerschieben);
   connect(rueckgaengig_, &QPushButton::clicked, this, &TFormularAusrichten::Rueckgaengig);
-  connect(probedruck, &QPushButton::clicked, this, &TFormularAusrichten::Probedruck);
-  connect(speichern, &QPushButton::clicked, this, &TFormularAusrichten::Speichern);
-  connect(schliessen, &QPushButton::clicked, this, &TFormularAusrichten::reject);
+  connect(Knopf("Probedruck"), &QPushButton::clicked, this, &TFormularAusrichten::Probedruck);
+  connect(Knopf("Speichern"), &QPushButton::clicked, this, &TFormularAusrichten::Speichern);
+  connect(Knopf("Schliessen"), &QPushButton::clicked, this, &TFormularAusrichten::reject);
 }
 
 QPushButton* TFormularAusrichten::Knopf(const char* name) const {

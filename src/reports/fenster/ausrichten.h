@@ -8,14 +8,17 @@
 
 #include "basis/dateidialoge.h"
 #include "basis/meldungen.h"
-#include "reports/ausrichtsteuerung.h"
+#include "reports/formularausrichtung.h"
 
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QSplitter;
 class QStyledItemDelegate;
 class QTableWidget;
 
@@ -61,6 +64,15 @@ class TFormularAusrichten : public QDialog {
   bool event(QEvent* ereignis) override;
 
  private:
+  // The parts of the window, from the top down, and their connections.
+  QHBoxLayout* BaueKopf();
+  QSplitter* BaueTeiler();
+  QTableWidget* BaueTabelle(QWidget* rechts);
+  QGroupBox* BaueHintergrund(QWidget* rechts);
+  QGroupBox* BaueAlleVerschieben(QWidget* rechts);
+  QHBoxLayout* BaueKnoepfe();
+  void Verbinde();
+
   void WahlGeaendert(int index);
   void ZoomGeaendert();
   void TabelleFuellen();
