@@ -16,10 +16,11 @@
 #include "common/steuerungstest.h"
 #include "print/pdfdatei.h"
 #include "reports/klassenzeugnisse.h"
-#include "reports/weissklasse.h"
+#include "reports/weisspapier.h"
 #include "reports/zeugnisarchiv.h"
 #include "reports/zeugnisbefehl.h"
 #include "reports/zeugnislistebefehl.h"
+#include "settings/archiveinstellregeln.h"
 
 namespace velmora {
 namespace {
