@@ -24,10 +24,10 @@ Antwort QtMeldungen::ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe
   return ZeigeBox(art, text, knoepfe, QString());
 }
 
-Antwort QtMeldungen::ZeigeBox(MeldungsArt art, const QString& text, Knoepfe knoepfe, const QString& titel) {
-  // Over the window that is modal now (a settings window, say), else over the main window.
-  QWidget* oben = QApplication::activeModalWidget();
-  QMessageBox box(oben ? oben : eltern_);
+namespace {
+
+// The box's icon for the kind of message; returns the kind's title.
+QString SetzeArt(QMessageBox& box, MeldungsArt art) {
   QString kopf;
   switch (art) {
     case MeldungsArt::Fehler:
@@ -51,6 +51,16 @@ Antwort QtMeldungen::ZeigeBox(MeldungsArt art, const QString& text, Knoepfe knoe
       box.setIcon(QMessageBox::NoIcon);
       break;
   }
+  return kopf;
+}
+
+}  // namespace
+
+Antwort QtMeldungen::ZeigeBox(MeldungsArt art, const QString& text, Knoepfe knoepfe, const QString& titel) {
+  // Over the window that is modal now (a settings window, say), else over the main window.
+  QWidget* oben = QApplication::activeModalWidget();
+  QMessageBox box(oben ? oben : eltern_);
+  const QString kopf = SetzeArt(box, art);
   box.setWindowTitle(titel.isEmpty() ? kopf : titel);
   box.setText(text);
   box.setTextFormat(Qt::PlainText);
