@@ -362,7 +362,7 @@ TEST_F(HauptfensterTest, ZeugnisEintraegeMitIhrenHinweisenUndBestaetigungen) {
 
 TEST_F(HauptfensterTest, DatenpruefungZeigtErstDenHinweis) {
   // The check window is modal; close it as soon as it shows.
-  QTimer::singleShot(0, [this] {
+  QTimer::singleShot(0, [] {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (w->windowTitle() == U("Datenprüfung für Zeugnis") && w->isVisible()) w->close();
     }

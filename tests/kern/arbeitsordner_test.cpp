@@ -58,7 +58,9 @@ TEST_F(Arbeitsordner, WirdAngelegtBekommtDieHilfeUndWirdArbeitsverzeichnis) {
     } else {
       EXPECT_FALSE(fs::exists("KURZBEDIENUNGSANLEITUNG.HLP"));
     }
-    if (f.ordnerDa) EXPECT_TRUE(GleicheBytes(LiesDatei("KLASSE.VLM"), AlsBytes("DATEN")));
+    if (f.ordnerDa) {
+      EXPECT_TRUE(GleicheBytes(LiesDatei("KLASSE.VLM"), AlsBytes("DATEN")));
+    }
     fs::current_path(verzeichnis_);
   }
 }

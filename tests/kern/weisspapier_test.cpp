@@ -381,7 +381,7 @@ TEST_F(WeissesPapier, RaenderDerZeugnisartErsteUndFolgeseiten) {
 
   // A top margin of 40 mm (or 25 mm on the following sheets): the foot moves up, so that
   // 15 mm stay free at the bottom too, and nothing is lost.
-  for (const auto [erstes, folgende] : {std::pair{400, 150}, std::pair{150, 250}}) {
+  for (const auto& [erstes, folgende] : {std::pair{400, 150}, std::pair{150, 250}}) {
     SCOPED_TRACE(erstes);
     druck.Raender[erster] = 150;
     druck.Raender[erster + 1] = erstes;
