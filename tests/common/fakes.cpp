@@ -13,6 +13,12 @@ Antwort FakeMeldungen::ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoep
   return Antworte();
 }
 
+std::vector<std::string> FakeMeldungen::Texte() const {
+  std::vector<std::string> t;
+  for (const Eintrag& e : protokoll) t.push_back(e.text);
+  return t;
+}
+
 Antwort FakeMeldungen::Antworte() {
   const Knoepfe knoepfe = protokoll.back().knoepfe;
   if (beimZeigen) beimZeigen(protokoll.back());

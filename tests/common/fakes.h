@@ -32,6 +32,8 @@ class FakeMeldungen : public Meldungen {
   Antwort ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe knoepfe) override;
   std::vector<Eintrag> protokoll;
   std::deque<Antwort> antworten;
+  // The texts of the boxes shown so far, in order.
+  std::vector<std::string> Texte() const;
   // Called with each box as it is shown, for tests that look at the screen at that moment.
   std::function<void(const Eintrag&)> beimZeigen;
 

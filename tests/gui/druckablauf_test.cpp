@@ -93,11 +93,6 @@ class Druckablauf : public ArbeitsverzeichnisTest {
     const fs::path neu = fenster_->Druckflaeche().LetzteDatei().toStdString();
     return LiesPdf(neu).size();
   }
-  std::vector<std::string> Texte() const {
-    std::vector<std::string> t;
-    for (const auto& e : meldungen_.protokoll) t.push_back(e.text);
-    return t;
-  }
   // The closing notice's lines naming the file the last print wrote, with its full path.
   std::string DateiZeilen() const {
     const QString datei = QFileInfo(fenster_->Druckflaeche().LetzteDatei()).absoluteFilePath();
@@ -135,7 +130,7 @@ TEST_F(Druckablauf, ZeugnisVorschauHatDieSeitenDesDrucks) {
     d->accept();
   });
   Ausloesen("ZeugnisVorschau1");
-  EXPECT_EQ(Texte(), std::vector<std::string>{DateiZeilen().substr(2)}) << "only the closing notice";
+  EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{DateiZeilen().substr(2)}) << "only the closing notice";
   EXPECT_EQ(static_cast<int>(SeitenDerNeuenDatei(dateien)), g.seiten);
   const QString ausVorschau = QFileInfo(fenster_->Druckflaeche().LetzteDatei()).fileName();
   EXPECT_NE(ausVorschau, datei);
@@ -236,7 +231,7 @@ TEST_F(Druckablauf, KlassenfensterKreuztAnVerweigertDrucktUndZeigtVorher) {
 
   EXPECT_EQ(vorschau.seiten, 4) << "two form pages for Anna and Dana";
   const std::string titel = "Halbjahreszeugnis der Berufsschule bsn-Nr.510 89 (11/98)";
-  EXPECT_EQ(Texte(), (std::vector<std::string>{
+  EXPECT_EQ(meldungen_.Texte(), (std::vector<std::string>{
                          T("Druck auf Formular: ") + titel + T("\r für: 2 Schüler\r -- Seite(n) 1 von 2 --"),
                          T("Druck auf Formular: ") + titel + T("\r für: 2 Schüler\r -- Seite(n) 2 von 2 --"),
                          "Es wurden 2 Zeugnisse gedruckt." + DateiZeilen()}));
@@ -263,7 +258,7 @@ TEST_F(Druckablauf, KlassenfensterDrucktAufWeissesPapierOhneNachfrage) {
   Ausloesen("ZeugnisseKlasse1");
 
   // No page prompt: only the closing box.
-  EXPECT_EQ(Texte(), std::vector<std::string>{"Es wurden 2 Zeugnisse gedruckt." + DateiZeilen()});
+  EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{"Es wurden 2 Zeugnisse gedruckt." + DateiZeilen()});
   std::size_t dateien = 0;
   const std::size_t seiten = SeitenDerNeuenDatei(dateien);
   EXPECT_GE(seiten, 2u);
@@ -281,7 +276,7 @@ TEST_F(Druckablauf, KlassenfensterDrucktAufWeissesPapierOhneNachfrage) {
 
 TEST_F(Druckablauf, KlassenfensterAbbrechenDrucktNichtsUndLeereKlasseOeffnetKeinFenster) {
   Ausloesen("ZeugnisseKlasse1");
-  EXPECT_EQ(Texte(), std::vector<std::string>{T("In der Klasse ist noch kein Schüler eingetragen.")});
+  EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{T("In der Klasse ist noch kein Schüler eingetragen.")});
   EXPECT_FALSE(fenster_->ZeugnisseKlasseForm().isVisible());
 
   Schueler(0, "Anna", "Adam", 1);

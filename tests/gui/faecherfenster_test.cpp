@@ -28,12 +28,6 @@ QStringList Eintraege(const QListWidget& l) {
   return t;
 }
 
-std::vector<std::string> Texte(const FakeMeldungen& m) {
-  std::vector<std::string> t;
-  for (const auto& e : m.protokoll) t.push_back(e.text);
-  return t;
-}
-
 using layout::Vorlagenbild;
 
 std::string FachImBild(const Bytes& b, std::size_t r) {
@@ -190,7 +184,7 @@ TEST_F(KlasFachFensterTest, SpeichernUnterAufDenAktuellenNamenFragtUndNeinSchrei
   dialoge_.speichernAntworten = {std::string("ZWEI.KFV")};
   meldungen_.antworten = {Antwort::Nein};
   fenster_->SpeichernUnterKnopf().click();
-  EXPECT_EQ(Texte(meldungen_), (std::vector<std::string>{T("Soll die Datei: ZWEI.KFV wirklich überschrieben werden?"),
+  EXPECT_EQ(meldungen_.Texte(), (std::vector<std::string>{T("Soll die Datei: ZWEI.KFV wirklich überschrieben werden?"),
                                                          T("Datei wurde noch NICHT gespeichert!")}));
   EXPECT_EQ(meldungen_.protokoll[0].knoepfe, Knoepfe::JaNein);
   EXPECT_EQ(meldungen_.protokoll[1].art, MeldungsArt::Information);
@@ -220,7 +214,7 @@ TEST_F(KlasFachFensterTest, SpeichernUnterEineAndereVorhandeneDateiSchreibtOhneF
   // "Fächerliste Speichern" then writes the same name and says so.
   fenster_->Fach(2).setEditText(U("Deutsch"));
   fenster_->SpeichernKnopf().click();
-  EXPECT_EQ(Texte(meldungen_), std::vector<std::string>{"Datei: DREI.KFV wurde gespeichert!"});
+  EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{"Datei: DREI.KFV wurde gespeichert!"});
   EXPECT_EQ(FachImBild(LiesDatei("DREI.KFV"), 2), "Deutsch");
 }
 
@@ -277,7 +271,7 @@ TEST_F(VorlagenAuswahlTest, VorauswahlNachAktuellerVorlage) {
 TEST_F(VorlagenAuswahlTest, OhneKfvDateiDieFehlermeldungUndKeineAenderung) {
   zustand_.AktuelleVorlage = "WEG.KFV";
   Oeffne();
-  EXPECT_EQ(Texte(meldungen_), std::vector<std::string>{T("Fehler!\r\rErzeugen Sie zuerst eine Fächerliste für die "
+  EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{T("Fehler!\r\rErzeugen Sie zuerst eine Fächerliste für die "
                                                           "Schule und dann eine für die Klasse!\r(Menüpunkt "
                                                           "\"Konfiguration\")")});
   EXPECT_EQ(fenster_.Liste().count(), 0);

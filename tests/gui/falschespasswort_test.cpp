@@ -68,11 +68,6 @@ class FalschesPasswort : public ArbeitsverzeichnisTest {
     dialoge_.oeffnenAntworten.push_back("KLASSE.VLM");
     fenster_->Aktion(QStringLiteral("Oeffnen1"))->trigger();
   }
-  std::vector<std::string> Texte() const {
-    std::vector<std::string> t;
-    for (const auto& e : meldungen_.protokoll) t.push_back(e.text);
-    return t;
-  }
 
   Bytes datei_;
   int abfragen_ = 0;
@@ -93,7 +88,7 @@ TEST_F(FalschesPasswort, ErneutEingebenUndBeendenSichertDieDateiSoWieSieGelesenW
   meldungen_.antworten = {Antwort::Ok, Antwort::Ja, Antwort::Ok, Antwort::Nein};
   Oeffne({QStringLiteral("wxyz"), QStringLiteral("abc")});
   EXPECT_EQ(abfragen_, 2);
-  EXPECT_EQ(Texte(), (std::vector<std::string>{kWarnung, "Passwort erneut eingeben?", kWarnung,
+  EXPECT_EQ(meldungen_.Texte(), (std::vector<std::string>{kWarnung, "Passwort erneut eingeben?", kWarnung,
                                                "Passwort erneut eingeben?"}));
   EXPECT_EQ(meldungen_.protokoll[1].art, MeldungsArt::Bestaetigung);
   EXPECT_EQ(meldungen_.protokoll[1].knoepfe, Knoepfe::JaNein);

@@ -57,11 +57,6 @@ class EinstellformTest : public ArbeitsverzeichnisTest {
     ASSERT_TRUE(fenster_->isVisible());
   }
   void Uebernehmen() { fenster_->UebernehmenKnopf().click(); }
-  std::vector<std::string> Texte() const {
-    std::vector<std::string> t;
-    for (const auto& e : meldungen_.protokoll) t.push_back(e.text);
-    return t;
-  }
 
   ProgrammEinstellungen einstellungen_;
   Datenschutz schutz_;
@@ -165,7 +160,7 @@ TEST_F(EinstellformTest, MitSchutzFragenNurDieSicherheitsoptionenNachDemPasswort
   dialoge_.konfigPasswort = {std::string("abce")};
   Uebernehmen();
   EXPECT_EQ(dialoge_.konfigAbfragen, 1);
-  EXPECT_EQ(Texte(), std::vector<std::string>{T("Sie sind nicht berechtigt im sicher-\rheitsrelevanten Teil der "
+  EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{T("Sie sind nicht berechtigt im sicher-\rheitsrelevanten Teil der "
                                                 "Konfiguration\rÄnderungen vorzunehmen!")});
   EXPECT_FALSE(einstellungen_.ZugangFrei());
   Bytes datei = LiesDatei(kEinstellDatei);
@@ -206,7 +201,7 @@ TEST_F(EinstellformTest, PasswortAendernMitFalschemPasswortZeigtDieSperre) {
   dialoge_.konfigPasswort = {std::string("ABCD")};
   fenster_->PasswortKnopf().click();
   EXPECT_EQ(dialoge_.konfigAenderungen, 0);
-  EXPECT_EQ(Texte(), std::vector<std::string>{T("Sie sind nicht berechtigt den\rsicherheitsrelevanten Teil\r"
+  EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{T("Sie sind nicht berechtigt den\rsicherheitsrelevanten Teil\r"
                                                 "der Konfiguration zu betreten!")});
   EXPECT_TRUE(fenster_->isVisible());
 }
