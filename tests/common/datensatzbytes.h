@@ -17,6 +17,9 @@ namespace velmora::test::layout {
 inline constexpr std::size_t kSatz = 5692;
 inline constexpr std::size_t kKlasse = 199236;
 inline constexpr std::size_t kKennung = 199220;
+// The bytes of all 35 slots, the part of the file a data password enciphers.
+inline constexpr std::size_t kAlleSaetze = 35 * kSatz;
+static_assert(kAlleSaetze == kKennung && kKennung + 16 == kKlasse);
 
 // The 18 subject rows of a slot start at byte 176, 157 bytes each; inside a row: Fach
 // (length + 50) at 0, FachZusatz (length + 100) at 51, Bewertung (length + 1) at 152,

@@ -24,6 +24,7 @@
 #include "basis/cp1252.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/beispiele.h"
+#include "common/datensatzbytes.h"
 #include "common/fakes.h"
 #include "qtadapter/qttext.h"
 
@@ -267,7 +268,7 @@ TEST_F(HauptfensterTest, UnberuehrteFelderBleibenBeimSpeichernByteFuerByte) {
   setze(4622, "2");
   setze(4678, "7.7.2026");
   setze(3002, "erste\rzweite", true);
-  bild[199220] = 0;  // no data password
+  bild[layout::kKennung] = 0;  // no data password
   SchreibeDatei("KLASSE.VLM", bild);
   fenster_->Steuerung().Einstellungen().Satz().DatenVerschluesseln = 0;
   dialoge_.oeffnenAntworten.push_back("KLASSE.VLM");

@@ -38,7 +38,7 @@ std::string Fuelltext(std::size_t max, char start) {
 
 TEST(Datensatz, JedesFeldAnSeinerDokumentiertenStelle) {
   S s;
-  std::array<std::uint8_t, 5692> e{};
+  std::array<std::uint8_t, layout::kSatz> e{};
   s.SetzeNummer(0x12345678);
   SchreibeZahl(e.data(), 0, 0x12345678, 4);
   s.SetzeStatus(1);
@@ -131,17 +131,17 @@ TEST(Klassendatei, BildMitSchuelernUndPasswortKennung) {
   for (std::size_t i = 0; i < 16; ++i) k.PasswortKennung[i] = static_cast<std::uint8_t>(0xA0 + i);
 
   Bytes bild = k.Bild();
-  ASSERT_EQ(bild.size(), 199236u);
+  ASSERT_EQ(bild.size(), layout::kKlasse);
   for (std::size_t i = 0; i < 35; ++i) {
-    const std::size_t slot = 5692 * i;
+    const std::size_t slot = layout::kSatz * i;
     EXPECT_EQ(bild[slot] | (bild[slot + 1] << 8), static_cast<int>(1000 + i)) << i;
     const std::string name = "S" + std::to_string(i);
     EXPECT_EQ(std::string(bild.begin() + slot + 9, bild.begin() + slot + 9 + bild[slot + 8]), name);
   }
-  for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(bild[199220 + i], 0xA0 + i);
+  for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(bild[layout::kKennung + i], 0xA0 + i);
 
   // Bytes beyond the image are ignored when reading it back.
-  bild.resize(199236 + 100, 0x55);
+  bild.resize(layout::kKlasse + 100, 0x55);
   EXPECT_TRUE(TKlassenDatei::AusBild(bild) == k);
 }
 

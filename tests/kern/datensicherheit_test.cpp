@@ -8,6 +8,7 @@
 #include "basis/cp1252.h"
 #include "basis/dateien.h"
 #include "classdata/verschluesselung.h"
+#include "common/datensatzbytes.h"
 #include "common/steuerungstest.h"
 #include "settings/programmeinstellungen.h"
 
@@ -19,8 +20,6 @@ using S = TSchuelerDatensatz;
 using test::AlsBytes;
 using test::LiesDatei;
 using test::SchreibeDatei;
-
-constexpr std::size_t kKennung = 199220;  // offset of the check string in a class file
 
 class Datensicherheit : public test::SteuerungsTest {
  protected:
@@ -91,7 +90,7 @@ TEST_F(Datensicherheit, AbbruchBeiLeererKennungIstKeinVerschluesselterStand) {
   steuerung.Einstellungen().Satz().DatenVerschluesseln = 0;
   dialoge.speichernAntworten.push_back("KLAR.VLM");
   ASSERT_TRUE(steuerung.SpeichernUnter());
-  ASSERT_EQ(LiesDatei("KLAR.VLM")[kKennung], 0);
+  ASSERT_EQ(LiesDatei("KLAR.VLM")[test::layout::kKennung], 0);
   steuerung.Einstellungen().Satz().DatenVerschluesseln = 1;
   Oeffne("KLAR.VLM", std::nullopt);
   EXPECT_EQ(steuerung.Entschluesselungsstand(), Entschluesselung::Lesbar);

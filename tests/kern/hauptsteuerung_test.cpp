@@ -5,6 +5,7 @@
 
 #include "app/hauptsteuerung.h"
 #include "basis/cp1252.h"
+#include "common/datensatzbytes.h"
 #include "common/steuerungstest.h"
 
 namespace velmora {
@@ -12,6 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using S = TSchuelerDatensatz;
+namespace layout = test::layout;
 using test::AlsBytes;
 using test::FakeAnsicht;
 using test::LiesDatei;
@@ -253,8 +255,9 @@ TEST_F(Haupt, SpeichernEinerNieGespeichertenKlasseFragtNachDemNamen) {
   EXPECT_TRUE(steuerung.Speichern());
   EXPECT_EQ(dialoge.speichernAufrufe.size(), 1u);
   datei = LiesDatei("neu.VLM");
-  ASSERT_EQ(datei.size(), 199236u);
-  EXPECT_EQ(std::string(datei.begin() + 5692 + 8, datei.begin() + 5692 + 16), "\x07Zweiter");
+  ASSERT_EQ(datei.size(), layout::kKlasse);
+  // Slot 2: the name field at 8.
+  EXPECT_EQ(std::string(datei.begin() + layout::kSatz + 8, datei.begin() + layout::kSatz + 16), "\x07Zweiter");
   EXPECT_EQ(ansicht.fortschrittFenster, 2);
   EXPECT_TRUE(meldungen.protokoll.empty());
 }
@@ -277,8 +280,9 @@ TEST_F(Haupt, SpeichernUnterUeberEineVorhandeneDatei) {
   EXPECT_TRUE(steuerung.SpeichernUnter());
   Bytes neu = LiesDatei("lang.VLM");
   ASSERT_EQ(neu.size(), 200000u);
-  EXPECT_TRUE(test::GleicheBytes(Bytes(neu.begin(), neu.begin() + 199236), Z().Klasse->Bild()));
-  EXPECT_TRUE(test::GleicheBytes(Bytes(neu.begin() + 199236, neu.end()), Bytes(alt.begin() + 199236, alt.end())));
+  const auto klasse = static_cast<std::ptrdiff_t>(layout::kKlasse);
+  EXPECT_TRUE(test::GleicheBytes(Bytes(neu.begin(), neu.begin() + klasse), Z().Klasse->Bild()));
+  EXPECT_TRUE(test::GleicheBytes(Bytes(neu.begin() + klasse, neu.end()), Bytes(alt.begin() + klasse, alt.end())));
   EXPECT_EQ(Z().Dateiname, "lang.VLM");
 }
 

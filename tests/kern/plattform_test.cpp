@@ -15,6 +15,7 @@
 #include "basis/eafehler.h"
 #include "basis/plattform.h"
 #include "basis/uhr.h"
+#include "common/datensatzbytes.h"
 #include "common/steuerungstest.h"
 
 namespace velmora {
@@ -208,7 +209,7 @@ TEST_F(ArbeitsverzeichnisMitLeerzeichen, StartUndSpeichernBleibenImArbeitsverzei
   dialoge.speichernAntworten = {datei};
   ASSERT_TRUE(steuerung.SpeichernUnter());
   EXPECT_EQ(ansicht.panelDatei, T("Klasse Bäcker 1.VLM"));
-  EXPECT_EQ(fs::file_size(ordner_ / Pfad(T("Klasse Bäcker 1.VLM"))), 199236u);
+  EXPECT_EQ(fs::file_size(ordner_ / Pfad(T("Klasse Bäcker 1.VLM"))), layout::kKlasse);
   dialoge.oeffnenAntworten = {datei};
   steuerung.Oeffnen();
   EXPECT_TRUE(meldungen.protokoll.empty());

@@ -4,21 +4,21 @@
 
 #include "basis/cp1252.h"
 #include "classdata/verschluesselung.h"
+#include "common/datensatzbytes.h"
 #include "common/steuerungstest.h"
 
 namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
+namespace layout = test::layout;
 using S = TSchuelerDatensatz;
 
-constexpr std::size_t kBild = 199236;
-constexpr std::size_t kSaetze = 199220;
 const std::string kSchluessel = "w#5ke8r)ta2q!h7";
 
 Bytes Muster() {
-  Bytes b(kBild);
-  for (std::size_t i = 0; i < kBild; ++i) b[i] = static_cast<std::uint8_t>((i * 31 + 7) & 0xFF);
+  Bytes b(layout::kKlasse);
+  for (std::size_t i = 0; i < layout::kKlasse; ++i) b[i] = static_cast<std::uint8_t>((i * 31 + 7) & 0xFF);
   return b;
 }
 
@@ -33,14 +33,16 @@ TEST(Verschluesseln, OhnePasswortOderAusgeschaltetIstEsEineKopie) {
 TEST(Verschluesseln, EinZeichenUndSchluesselAbSeinemSiebtenZeichen) {
   Bytes quelle = Muster(), ziel;
   Verschluesseln(quelle, ziel, true, "A");
-  ASSERT_EQ(ziel.size(), kBild);
+  ASSERT_EQ(ziel.size(), layout::kKlasse);
   for (std::size_t p : {std::size_t{0}, std::size_t{1}, std::size_t{8}, std::size_t{9}, std::size_t{15},
-                        std::size_t{5692}, kSaetze - 1}) {
+                        layout::kSatz, layout::kAlleSaetze - 1}) {
     // The key runs 7, 8, ..., 15, 1, 2, ... (1-based), so byte p meets key index (6 + p) mod 15.
     std::uint8_t k = static_cast<std::uint8_t>(kSchluessel[(6 + p) % 15]);
     EXPECT_EQ(ziel[p], static_cast<std::uint8_t>('A' ^ quelle[p] ^ k)) << "byte " << p;
   }
-  for (std::size_t p = kSaetze; p < kBild; ++p) EXPECT_EQ(ziel[p], quelle[p]) << "trailer byte " << p;
+  for (std::size_t p = layout::kAlleSaetze; p < layout::kKlasse; ++p) {
+    EXPECT_EQ(ziel[p], quelle[p]) << "trailer byte " << p;
+  }
 }
 
 TEST(Verschluesseln, ZweimalAngewandtGibtDasBildZurueck) {
@@ -60,7 +62,7 @@ TEST(Verschluesseln, JedeByteposition_JedePasswortlaenge) {
     Bytes ziel;
     Verschluesseln(quelle, ziel, true, c);
     std::size_t falsch = 0;
-    for (std::size_t p = 0; p < kSaetze; ++p) {
+    for (std::size_t p = 0; p < layout::kAlleSaetze; ++p) {
       auto erwartet = static_cast<std::uint8_t>(static_cast<std::uint8_t>(c[p % lc]) ^ quelle[p] ^
                                                 static_cast<std::uint8_t>(kSchluessel[(6 + p) % 15]));
       falsch += ziel[p] != erwartet;
@@ -105,13 +107,13 @@ class Passwort : public test::SteuerungsTest {
 TEST_F(Passwort, GespeicherteDateiTraegtKennungUndVerschluesselteSaetze) {
   SpeichereUnter("KLASSE.VLM", "abcd");
   Bytes datei = test::LiesDatei("KLASSE.VLM");
-  ASSERT_EQ(datei.size(), kBild);
+  ASSERT_EQ(datei.size(), layout::kKlasse);
   // Check string: length 4, "abcd" XOR K, then the rest of K.
-  EXPECT_EQ(datei[kSaetze], 4);
+  EXPECT_EQ(datei[layout::kKennung], 4);
   for (std::size_t j = 0; j < 15; ++j) {
     std::uint8_t erwartet = j < 4 ? static_cast<std::uint8_t>("abcd"[j] ^ kSchluessel[j])
                                   : static_cast<std::uint8_t>(kSchluessel[j]);
-    EXPECT_EQ(datei[kSaetze + 1 + j], erwartet) << j;
+    EXPECT_EQ(datei[layout::kKennung + 1 + j], erwartet) << j;
   }
   // The class bytes are enciphered with C = P XOR K: deciphering them gives the class.
   std::string c;
@@ -196,8 +198,8 @@ TEST_F(Passwort, NeueKlasseBehaeltDasPasswortOhneNeueFestlegung) {
   ASSERT_TRUE(steuerung.Speichern());  // a class from a template: save-as steps
   EXPECT_EQ(passwoerter.festlegungen, 1) << "no definition window while a password is in use";
   Bytes datei = test::LiesDatei("NEU.VLM");
-  EXPECT_EQ(datei[kSaetze], 4);
-  EXPECT_EQ(datei[kSaetze + 1], static_cast<std::uint8_t>('a' ^ 'w'));
+  EXPECT_EQ(datei[layout::kKennung], 4);
+  EXPECT_EQ(datei[layout::kKennung + 1], static_cast<std::uint8_t>('a' ^ 'w'));
   Oeffne("NEU.VLM", std::string("abcd"));
   EXPECT_FALSE(WarnungFalschesPasswort());
   EXPECT_EQ(ErsterName(), "   - frei -");
@@ -205,7 +207,7 @@ TEST_F(Passwort, NeueKlasseBehaeltDasPasswortOhneNeueFestlegung) {
   // Save-as always asks, and the new password replaces the old one.
   SpeichereUnter("NEU2.VLM", "neues");
   EXPECT_EQ(passwoerter.festlegungen, 2);
-  EXPECT_EQ(test::LiesDatei("NEU2.VLM")[kSaetze], 5);
+  EXPECT_EQ(test::LiesDatei("NEU2.VLM")[layout::kKennung], 5);
 }
 
 TEST_F(Passwort, FestlegungVerlangtZweiGleicheEingabenAbVierZeichen) {
@@ -217,7 +219,7 @@ TEST_F(Passwort, FestlegungVerlangtZweiGleicheEingabenAbVierZeichen) {
   EXPECT_EQ(meldungen.protokoll[0].text,
             T("Die eingegebenen Passwörter sind unterschiedlich\roder zu kurz (<4 Zeichen)!"));
   EXPECT_EQ(steuerung.Schutz().DatenPasswort(), std::string(15, 'x'));
-  EXPECT_EQ(test::LiesDatei("KLASSE.VLM")[kSaetze], 15);
+  EXPECT_EQ(test::LiesDatei("KLASSE.VLM")[layout::kKennung], 15);
 }
 
 TEST_F(Passwort, KlartextdateiMitLeererKennungUndPasswortGibtWarnung) {
@@ -225,7 +227,7 @@ TEST_F(Passwort, KlartextdateiMitLeererKennungUndPasswortGibtWarnung) {
   dialoge.speichernAntworten.push_back("KLAR.VLM");
   ASSERT_TRUE(steuerung.SpeichernUnter());
   EXPECT_EQ(passwoerter.festlegungen, 0);
-  EXPECT_EQ(test::LiesDatei("KLAR.VLM")[kSaetze], 0);
+  EXPECT_EQ(test::LiesDatei("KLAR.VLM")[layout::kKennung], 0);
   steuerung.Einstellungen().Satz().DatenVerschluesseln = 1;
   Oeffne("KLAR.VLM", std::string("abcd"));
   EXPECT_TRUE(WarnungFalschesPasswort());

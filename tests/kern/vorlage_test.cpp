@@ -61,7 +61,7 @@ TEST_F(Vorlage, LeererDatensatzByteFuerByte) {
   s.bytes.fill(0x77);
   NeuerDatensatzAusVorlage(zustand, s);
 
-  Bytes e(5692, 0);
+  Bytes e(layout::kSatz, 0);
   e[0] = 1;  // Nummer
   StringAn(e, 8, "   - frei -");
   StringAn(e, 60, "00.00.0000");
