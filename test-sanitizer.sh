@@ -5,9 +5,10 @@
 # finding fails the script.
 #
 #   VELMORA_FUZZ_LAEUFE  inputs per fuzz target (default 30000; the targets on the whole
-#                        class image, the help file and the school's head (a report laid
-#                        out per input) take a tenth and a fifth of it, since each of their
-#                        inputs costs some milliseconds)
+#                        class image, the form background file (written to disk per input),
+#                        the help file and the school's head (a report laid out per input)
+#                        take a tenth and a fifth of it, since each of their inputs costs
+#                        some milliseconds)
 #   VELMORA_FUZZ_SEED    libFuzzer's random seed (default 1, so that a run is repeatable)
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")" && pwd)"
@@ -17,7 +18,7 @@ velmora_pakete_installieren
 
 SECONDS=0
 laeufe="${VELMORA_FUZZ_LAEUFE:-30000}"
-declare -A teiler=([klassenbild]=10 [verschluesselung]=10 [hilfedatei]=5 [schulkopf]=5)
+declare -A teiler=([klassenbild]=10 [verschluesselung]=10 [formularhintergrund]=10 [hilfedatei]=5 [schulkopf]=5)
 seed="${VELMORA_FUZZ_SEED:-1}"
 export ASAN_OPTIONS="detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
 export UBSAN_OPTIONS="print_stacktrace=1"

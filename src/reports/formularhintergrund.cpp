@@ -1,6 +1,7 @@
 #include "reports/formularhintergrund.h"
 
 #include <charconv>
+#include <cmath>
 #include <system_error>
 #include <vector>
 
@@ -26,11 +27,9 @@ int SeiteDesNamens(std::string& name) {
 
 std::string HintergrundDatei(const std::string& tabellenDatei) { return tabellenDatei + ".hintergrund.txt"; }
 
-std::map<int, Hintergrund> LadeHintergruende(const std::string& tabellenDatei) {
+std::map<int, Hintergrund> LiesHintergruende(const std::vector<std::string>& zeilen) {
   std::map<int, Hintergrund> seiten;
-  const std::string datei = HintergrundDatei(tabellenDatei);
-  if (!DateiExistiert(datei)) return seiten;
-  for (const std::string& zeile : LiesTextZeilen(datei)) {
+  for (const std::string& zeile : zeilen) {
     const auto gleich = zeile.find('=');
     if (gleich == std::string::npos) continue;
     std::string name = zeile.substr(0, gleich);
@@ -43,7 +42,8 @@ std::map<int, Hintergrund> LadeHintergruende(const std::string& tabellenDatei) {
     }
     double zahl = 0;
     const auto [ende, fehler] = std::from_chars(wert.data(), wert.data() + wert.size(), zahl);
-    if (fehler != std::errc() || ende != wert.data() + wert.size()) continue;
+    // "inf" and "nan" are numbers to from_chars, but no place on the paper.
+    if (fehler != std::errc() || ende != wert.data() + wert.size() || !std::isfinite(zahl)) continue;
     if (name == "Links") seiten[seite].links = zahl;
     if (name == "Oben") seiten[seite].oben = zahl;
     if (name == "Massstab" && zahl > 0) seiten[seite].massstab = zahl;
@@ -53,16 +53,7 @@ std::map<int, Hintergrund> LadeHintergruende(const std::string& tabellenDatei) {
   return seiten;
 }
 
-std::optional<Hintergrund> LadeHintergrund(const std::string& tabellenDatei, int seite) {
-  const std::map<int, Hintergrund> seiten = LadeHintergruende(tabellenDatei);
-  const auto h = seiten.find(seite);
-  if (h == seiten.end()) return std::nullopt;
-  return h->second;
-}
-
-void SpeichereHintergrund(const std::string& tabellenDatei, int seite, const Hintergrund& h) {
-  std::map<int, Hintergrund> seiten = LadeHintergruende(tabellenDatei);
-  seiten[seite] = h;
+std::vector<std::string> HintergrundZeilen(const std::map<int, Hintergrund>& seiten) {
   auto zahl = [](double wert) {
     char text[64];
     const auto [ende, fehler] = std::to_chars(text, text + sizeof text, wert);
@@ -76,7 +67,26 @@ void SpeichereHintergrund(const std::string& tabellenDatei, int seite, const Hin
       zeilen.push_back(vor + z);
     }
   }
-  SchreibeTextZeilen(HintergrundDatei(tabellenDatei), zeilen);
+  return zeilen;
+}
+
+std::map<int, Hintergrund> LadeHintergruende(const std::string& tabellenDatei) {
+  const std::string datei = HintergrundDatei(tabellenDatei);
+  if (!DateiExistiert(datei)) return {};
+  return LiesHintergruende(LiesTextZeilen(datei));
+}
+
+std::optional<Hintergrund> LadeHintergrund(const std::string& tabellenDatei, int seite) {
+  const std::map<int, Hintergrund> seiten = LadeHintergruende(tabellenDatei);
+  const auto h = seiten.find(seite);
+  if (h == seiten.end()) return std::nullopt;
+  return h->second;
+}
+
+void SpeichereHintergrund(const std::string& tabellenDatei, int seite, const Hintergrund& h) {
+  std::map<int, Hintergrund> seiten = LadeHintergruende(tabellenDatei);
+  seiten[seite] = h;
+  SchreibeTextZeilen(HintergrundDatei(tabellenDatei), HintergrundZeilen(seiten));
 }
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -18,8 +19,14 @@ struct Hintergrund {
 };
 
 std::string HintergrundDatei(const std::string& tabellenDatei);
-// The backgrounds of a table's pages by page number; empty when there are none. A line that
-// cannot be read keeps its value's default.
+// The backgrounds the lines of such a file give, by page number; a page without an image has
+// none. A line that cannot be read (no number, or none that is finite) keeps its value's
+// default.
+std::map<int, Hintergrund> LiesHintergruende(const std::vector<std::string>& zeilen);
+// The lines of the file that holds `seiten`, page by page.
+std::vector<std::string> HintergrundZeilen(const std::map<int, Hintergrund>& seiten);
+// The backgrounds of a table's pages by page number, read from its file; empty when there
+// are none.
 std::map<int, Hintergrund> LadeHintergruende(const std::string& tabellenDatei);
 // The background of one page; nothing when it has none.
 std::optional<Hintergrund> LadeHintergrund(const std::string& tabellenDatei, int seite);
