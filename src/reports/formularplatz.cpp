@@ -295,8 +295,7 @@ std::optional<Formularplatz> FormularplatzPruefer::Pruefe(const TSchuelerDatensa
 
   const std::int16_t verlag = kontext_.Verlag();
   const std::string datei = ZeugnisDateiname(*typ, verlag);
-  Schluessel schluessel{*typ, verlag, druck.Druckart};
-  schluessel.vorhanden = DateiExistiert(datei);
+  Schluessel schluessel{*typ, verlag, druck.Druckart, DateiExistiert(datei), std::nullopt};
   if (schluessel.vorhanden) schluessel.inhalt = Inhalt(datei);
   // A table that cannot be read is read again next time, for its message.
   if (schluessel_ != schluessel || (schluessel.vorhanden && !schluessel.inhalt)) {
