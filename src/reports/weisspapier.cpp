@@ -1,6 +1,6 @@
-#include "reports/weissklasse.h"
-
 #include "reports/weisspapier.h"
+
+#include "reports/weisseszeugnis.h"
 
 namespace velmora {
 namespace {

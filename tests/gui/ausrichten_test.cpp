@@ -33,7 +33,7 @@
 #include "gui/modalesfenster.h"
 #include "gui/pdflesen.h"
 #include "print/schriften.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "reports/fenster/ausrichten.h"
 #include "reports/fenster/seitenansicht.h"
 #include "settings/fenster/passwort.h"

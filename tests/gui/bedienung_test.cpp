@@ -34,7 +34,7 @@
 #include "gui/modalesfenster.h"
 #include "qtadapter/qtdateidialoge.h"
 #include "qtadapter/qtdruckflaeche.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "settings/fenster/schuldaten.h"
 #include "subjects/fenster/auswklfa.h"
 

@@ -26,7 +26,7 @@
 #include "gui/kuerzel.h"
 #include "gui/modalesfenster.h"
 #include "gui/pdflesen.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "reports/fenster/zeugnisseklasse.h"
 
 namespace velmora::test {

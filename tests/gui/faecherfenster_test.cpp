@@ -12,7 +12,7 @@
 #include "common/datensatzbytes.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "subjects/fenster/auswklfa.h"
 #include "subjects/fenster/klasfali.h"
 #include "subjects/fenster/schufali.h"

@@ -26,7 +26,7 @@
 #include "common/beispiele.h"
 #include "common/datensatzbytes.h"
 #include "common/fakes.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 
 namespace velmora::test {
 namespace {

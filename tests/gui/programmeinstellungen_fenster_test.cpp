@@ -11,7 +11,7 @@
 #include "basis/cp1252.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "settings/fenster/einstell.h"
 
 namespace velmora::test {

@@ -22,10 +22,10 @@
 #include "gui/pdflesen.h"
 #include "gui/pdfseitenbild.h"
 #include "gui/modalesfenster.h"
-#include "qtadapter/qttext.h"
+#include "basis/fenster/textwandlung.h"
 #include "reports/fenster/ausrichten.h"
 #include "reports/fenster/seitenansicht.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 namespace velmora::test {
 namespace {

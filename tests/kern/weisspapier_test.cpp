@@ -18,7 +18,7 @@
 #include "common/testbilder.h"
 #include "print/schriftmasse.h"
 #include "print/zeilenpuffer.h"
-#include "reports/weisspapier.h"
+#include "reports/weisseszeugnis.h"
 
 namespace velmora {
 namespace {
