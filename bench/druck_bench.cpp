@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
+#include "classdata/verschluesselung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/beispiele.h"
 #include "common/fakes.h"
-#include "classdata/verschluesselung.h"
 #include "printcommands/blaetter.h"
 #include "qtadapter/qtdruckflaeche.h"
 

@@ -5,9 +5,9 @@
 #include <deque>
 
 #include "app/hauptsteuerung.h"
+#include "basis/dateien.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
-#include "basis/dateien.h"
 
 namespace {
 

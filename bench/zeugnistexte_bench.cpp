@@ -2,9 +2,9 @@
 // real Qt surface (target: at most 200 ms per printout).
 #include <benchmark/benchmark.h>
 
+#include "basis/cp1252.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
-#include "basis/cp1252.h"
 #include "qtadapter/qtdruckflaeche.h"
 #include "reports/zeugnistexte.h"
 

@@ -8,8 +8,8 @@
 #include "basis/dateien.h"
 #include "basis/eafehler.h"
 #include "fuzzhilfen.h"
-#include "printcommands/blaetter.h"
 #include "print/formatsteuertabelle.h"
+#include "printcommands/blaetter.h"
 
 using namespace velmora;
 
@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   std::string wiederTitel;
   const std::vector<std::string> geschrieben = FormatSteuerZeilen(tabelle, titel);
   fuzz::Pruefe(geschrieben.size() == 2 + 7 * kFormatEintraege, "a written table has 702 lines");
-  fuzz::Pruefe(LiesFormatSteuerZeilen(UeberDatei(geschrieben), wieder, wiederTitel), "a written table is numbered right");
+  fuzz::Pruefe(LiesFormatSteuerZeilen(UeberDatei(geschrieben), wieder, wiederTitel),
+               "a written table is numbered right");
   fuzz::Pruefe(wieder == tabelle, "a written table reads back unchanged");
   fuzz::Pruefe(wiederTitel == titel, "the title reads back unchanged");
 

@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   for (std::size_t z = 0; z < zeilen.size() && z < 8; ++z) {
     const std::vector<HilfeStichwort> treffer = SucheStichworte(seiten, zeilen[z]);
     fuzz::Pruefe(treffer.size() <= alle, "a search finds no more than the whole index");
-    for (const HilfeStichwort& t : treffer) fuzz::Pruefe(t.seite < seiten.size(), "a keyword leads to an existing page");
+    for (const HilfeStichwort& t : treffer)
+      fuzz::Pruefe(t.seite < seiten.size(), "a keyword leads to an existing page");
     const std::vector<std::size_t> gefunden = SucheStichwort(seiten, zeilen[z]);
     for (std::size_t s : gefunden) {
       fuzz::Pruefe(std::count(gefunden.begin(), gefunden.end(), s) == 1, "each page is found once");

@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   fuzz::Pruefe(nichtZugeordnet == ohnePlatz, "the unmatched lines are counted");
   fuzz::Pruefe(klasse.PasswortKennung == vorher.PasswortKennung, "the trailer stays");
   for (std::size_t i = 0; i < TKlassenDatei::Schuelerzahl; ++i) {
-    fuzz::Pruefe(OhneBewertungen(klasse.Schueler[i]) == OhneBewertungen(vorher.Schueler[i]), "only grades and hours change");
+    fuzz::Pruefe(OhneBewertungen(klasse.Schueler[i]) == OhneBewertungen(vorher.Schueler[i]),
+                 "only grades and hours change");
   }
   return 0;
 }

@@ -30,8 +30,10 @@ class Passwortabfrage : public DatenPasswortDialoge {
   bool ZeigePasswortAbfrage() override {
     const bool ok = ok_ && !gefragt_;
     gefragt_ = true;
-    if (ok) schutz_.AbfrageOk(passwort_);
-    else schutz_.AbfrageAbgebrochen();
+    if (ok)
+      schutz_.AbfrageOk(passwort_);
+    else
+      schutz_.AbfrageAbgebrochen();
     return ok;
   }
   bool ZeigePasswortFestlegung() override { return true; }
@@ -58,10 +60,10 @@ void PruefeFeld(const S& satz, TextFeld f) {
 }
 
 void PruefeDatensatz(const S& satz) {
-  for (StringFeld f : {S::Name, S::Vornamen, S::Geburtsdatum, S::Geburtsort, S::Wohnort, S::VersaeumteStunden,
-                       S::Entschuldigt, S::Fachrichtung, S::Schwerpunkt, S::Berufsbezeichnung, S::Einschulungsdatum,
-                       S::Ausschulungsdatum, S::Durchschnittsnote, S::Klasse, S::SchuljahrVon, S::SchuljahrBis,
-                       S::Zeugnisort, S::Zeugnisdatum}) {
+  for (StringFeld f :
+       {S::Name, S::Vornamen, S::Geburtsdatum, S::Geburtsort, S::Wohnort, S::VersaeumteStunden, S::Entschuldigt,
+        S::Fachrichtung, S::Schwerpunkt, S::Berufsbezeichnung, S::Einschulungsdatum, S::Ausschulungsdatum,
+        S::Durchschnittsnote, S::Klasse, S::SchuljahrVon, S::SchuljahrBis, S::Zeugnisort, S::Zeugnisdatum}) {
     PruefeFeld(satz, f);
   }
   for (TextFeld f : {S::Hinweise, S::Bemerkungen, S::InterneBemerkungen}) PruefeFeld(satz, f);

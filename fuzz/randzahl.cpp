@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   if (groesse >= 4) {
     std::int32_t wert;
     std::memcpy(&wert, daten, 4);
-    for (const std::string& geschrieben :
-         {std::to_string(wert), "  " + std::to_string(wert), std::to_string(wert) + ".9", std::to_string(wert) + "e0"}) {
+    for (const std::string& geschrieben : {std::to_string(wert), "  " + std::to_string(wert),
+                                           std::to_string(wert) + ".9", std::to_string(wert) + "e0"}) {
       const RandZahl z = LiesRandZahl(geschrieben);
       fuzz::Pruefe(!z.Abgelehnt && z.Wert == wert, "a 32-bit value reads back from its text");
     }

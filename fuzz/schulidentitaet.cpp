@@ -43,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
                    gelesen.Kurzname.size() <= I::KurznameMax,
                "the names fit their fields");
   const std::string zeile = Datumszeile(gelesen.Kurzname, 2024, 1 + daten[0] % 12, 1 + daten[1] % 31);
-  fuzz::Pruefe(zeile.compare(0, gelesen.Kurzname.size(), gelesen.Kurzname) == 0, "the date line starts with the short name");
+  fuzz::Pruefe(zeile.compare(0, gelesen.Kurzname.size(), gelesen.Kurzname) == 0,
+               "the date line starts with the short name");
   return 0;
 }

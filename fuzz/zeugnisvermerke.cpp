@@ -28,13 +28,22 @@ const TSchuelerDatensatz& Satz() {
     // neither leave a field empty nor join text around it into a new field.
     TSchuelerDatensatz s = fuzz::NeueKlasse().Schueler[0];
     s.SetzeAnrede(2);
-    const std::pair<StringFeld, const char*> werte[] = {
-        {S::Name, "van Muster"},         {S::Vornamen, "Erika Maria"},        {S::Geburtsdatum, "01.02.2008"},
-        {S::Geburtsort, "Bad Muster"},   {S::Wohnort, "Neu Muster"},          {S::Klasse, "BS 11"},
-        {S::SchuljahrVon, "2026"},       {S::SchuljahrBis, "2027"},           {S::Berufsbezeichnung, "Kauffrau im Handel"},
-        {S::Fachrichtung, "Handel und Vertrieb"}, {S::Schwerpunkt, "Ein Schwerpunkt"}, {S::Einschulungsdatum, "01.09.2023"},
-        {S::Ausschulungsdatum, "15.07.2026"}, {S::Durchschnittsnote, "2,3"},  {S::Zeugnisort, "Muster Stadt"},
-        {S::Zeugnisdatum, "31.01.2027"}};
+    const std::pair<StringFeld, const char*> werte[] = {{S::Name, "van Muster"},
+                                                        {S::Vornamen, "Erika Maria"},
+                                                        {S::Geburtsdatum, "01.02.2008"},
+                                                        {S::Geburtsort, "Bad Muster"},
+                                                        {S::Wohnort, "Neu Muster"},
+                                                        {S::Klasse, "BS 11"},
+                                                        {S::SchuljahrVon, "2026"},
+                                                        {S::SchuljahrBis, "2027"},
+                                                        {S::Berufsbezeichnung, "Kauffrau im Handel"},
+                                                        {S::Fachrichtung, "Handel und Vertrieb"},
+                                                        {S::Schwerpunkt, "Ein Schwerpunkt"},
+                                                        {S::Einschulungsdatum, "01.09.2023"},
+                                                        {S::Ausschulungsdatum, "15.07.2026"},
+                                                        {S::Durchschnittsnote, "2,3"},
+                                                        {S::Zeugnisort, "Muster Stadt"},
+                                                        {S::Zeugnisdatum, "31.01.2027"}};
     for (const auto& [feld, wert] : werte) s.Setze(feld, wert);
     return s;
   }();
@@ -61,8 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
        {std::pair{"[Abschlusszeugnis]", &v.Abschluss}, std::pair{"[Abgangszeugnis]", &v.Abgang}}) {
     zurueck.push_back(name);
     for (const std::string& absatz : *absaetze) {
-      fuzz::Pruefe(!absatz.empty() && absatz.front() != ' ' && absatz.back() != ' ', "a paragraph without blanks at its ends");
-      for (char c : absatz) fuzz::Pruefe(c == ' ' || static_cast<unsigned char>(c) >= 32, "no control character in a paragraph");
+      fuzz::Pruefe(!absatz.empty() && absatz.front() != ' ' && absatz.back() != ' ',
+                   "a paragraph without blanks at its ends");
+      for (char c : absatz)
+        fuzz::Pruefe(c == ' ' || static_cast<unsigned char>(c) >= 32, "no control character in a paragraph");
       // A paragraph that would read as a remark or a header is no line of its own.
       schreibbar = schreibbar && absatz.front() != ';' && !(absatz.front() == '[' && absatz.back() == ']');
       zurueck.push_back(absatz);

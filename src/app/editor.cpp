@@ -59,9 +59,7 @@ GanzzahlErgebnis LiesGanzzahl(const std::string& text) {
   return e;
 }
 
-std::string StatusText(std::int16_t status) {
-  return status == 1 ? T("geprüft") : ". . . . . . . . ";
-}
+std::string StatusText(std::int16_t status) { return status == 1 ? T("geprüft") : ". . . . . . . . "; }
 
 namespace {
 
@@ -87,8 +85,8 @@ void Speichere(const EditorText& e, TSchuelerDatensatz& s, TextFeld f, bool& gea
 
 // Radio groups: a change is an index that differs from the stored value. With no item
 // selected (a stored value outside the group) the stored value is kept.
-void SpeichereRadio(int index, std::int16_t alt, void (TSchuelerDatensatz::*setze)(std::int16_t),
-                    TSchuelerDatensatz& s, bool& geaendert) {
+void SpeichereRadio(int index, std::int16_t alt, void (TSchuelerDatensatz::*setze)(std::int16_t), TSchuelerDatensatz& s,
+                    bool& geaendert) {
   if (index < 0 || index == alt) return;
   (s.*setze)(static_cast<std::int16_t>(index));
   geaendert = true;

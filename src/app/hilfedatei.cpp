@@ -24,9 +24,7 @@ std::string_view RechtsGetrimmt(std::string_view s) {
   return s;
 }
 
-bool BeginntMit(std::string_view s, std::string_view anfang) {
-  return s.substr(0, anfang.size()) == anfang;
-}
+bool BeginntMit(std::string_view s, std::string_view anfang) { return s.substr(0, anfang.size()) == anfang; }
 
 // Lower case in code page 1252: A-Z, À-Þ (without ×), Š, Œ, Ž, Ÿ.
 unsigned char Klein(unsigned char c) {
@@ -48,20 +46,34 @@ std::string SortSchluessel(std::string_view s) {
   std::string schluessel;
   for (char roh : s) {
     const unsigned char c = Klein(static_cast<unsigned char>(roh));
-    if (c >= 0xE0 && c <= 0xE5) schluessel += 'a';
-    else if (c == 0xE6) schluessel += "ae";
-    else if (c == 0xE7) schluessel += 'c';
-    else if (c >= 0xE8 && c <= 0xEB) schluessel += 'e';
-    else if (c >= 0xEC && c <= 0xEF) schluessel += 'i';
-    else if (c == 0xF1) schluessel += 'n';
-    else if ((c >= 0xF2 && c <= 0xF6) || c == 0xF8) schluessel += 'o';
-    else if (c >= 0xF9 && c <= 0xFC) schluessel += 'u';
-    else if (c == 0xFD || c == 0xFF) schluessel += 'y';
-    else if (c == 0xDF) schluessel += "ss";
-    else if (c == 0x9A) schluessel += 's';
-    else if (c == 0x9C) schluessel += "oe";
-    else if (c == 0x9E) schluessel += 'z';
-    else schluessel += static_cast<char>(c);
+    if (c >= 0xE0 && c <= 0xE5)
+      schluessel += 'a';
+    else if (c == 0xE6)
+      schluessel += "ae";
+    else if (c == 0xE7)
+      schluessel += 'c';
+    else if (c >= 0xE8 && c <= 0xEB)
+      schluessel += 'e';
+    else if (c >= 0xEC && c <= 0xEF)
+      schluessel += 'i';
+    else if (c == 0xF1)
+      schluessel += 'n';
+    else if ((c >= 0xF2 && c <= 0xF6) || c == 0xF8)
+      schluessel += 'o';
+    else if (c >= 0xF9 && c <= 0xFC)
+      schluessel += 'u';
+    else if (c == 0xFD || c == 0xFF)
+      schluessel += 'y';
+    else if (c == 0xDF)
+      schluessel += "ss";
+    else if (c == 0x9A)
+      schluessel += 's';
+    else if (c == 0x9C)
+      schluessel += "oe";
+    else if (c == 0x9E)
+      schluessel += 'z';
+    else
+      schluessel += static_cast<char>(c);
   }
   return schluessel;
 }
@@ -108,12 +120,23 @@ std::string HtmlMaskiert(std::string_view text) {
   std::string ergebnis;
   for (char c : text) {
     switch (c) {
-      case '&': ergebnis += "&amp;"; break;
-      case '<': ergebnis += "&lt;"; break;
-      case '>': ergebnis += "&gt;"; break;
-      case '"': ergebnis += "&quot;"; break;
-      case '\t': ergebnis += ' '; break;
-      default: ergebnis += c;
+      case '&':
+        ergebnis += "&amp;";
+        break;
+      case '<':
+        ergebnis += "&lt;";
+        break;
+      case '>':
+        ergebnis += "&gt;";
+        break;
+      case '"':
+        ergebnis += "&quot;";
+        break;
+      case '\t':
+        ergebnis += ' ';
+        break;
+      default:
+        ergebnis += c;
     }
   }
   return ergebnis;
@@ -140,8 +163,7 @@ std::string ZeileAlsHtml(const std::vector<HilfeSeite>& seiten, std::string_view
     const std::size_t index = FindeHilfeSeite(seiten, std::string(ziel));
     if (index < seiten.size()) {
       if (beschriftung.empty()) beschriftung = seiten[index].titel;
-      ergebnis += "<a href=\"seite:" + std::to_string(index) + "\">" + HtmlMaskiert(beschriftung) +
-                  "</a>";
+      ergebnis += "<a href=\"seite:" + std::to_string(index) + "\">" + HtmlMaskiert(beschriftung) + "</a>";
     } else {
       ergebnis += HtmlMaskiert(beschriftung.empty() ? ziel : beschriftung);
     }
@@ -188,9 +210,7 @@ std::vector<HilfeSeite> LeseHilfeDatei(const std::vector<std::string>& zeilen) {
   return seiten;
 }
 
-std::vector<HilfeSeite> LadeHilfeDatei(const std::string& name) {
-  return LeseHilfeDatei(LiesTextZeilen(name));
-}
+std::vector<HilfeSeite> LadeHilfeDatei(const std::string& name) { return LeseHilfeDatei(LiesTextZeilen(name)); }
 
 std::size_t FindeHilfeSeite(const std::vector<HilfeSeite>& seiten, const std::string& id) {
   const std::string gesucht = Gefaltet(Getrimmt(id));
@@ -200,8 +220,7 @@ std::size_t FindeHilfeSeite(const std::vector<HilfeSeite>& seiten, const std::st
   return seiten.size();
 }
 
-std::vector<HilfeStichwort> SucheStichworte(const std::vector<HilfeSeite>& seiten,
-                                            const std::string& wort) {
+std::vector<HilfeStichwort> SucheStichworte(const std::vector<HilfeSeite>& seiten, const std::string& wort) {
   const std::string gesucht = Gefaltet(Getrimmt(wort));
   struct Eintrag {
     std::string schluessel, gefaltet;
@@ -230,8 +249,7 @@ std::vector<HilfeStichwort> SucheStichworte(const std::vector<HilfeSeite>& seite
   return ergebnis;
 }
 
-std::vector<std::size_t> SucheStichwort(const std::vector<HilfeSeite>& seiten,
-                                        const std::string& wort) {
+std::vector<std::size_t> SucheStichwort(const std::vector<HilfeSeite>& seiten, const std::string& wort) {
   std::vector<std::size_t> ergebnis;
   for (const HilfeStichwort& treffer : SucheStichworte(seiten, wort)) {
     if (std::find(ergebnis.begin(), ergebnis.end(), treffer.seite) == ergebnis.end()) {

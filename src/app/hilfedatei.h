@@ -39,12 +39,10 @@ std::size_t FindeHilfeSeite(const std::vector<HilfeSeite>& seiten, const std::st
 // `wort` (case-insensitive, leading and trailing blanks of `wort` ignored), sorted
 // alphabetically with umlauts sorted as their base letters. An empty word gives the whole
 // index.
-std::vector<HilfeStichwort> SucheStichworte(const std::vector<HilfeSeite>& seiten,
-                                            const std::string& wort);
+std::vector<HilfeStichwort> SucheStichworte(const std::vector<HilfeSeite>& seiten, const std::string& wort);
 
 // The pages found by SucheStichworte, each once, in the order of their first entry.
-std::vector<std::size_t> SucheStichwort(const std::vector<HilfeSeite>& seiten,
-                                        const std::string& wort);
+std::vector<std::size_t> SucheStichwort(const std::vector<HilfeSeite>& seiten, const std::string& wort);
 
 // The page as HTML (code page 1252) with the title as heading. A link to a known page
 // becomes <a href="seite:N"> with N its index; a link to an unknown page is plain text.

@@ -31,14 +31,30 @@ void PersonenZeile(std::string_view rest, S& s) {
   for (int feldNr = 1; feldNr <= 8 && !ZeileZuEnde(rest); ++feldNr) {
     const std::string feld = NaechstesFeld(rest);
     switch (feldNr) {
-      case 1: s.Setze(S::Name, feld); break;
-      case 2: s.Setze(S::Vornamen, feld); break;
-      case 3: s.Setze(S::Geburtsdatum, feld); break;
-      case 4: s.Setze(S::Geburtsort, feld); break;
-      case 5: s.SetzeAnrede(AnredeAusFeld(feld)); break;
-      case 6: s.Setze(S::Wohnort, feld); break;
-      case 7: s.Setze(S::Wohnort, Wohnort(s.Lies(S::Wohnort), feld)); break;
-      case 8: s.Setze(S::Klasse, feld); break;
+      case 1:
+        s.Setze(S::Name, feld);
+        break;
+      case 2:
+        s.Setze(S::Vornamen, feld);
+        break;
+      case 3:
+        s.Setze(S::Geburtsdatum, feld);
+        break;
+      case 4:
+        s.Setze(S::Geburtsort, feld);
+        break;
+      case 5:
+        s.SetzeAnrede(AnredeAusFeld(feld));
+        break;
+      case 6:
+        s.Setze(S::Wohnort, feld);
+        break;
+      case 7:
+        s.Setze(S::Wohnort, Wohnort(s.Lies(S::Wohnort), feld));
+        break;
+      case 8:
+        s.Setze(S::Klasse, feld);
+        break;
     }
   }
 }
@@ -122,9 +138,21 @@ std::string NaechstesFeld(std::string_view& rest) {
 std::int16_t AnredeAusFeld(std::string_view feld) {
   if (feld.empty()) return 0;
   switch (feld.front()) {
-    case '0': case 'H': case 'M': case 'N': case 'h': case 'm': case 'n':
+    case '0':
+    case 'H':
+    case 'M':
+    case 'N':
+    case 'h':
+    case 'm':
+    case 'n':
       return 1;
-    case '1': case 'F': case 'J': case 'W': case 'f': case 'j': case 'w':
+    case '1':
+    case 'F':
+    case 'J':
+    case 'W':
+    case 'f':
+    case 'j':
+    case 'w':
       return 2;
     default:
       return 0;

@@ -66,13 +66,13 @@ std::string ErsetzungsWarnungUtf8(const std::vector<ErsetzteImportZeile>& ersetz
       text += e.ersatz.empty() ? "wird weggelassen" : "wird „" + Cp1252NachUtf8(e.ersatz) + "“";
     }
   }
-  text += "\r\rSollen die Daten mit diesen Ersetzungen importiert werden?\r„Nein“ bricht den Import ab; die Klasse "
-          "bleibt, wie sie ist.";
+  text +=
+      "\r\rSollen die Daten mit diesen Ersetzungen importiert werden?\r„Nein“ bricht den Import ab; die Klasse "
+      "bleibt, wie sie ist.";
   return text;
 }
 
-std::optional<std::vector<std::string>> ImportZeilenFreigeben(const std::vector<std::string>& rohzeilen,
-                                                              Meldungen& m) {
+std::optional<std::vector<std::string>> ImportZeilenFreigeben(const std::vector<std::string>& rohzeilen, Meldungen& m) {
   ImportText t = LiesImportText(rohzeilen);
   if (!t.ersetzt.empty() &&
       m.ZeigeUtf8(MeldungsArt::Warnung, ErsetzungsWarnungUtf8(t.ersetzt), Knoepfe::JaNein) != Antwort::Ja) {

@@ -16,8 +16,8 @@ namespace velmora {
 
 // A line of a UTF-8 file with characters code page 1252 cannot hold.
 struct ErsetzteImportZeile {
-  std::size_t zeile;             // 1 for the first line of the file
-  std::string nameUtf8;          // "Name, Vornamen" (fields 1 and 2) as the file has them
+  std::size_t zeile;               // 1 for the first line of the file
+  std::string nameUtf8;            // "Name, Vornamen" (fields 1 and 2) as the file has them
   std::vector<Ersetzung> zeichen;  // each such character once, in the order of the line
 };
 

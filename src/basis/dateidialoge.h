@@ -6,10 +6,10 @@
 namespace velmora {
 
 struct DateiDialogWunsch {
-  std::string filter;           // "Beschreibung (*.EXT)|*.EXT" as the program states it
-  std::string startverzeichnis; // empty: the program directory
-  std::string standardendung;   // without the dot, e.g. "VLM"
-  std::string dateiname;        // the name shown first
+  std::string filter;            // "Beschreibung (*.EXT)|*.EXT" as the program states it
+  std::string startverzeichnis;  // empty: the program directory
+  std::string standardendung;    // without the dot, e.g. "VLM"
+  std::string dateiname;         // the name shown first
 };
 
 class DateiDialoge {

@@ -25,8 +25,8 @@ bool DateiExistiert(const std::string& name);
 Bytes LiesDatensatz(const std::string& name, std::size_t groesse, bool schreibbar = false);
 
 enum class Schreibart {
-  Ersetzen,      // the file holds exactly the new bytes afterwards
-  Ueberschreiben // the new bytes replace the file's start; a longer file keeps its tail
+  Ersetzen,       // the file holds exactly the new bytes afterwards
+  Ueberschreiben  // the new bytes replace the file's start; a longer file keeps its tail
 };
 
 // The temporary file a save writes beside its target before it replaces it.
@@ -37,8 +37,7 @@ inline constexpr const char* kNeuEndung = ".velmora-neu";
 // and the directory is flushed too. A failure leaves the old file as it was. Where the
 // directory takes no new file but the existing file is writable, the file is written in
 // place instead.
-void SchreibeDatensatz(const std::string& name, const Bytes& inhalt,
-                       Schreibart art = Schreibart::Ersetzen);
+void SchreibeDatensatz(const std::string& name, const Bytes& inhalt, Schreibart art = Schreibart::Ersetzen);
 
 // Removes "<name>.velmora-neu" left behind by a save that was killed, when the file
 // itself exists (otherwise the temporary file may be the only copy and stays).

@@ -4,16 +4,13 @@
 
 namespace velmora::feld {
 
-std::uint16_t LiesUInt16(Lesbar b, std::size_t o) {
-  return static_cast<std::uint16_t>(b[o] | (b[o + 1] << 8));
-}
+std::uint16_t LiesUInt16(Lesbar b, std::size_t o) { return static_cast<std::uint16_t>(b[o] | (b[o + 1] << 8)); }
 
 std::int16_t LiesInt16(Lesbar b, std::size_t o) { return static_cast<std::int16_t>(LiesUInt16(b, o)); }
 
 std::int32_t LiesInt32(Lesbar b, std::size_t o) {
   std::uint32_t w = static_cast<std::uint32_t>(b[o]) | (static_cast<std::uint32_t>(b[o + 1]) << 8) |
-                    (static_cast<std::uint32_t>(b[o + 2]) << 16) |
-                    (static_cast<std::uint32_t>(b[o + 3]) << 24);
+                    (static_cast<std::uint32_t>(b[o + 2]) << 16) | (static_cast<std::uint32_t>(b[o + 3]) << 24);
   return static_cast<std::int32_t>(w);
 }
 
@@ -22,9 +19,7 @@ void SchreibeUInt16(Schreibbar b, std::size_t o, std::uint16_t w) {
   b[o + 1] = static_cast<std::uint8_t>(w >> 8);
 }
 
-void SchreibeInt16(Schreibbar b, std::size_t o, std::int16_t w) {
-  SchreibeUInt16(b, o, static_cast<std::uint16_t>(w));
-}
+void SchreibeInt16(Schreibbar b, std::size_t o, std::int16_t w) { SchreibeUInt16(b, o, static_cast<std::uint16_t>(w)); }
 
 void SchreibeInt32(Schreibbar b, std::size_t o, std::int32_t wert) {
   auto w = static_cast<std::uint32_t>(wert);

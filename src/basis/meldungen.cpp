@@ -8,8 +8,6 @@ Antwort Meldungen::ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe k
   return Zeige(art, Utf8NachCp1252(utf8), knoepfe);
 }
 
-std::string NichtVerfuegbarText() {
-  return T("Die gewünschte Funktion ist in dieser Version noch nicht verfügbar!");
-}
+std::string NichtVerfuegbarText() { return T("Die gewünschte Funktion ist in dieser Version noch nicht verfügbar!"); }
 
 }  // namespace velmora

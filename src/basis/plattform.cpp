@@ -25,16 +25,22 @@ int ErrnoAusWindowsFehler(DWORD fehler) {
     case ERROR_BAD_PATHNAME:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME: return ENOENT;
+    case ERROR_BAD_NET_NAME:
+      return ENOENT;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-    case ERROR_WRITE_PROTECT: return EACCES;
-    case ERROR_INVALID_NAME: return EINVAL;
-    case ERROR_FILENAME_EXCED_RANGE: return ENAMETOOLONG;
+    case ERROR_WRITE_PROTECT:
+      return EACCES;
+    case ERROR_INVALID_NAME:
+      return EINVAL;
+    case ERROR_FILENAME_EXCED_RANGE:
+      return ENAMETOOLONG;
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
-    default: return EIO;
+    case ERROR_HANDLE_DISK_FULL:
+      return ENOSPC;
+    default:
+      return EIO;
   }
 }
 }  // namespace
@@ -54,8 +60,7 @@ bool ErsetzeDatei(const std::filesystem::path& quelle, const std::filesystem::pa
     errno = EACCES;
     return false;
   }
-  if (MoveFileExW(quelle.c_str(), ziel.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (MoveFileExW(quelle.c_str(), ziel.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
   errno = ErrnoAusWindowsFehler(GetLastError());
@@ -70,9 +75,9 @@ std::FILE* Oeffne(const std::filesystem::path& pfad, const char* modus) {
 bool HaengeAn(const std::filesystem::path& pfad, std::string_view daten) {
   // Append access without write access: Windows (and a server of a share) writes every
   // WriteFile at the file's end as one piece.
-  HANDLE h = CreateFileW(pfad.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h =
+      CreateFileW(pfad.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     errno = ErrnoAusWindowsFehler(GetLastError());
     return false;
@@ -114,9 +119,7 @@ bool ErsetzeDatei(const std::filesystem::path& quelle, const std::filesystem::pa
   return true;
 }
 
-std::FILE* Oeffne(const std::filesystem::path& pfad, const char* modus) {
-  return std::fopen(pfad.c_str(), modus);
-}
+std::FILE* Oeffne(const std::filesystem::path& pfad, const char* modus) { return std::fopen(pfad.c_str(), modus); }
 
 bool HaengeAn(const std::filesystem::path& pfad, std::string_view daten) {
   const int fd = ::open(pfad.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);

@@ -14,9 +14,7 @@ inline constexpr std::string_view kDatenblattVersion = "V.1.0.";
 // "Velmora V.1.1.": the about box, the test sheet and the report-text lists.
 inline std::string ProgrammMitVersion() { return std::string(kProgrammName) + " " + std::string(kVersion); }
 // "Velmora V.1.0.": the data sheet's footer.
-inline std::string DatenblattMitVersion() {
-  return std::string(kProgrammName) + " " + std::string(kDatenblattVersion);
-}
+inline std::string DatenblattMitVersion() { return std::string(kProgrammName) + " " + std::string(kDatenblattVersion); }
 // "Velmora", ten blanks, "V.1.1. ": the main window's caption.
 inline std::string Hauptfensterkopf() {
   return std::string(kProgrammName) + std::string(10, ' ') + std::string(kVersion) + " ";

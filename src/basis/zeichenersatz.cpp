@@ -10,8 +10,8 @@ namespace velmora {
 std::string Cp1252Ersatz(char32_t zeichen) {
   if (const std::optional<char> byte = Cp1252Byte(zeichen)) return std::string(1, *byte);
   const ZeichenErsatz* ende = kZeichenErsatz + kZeichenErsatzAnzahl;
-  const ZeichenErsatz* e = std::lower_bound(kZeichenErsatz, ende, zeichen,
-                                            [](const ZeichenErsatz& a, char32_t z) { return a.zeichen < z; });
+  const ZeichenErsatz* e =
+      std::lower_bound(kZeichenErsatz, ende, zeichen, [](const ZeichenErsatz& a, char32_t z) { return a.zeichen < z; });
   return e != ende && e->zeichen == zeichen ? std::string(e->ersatz) : std::string();
 }
 
@@ -47,8 +47,8 @@ std::string Cp1252MitErsatz(std::u32string_view roh, std::vector<Ersetzung>* ers
     }
     std::string ersatz = Cp1252Ersatz(z);
     aus += ersatz;
-    if (ersetzungen && std::none_of(ersetzungen->begin(), ersetzungen->end(),
-                                    [z](const Ersetzung& e) { return e.zeichen == z; })) {
+    if (ersetzungen &&
+        std::none_of(ersetzungen->begin(), ersetzungen->end(), [z](const Ersetzung& e) { return e.zeichen == z; })) {
       ersetzungen->push_back({z, std::move(ersatz)});
     }
   }

@@ -7,1939 +7,1939 @@ namespace velmora {
 // Characters outside code page 1252, ascending, with what they may be written as (code
 // page 1252). A character not listed has no replacement.
 const ZeichenErsatz kZeichenErsatz[1933] = {
-    {0x00100, "A"},  // latin capital letter a with macron
-    {0x00101, "a"},  // latin small letter a with macron
-    {0x00102, "A"},  // latin capital letter a with breve
-    {0x00103, "a"},  // latin small letter a with breve
-    {0x00104, "A"},  // latin capital letter a with ogonek
-    {0x00105, "a"},  // latin small letter a with ogonek
-    {0x00106, "C"},  // latin capital letter c with acute
-    {0x00107, "c"},  // latin small letter c with acute
-    {0x00108, "C"},  // latin capital letter c with circumflex
-    {0x00109, "c"},  // latin small letter c with circumflex
-    {0x0010A, "C"},  // latin capital letter c with dot above
-    {0x0010B, "c"},  // latin small letter c with dot above
-    {0x0010C, "C"},  // latin capital letter c with caron
-    {0x0010D, "c"},  // latin small letter c with caron
-    {0x0010E, "D"},  // latin capital letter d with caron
-    {0x0010F, "d"},  // latin small letter d with caron
-    {0x00110, "D"},  // latin capital letter d with stroke
-    {0x00111, "d"},  // latin small letter d with stroke
-    {0x00112, "E"},  // latin capital letter e with macron
-    {0x00113, "e"},  // latin small letter e with macron
-    {0x00114, "E"},  // latin capital letter e with breve
-    {0x00115, "e"},  // latin small letter e with breve
-    {0x00116, "E"},  // latin capital letter e with dot above
-    {0x00117, "e"},  // latin small letter e with dot above
-    {0x00118, "E"},  // latin capital letter e with ogonek
-    {0x00119, "e"},  // latin small letter e with ogonek
-    {0x0011A, "E"},  // latin capital letter e with caron
-    {0x0011B, "e"},  // latin small letter e with caron
-    {0x0011C, "G"},  // latin capital letter g with circumflex
-    {0x0011D, "g"},  // latin small letter g with circumflex
-    {0x0011E, "G"},  // latin capital letter g with breve
-    {0x0011F, "g"},  // latin small letter g with breve
-    {0x00120, "G"},  // latin capital letter g with dot above
-    {0x00121, "g"},  // latin small letter g with dot above
-    {0x00122, "G"},  // latin capital letter g with cedilla
-    {0x00123, "g"},  // latin small letter g with cedilla
-    {0x00124, "H"},  // latin capital letter h with circumflex
-    {0x00125, "h"},  // latin small letter h with circumflex
-    {0x00126, "H"},  // latin capital letter h with stroke
-    {0x00127, "h"},  // latin small letter h with stroke
-    {0x00128, "I"},  // latin capital letter i with tilde
-    {0x00129, "i"},  // latin small letter i with tilde
-    {0x0012A, "I"},  // latin capital letter i with macron
-    {0x0012B, "i"},  // latin small letter i with macron
-    {0x0012C, "I"},  // latin capital letter i with breve
-    {0x0012D, "i"},  // latin small letter i with breve
-    {0x0012E, "I"},  // latin capital letter i with ogonek
-    {0x0012F, "i"},  // latin small letter i with ogonek
-    {0x00130, "I"},  // latin capital letter i with dot above
-    {0x00131, "i"},  // latin small letter dotless i
-    {0x00132, "IJ"},  // latin capital ligature ij
-    {0x00133, "ij"},  // latin small ligature ij
-    {0x00134, "J"},  // latin capital letter j with circumflex
-    {0x00135, "j"},  // latin small letter j with circumflex
-    {0x00136, "K"},  // latin capital letter k with cedilla
-    {0x00137, "k"},  // latin small letter k with cedilla
-    {0x00139, "L"},  // latin capital letter l with acute
-    {0x0013A, "l"},  // latin small letter l with acute
-    {0x0013B, "L"},  // latin capital letter l with cedilla
-    {0x0013C, "l"},  // latin small letter l with cedilla
-    {0x0013D, "L"},  // latin capital letter l with caron
-    {0x0013E, "l"},  // latin small letter l with caron
+    {0x00100, "A"},      // latin capital letter a with macron
+    {0x00101, "a"},      // latin small letter a with macron
+    {0x00102, "A"},      // latin capital letter a with breve
+    {0x00103, "a"},      // latin small letter a with breve
+    {0x00104, "A"},      // latin capital letter a with ogonek
+    {0x00105, "a"},      // latin small letter a with ogonek
+    {0x00106, "C"},      // latin capital letter c with acute
+    {0x00107, "c"},      // latin small letter c with acute
+    {0x00108, "C"},      // latin capital letter c with circumflex
+    {0x00109, "c"},      // latin small letter c with circumflex
+    {0x0010A, "C"},      // latin capital letter c with dot above
+    {0x0010B, "c"},      // latin small letter c with dot above
+    {0x0010C, "C"},      // latin capital letter c with caron
+    {0x0010D, "c"},      // latin small letter c with caron
+    {0x0010E, "D"},      // latin capital letter d with caron
+    {0x0010F, "d"},      // latin small letter d with caron
+    {0x00110, "D"},      // latin capital letter d with stroke
+    {0x00111, "d"},      // latin small letter d with stroke
+    {0x00112, "E"},      // latin capital letter e with macron
+    {0x00113, "e"},      // latin small letter e with macron
+    {0x00114, "E"},      // latin capital letter e with breve
+    {0x00115, "e"},      // latin small letter e with breve
+    {0x00116, "E"},      // latin capital letter e with dot above
+    {0x00117, "e"},      // latin small letter e with dot above
+    {0x00118, "E"},      // latin capital letter e with ogonek
+    {0x00119, "e"},      // latin small letter e with ogonek
+    {0x0011A, "E"},      // latin capital letter e with caron
+    {0x0011B, "e"},      // latin small letter e with caron
+    {0x0011C, "G"},      // latin capital letter g with circumflex
+    {0x0011D, "g"},      // latin small letter g with circumflex
+    {0x0011E, "G"},      // latin capital letter g with breve
+    {0x0011F, "g"},      // latin small letter g with breve
+    {0x00120, "G"},      // latin capital letter g with dot above
+    {0x00121, "g"},      // latin small letter g with dot above
+    {0x00122, "G"},      // latin capital letter g with cedilla
+    {0x00123, "g"},      // latin small letter g with cedilla
+    {0x00124, "H"},      // latin capital letter h with circumflex
+    {0x00125, "h"},      // latin small letter h with circumflex
+    {0x00126, "H"},      // latin capital letter h with stroke
+    {0x00127, "h"},      // latin small letter h with stroke
+    {0x00128, "I"},      // latin capital letter i with tilde
+    {0x00129, "i"},      // latin small letter i with tilde
+    {0x0012A, "I"},      // latin capital letter i with macron
+    {0x0012B, "i"},      // latin small letter i with macron
+    {0x0012C, "I"},      // latin capital letter i with breve
+    {0x0012D, "i"},      // latin small letter i with breve
+    {0x0012E, "I"},      // latin capital letter i with ogonek
+    {0x0012F, "i"},      // latin small letter i with ogonek
+    {0x00130, "I"},      // latin capital letter i with dot above
+    {0x00131, "i"},      // latin small letter dotless i
+    {0x00132, "IJ"},     // latin capital ligature ij
+    {0x00133, "ij"},     // latin small ligature ij
+    {0x00134, "J"},      // latin capital letter j with circumflex
+    {0x00135, "j"},      // latin small letter j with circumflex
+    {0x00136, "K"},      // latin capital letter k with cedilla
+    {0x00137, "k"},      // latin small letter k with cedilla
+    {0x00139, "L"},      // latin capital letter l with acute
+    {0x0013A, "l"},      // latin small letter l with acute
+    {0x0013B, "L"},      // latin capital letter l with cedilla
+    {0x0013C, "l"},      // latin small letter l with cedilla
+    {0x0013D, "L"},      // latin capital letter l with caron
+    {0x0013E, "l"},      // latin small letter l with caron
     {0x0013F, "L\267"},  // latin capital letter l with middle dot
     {0x00140, "l\267"},  // latin small letter l with middle dot
-    {0x00141, "L"},  // latin capital letter l with stroke
-    {0x00142, "l"},  // latin small letter l with stroke
-    {0x00143, "N"},  // latin capital letter n with acute
-    {0x00144, "n"},  // latin small letter n with acute
-    {0x00145, "N"},  // latin capital letter n with cedilla
-    {0x00146, "n"},  // latin small letter n with cedilla
-    {0x00147, "N"},  // latin capital letter n with caron
-    {0x00148, "n"},  // latin small letter n with caron
-    {0x0014A, "N"},  // latin capital letter eng
-    {0x0014B, "n"},  // latin small letter eng
-    {0x0014C, "O"},  // latin capital letter o with macron
-    {0x0014D, "o"},  // latin small letter o with macron
-    {0x0014E, "O"},  // latin capital letter o with breve
-    {0x0014F, "o"},  // latin small letter o with breve
-    {0x00150, "O"},  // latin capital letter o with double acute
-    {0x00151, "o"},  // latin small letter o with double acute
-    {0x00154, "R"},  // latin capital letter r with acute
-    {0x00155, "r"},  // latin small letter r with acute
-    {0x00156, "R"},  // latin capital letter r with cedilla
-    {0x00157, "r"},  // latin small letter r with cedilla
-    {0x00158, "R"},  // latin capital letter r with caron
-    {0x00159, "r"},  // latin small letter r with caron
-    {0x0015A, "S"},  // latin capital letter s with acute
-    {0x0015B, "s"},  // latin small letter s with acute
-    {0x0015C, "S"},  // latin capital letter s with circumflex
-    {0x0015D, "s"},  // latin small letter s with circumflex
-    {0x0015E, "S"},  // latin capital letter s with cedilla
-    {0x0015F, "s"},  // latin small letter s with cedilla
-    {0x00162, "T"},  // latin capital letter t with cedilla
-    {0x00163, "t"},  // latin small letter t with cedilla
-    {0x00164, "T"},  // latin capital letter t with caron
-    {0x00165, "t"},  // latin small letter t with caron
-    {0x00166, "T"},  // latin capital letter t with stroke
-    {0x00167, "t"},  // latin small letter t with stroke
-    {0x00168, "U"},  // latin capital letter u with tilde
-    {0x00169, "u"},  // latin small letter u with tilde
-    {0x0016A, "U"},  // latin capital letter u with macron
-    {0x0016B, "u"},  // latin small letter u with macron
-    {0x0016C, "U"},  // latin capital letter u with breve
-    {0x0016D, "u"},  // latin small letter u with breve
-    {0x0016E, "U"},  // latin capital letter u with ring above
-    {0x0016F, "u"},  // latin small letter u with ring above
-    {0x00170, "U"},  // latin capital letter u with double acute
-    {0x00171, "u"},  // latin small letter u with double acute
-    {0x00172, "U"},  // latin capital letter u with ogonek
-    {0x00173, "u"},  // latin small letter u with ogonek
-    {0x00174, "W"},  // latin capital letter w with circumflex
-    {0x00175, "w"},  // latin small letter w with circumflex
-    {0x00176, "Y"},  // latin capital letter y with circumflex
-    {0x00177, "y"},  // latin small letter y with circumflex
-    {0x00179, "Z"},  // latin capital letter z with acute
-    {0x0017A, "z"},  // latin small letter z with acute
-    {0x0017B, "Z"},  // latin capital letter z with dot above
-    {0x0017C, "z"},  // latin small letter z with dot above
-    {0x0017F, "s"},  // latin small letter long s
-    {0x00180, "b"},  // latin small letter b with stroke
-    {0x0018F, "E"},  // latin capital letter schwa
-    {0x00197, "I"},  // latin capital letter i with stroke
-    {0x001A0, "O"},  // latin capital letter o with horn
-    {0x001A1, "o"},  // latin small letter o with horn
-    {0x001AF, "U"},  // latin capital letter u with horn
-    {0x001B0, "u"},  // latin small letter u with horn
+    {0x00141, "L"},      // latin capital letter l with stroke
+    {0x00142, "l"},      // latin small letter l with stroke
+    {0x00143, "N"},      // latin capital letter n with acute
+    {0x00144, "n"},      // latin small letter n with acute
+    {0x00145, "N"},      // latin capital letter n with cedilla
+    {0x00146, "n"},      // latin small letter n with cedilla
+    {0x00147, "N"},      // latin capital letter n with caron
+    {0x00148, "n"},      // latin small letter n with caron
+    {0x0014A, "N"},      // latin capital letter eng
+    {0x0014B, "n"},      // latin small letter eng
+    {0x0014C, "O"},      // latin capital letter o with macron
+    {0x0014D, "o"},      // latin small letter o with macron
+    {0x0014E, "O"},      // latin capital letter o with breve
+    {0x0014F, "o"},      // latin small letter o with breve
+    {0x00150, "O"},      // latin capital letter o with double acute
+    {0x00151, "o"},      // latin small letter o with double acute
+    {0x00154, "R"},      // latin capital letter r with acute
+    {0x00155, "r"},      // latin small letter r with acute
+    {0x00156, "R"},      // latin capital letter r with cedilla
+    {0x00157, "r"},      // latin small letter r with cedilla
+    {0x00158, "R"},      // latin capital letter r with caron
+    {0x00159, "r"},      // latin small letter r with caron
+    {0x0015A, "S"},      // latin capital letter s with acute
+    {0x0015B, "s"},      // latin small letter s with acute
+    {0x0015C, "S"},      // latin capital letter s with circumflex
+    {0x0015D, "s"},      // latin small letter s with circumflex
+    {0x0015E, "S"},      // latin capital letter s with cedilla
+    {0x0015F, "s"},      // latin small letter s with cedilla
+    {0x00162, "T"},      // latin capital letter t with cedilla
+    {0x00163, "t"},      // latin small letter t with cedilla
+    {0x00164, "T"},      // latin capital letter t with caron
+    {0x00165, "t"},      // latin small letter t with caron
+    {0x00166, "T"},      // latin capital letter t with stroke
+    {0x00167, "t"},      // latin small letter t with stroke
+    {0x00168, "U"},      // latin capital letter u with tilde
+    {0x00169, "u"},      // latin small letter u with tilde
+    {0x0016A, "U"},      // latin capital letter u with macron
+    {0x0016B, "u"},      // latin small letter u with macron
+    {0x0016C, "U"},      // latin capital letter u with breve
+    {0x0016D, "u"},      // latin small letter u with breve
+    {0x0016E, "U"},      // latin capital letter u with ring above
+    {0x0016F, "u"},      // latin small letter u with ring above
+    {0x00170, "U"},      // latin capital letter u with double acute
+    {0x00171, "u"},      // latin small letter u with double acute
+    {0x00172, "U"},      // latin capital letter u with ogonek
+    {0x00173, "u"},      // latin small letter u with ogonek
+    {0x00174, "W"},      // latin capital letter w with circumflex
+    {0x00175, "w"},      // latin small letter w with circumflex
+    {0x00176, "Y"},      // latin capital letter y with circumflex
+    {0x00177, "y"},      // latin small letter y with circumflex
+    {0x00179, "Z"},      // latin capital letter z with acute
+    {0x0017A, "z"},      // latin small letter z with acute
+    {0x0017B, "Z"},      // latin capital letter z with dot above
+    {0x0017C, "z"},      // latin small letter z with dot above
+    {0x0017F, "s"},      // latin small letter long s
+    {0x00180, "b"},      // latin small letter b with stroke
+    {0x0018F, "E"},      // latin capital letter schwa
+    {0x00197, "I"},      // latin capital letter i with stroke
+    {0x001A0, "O"},      // latin capital letter o with horn
+    {0x001A1, "o"},      // latin small letter o with horn
+    {0x001AF, "U"},      // latin capital letter u with horn
+    {0x001B0, "u"},      // latin small letter u with horn
     {0x001C4, "D\216"},  // latin capital letter dz with caron
     {0x001C5, "D\236"},  // latin capital letter d with small letter z with caron
     {0x001C6, "d\236"},  // latin small letter dz with caron
-    {0x001C7, "LJ"},  // latin capital letter lj
-    {0x001C8, "Lj"},  // latin capital letter l with small letter j
-    {0x001C9, "lj"},  // latin small letter lj
-    {0x001CA, "NJ"},  // latin capital letter nj
-    {0x001CB, "Nj"},  // latin capital letter n with small letter j
-    {0x001CC, "nj"},  // latin small letter nj
-    {0x001CD, "A"},  // latin capital letter a with caron
-    {0x001CE, "a"},  // latin small letter a with caron
-    {0x001CF, "I"},  // latin capital letter i with caron
-    {0x001D0, "i"},  // latin small letter i with caron
-    {0x001D1, "O"},  // latin capital letter o with caron
-    {0x001D2, "o"},  // latin small letter o with caron
-    {0x001D3, "U"},  // latin capital letter u with caron
-    {0x001D4, "u"},  // latin small letter u with caron
-    {0x001D5, "\334"},  // latin capital letter u with diaeresis and macron
-    {0x001D6, "\374"},  // latin small letter u with diaeresis and macron
-    {0x001D7, "\334"},  // latin capital letter u with diaeresis and acute
-    {0x001D8, "\374"},  // latin small letter u with diaeresis and acute
-    {0x001D9, "\334"},  // latin capital letter u with diaeresis and caron
-    {0x001DA, "\374"},  // latin small letter u with diaeresis and caron
-    {0x001DB, "\334"},  // latin capital letter u with diaeresis and grave
-    {0x001DC, "\374"},  // latin small letter u with diaeresis and grave
-    {0x001DE, "\304"},  // latin capital letter a with diaeresis and macron
-    {0x001DF, "\344"},  // latin small letter a with diaeresis and macron
-    {0x001E0, "A"},  // latin capital letter a with dot above and macron
-    {0x001E1, "a"},  // latin small letter a with dot above and macron
-    {0x001E2, "\306"},  // latin capital letter ae with macron
-    {0x001E3, "\346"},  // latin small letter ae with macron
-    {0x001E6, "G"},  // latin capital letter g with caron
-    {0x001E7, "g"},  // latin small letter g with caron
-    {0x001E8, "K"},  // latin capital letter k with caron
-    {0x001E9, "k"},  // latin small letter k with caron
-    {0x001EA, "O"},  // latin capital letter o with ogonek
-    {0x001EB, "o"},  // latin small letter o with ogonek
-    {0x001EC, "O"},  // latin capital letter o with ogonek and macron
-    {0x001ED, "o"},  // latin small letter o with ogonek and macron
-    {0x001F0, "j"},  // latin small letter j with caron
-    {0x001F1, "DZ"},  // latin capital letter dz
-    {0x001F2, "Dz"},  // latin capital letter d with small letter z
-    {0x001F3, "dz"},  // latin small letter dz
-    {0x001F4, "G"},  // latin capital letter g with acute
-    {0x001F5, "g"},  // latin small letter g with acute
-    {0x001F8, "N"},  // latin capital letter n with grave
-    {0x001F9, "n"},  // latin small letter n with grave
-    {0x001FA, "\305"},  // latin capital letter a with ring above and acute
-    {0x001FB, "\345"},  // latin small letter a with ring above and acute
-    {0x001FC, "\306"},  // latin capital letter ae with acute
-    {0x001FD, "\346"},  // latin small letter ae with acute
-    {0x001FE, "\330"},  // latin capital letter o with stroke and acute
-    {0x001FF, "\370"},  // latin small letter o with stroke and acute
-    {0x00200, "A"},  // latin capital letter a with double grave
-    {0x00201, "a"},  // latin small letter a with double grave
-    {0x00202, "A"},  // latin capital letter a with inverted breve
-    {0x00203, "a"},  // latin small letter a with inverted breve
-    {0x00204, "E"},  // latin capital letter e with double grave
-    {0x00205, "e"},  // latin small letter e with double grave
-    {0x00206, "E"},  // latin capital letter e with inverted breve
-    {0x00207, "e"},  // latin small letter e with inverted breve
-    {0x00208, "I"},  // latin capital letter i with double grave
-    {0x00209, "i"},  // latin small letter i with double grave
-    {0x0020A, "I"},  // latin capital letter i with inverted breve
-    {0x0020B, "i"},  // latin small letter i with inverted breve
-    {0x0020C, "O"},  // latin capital letter o with double grave
-    {0x0020D, "o"},  // latin small letter o with double grave
-    {0x0020E, "O"},  // latin capital letter o with inverted breve
-    {0x0020F, "o"},  // latin small letter o with inverted breve
-    {0x00210, "R"},  // latin capital letter r with double grave
-    {0x00211, "r"},  // latin small letter r with double grave
-    {0x00212, "R"},  // latin capital letter r with inverted breve
-    {0x00213, "r"},  // latin small letter r with inverted breve
-    {0x00214, "U"},  // latin capital letter u with double grave
-    {0x00215, "u"},  // latin small letter u with double grave
-    {0x00216, "U"},  // latin capital letter u with inverted breve
-    {0x00217, "u"},  // latin small letter u with inverted breve
-    {0x00218, "S"},  // latin capital letter s with comma below
-    {0x00219, "s"},  // latin small letter s with comma below
-    {0x0021A, "T"},  // latin capital letter t with comma below
-    {0x0021B, "t"},  // latin small letter t with comma below
-    {0x0021E, "H"},  // latin capital letter h with caron
-    {0x0021F, "h"},  // latin small letter h with caron
-    {0x00226, "A"},  // latin capital letter a with dot above
-    {0x00227, "a"},  // latin small letter a with dot above
-    {0x00228, "E"},  // latin capital letter e with cedilla
-    {0x00229, "e"},  // latin small letter e with cedilla
-    {0x0022A, "\326"},  // latin capital letter o with diaeresis and macron
-    {0x0022B, "\366"},  // latin small letter o with diaeresis and macron
-    {0x0022C, "\325"},  // latin capital letter o with tilde and macron
-    {0x0022D, "\365"},  // latin small letter o with tilde and macron
-    {0x0022E, "O"},  // latin capital letter o with dot above
-    {0x0022F, "o"},  // latin small letter o with dot above
-    {0x00230, "O"},  // latin capital letter o with dot above and macron
-    {0x00231, "o"},  // latin small letter o with dot above and macron
-    {0x00232, "Y"},  // latin capital letter y with macron
-    {0x00233, "y"},  // latin small letter y with macron
-    {0x00259, "e"},  // latin small letter schwa
-    {0x00268, "i"},  // latin small letter i with stroke
-    {0x002B0, "h"},  // modifier letter small h
-    {0x002B2, "j"},  // modifier letter small j
-    {0x002B3, "r"},  // modifier letter small r
-    {0x002B7, "w"},  // modifier letter small w
-    {0x002B8, "y"},  // modifier letter small y
-    {0x002D8, " "},  // breve
-    {0x002D9, " "},  // dot above
-    {0x002DA, " "},  // ring above
-    {0x002DB, " "},  // ogonek
-    {0x002DD, " "},  // double acute accent
-    {0x002E1, "l"},  // modifier letter small l
-    {0x002E2, "s"},  // modifier letter small s
-    {0x002E3, "x"},  // modifier letter small x
-    {0x0037A, " "},  // greek ypogegrammeni
-    {0x00384, " "},  // greek tonos
-    {0x00385, "\250"},  // greek dialytika tonos
-    {0x00387, "\267"},  // greek ano teleia
-    {0x01D2C, "A"},  // modifier letter capital a
-    {0x01D2D, "\306"},  // modifier letter capital ae
-    {0x01D2E, "B"},  // modifier letter capital b
-    {0x01D30, "D"},  // modifier letter capital d
-    {0x01D31, "E"},  // modifier letter capital e
-    {0x01D33, "G"},  // modifier letter capital g
-    {0x01D34, "H"},  // modifier letter capital h
-    {0x01D35, "I"},  // modifier letter capital i
-    {0x01D36, "J"},  // modifier letter capital j
-    {0x01D37, "K"},  // modifier letter capital k
-    {0x01D38, "L"},  // modifier letter capital l
-    {0x01D39, "M"},  // modifier letter capital m
-    {0x01D3A, "N"},  // modifier letter capital n
-    {0x01D3C, "O"},  // modifier letter capital o
-    {0x01D3E, "P"},  // modifier letter capital p
-    {0x01D3F, "R"},  // modifier letter capital r
-    {0x01D40, "T"},  // modifier letter capital t
-    {0x01D41, "U"},  // modifier letter capital u
-    {0x01D42, "W"},  // modifier letter capital w
-    {0x01D43, "a"},  // modifier letter small a
-    {0x01D47, "b"},  // modifier letter small b
-    {0x01D48, "d"},  // modifier letter small d
-    {0x01D49, "e"},  // modifier letter small e
-    {0x01D4A, "e"},  // modifier letter small schwa
-    {0x01D4D, "g"},  // modifier letter small g
-    {0x01D4F, "k"},  // modifier letter small k
-    {0x01D50, "m"},  // modifier letter small m
-    {0x01D51, "n"},  // modifier letter small eng
-    {0x01D52, "o"},  // modifier letter small o
-    {0x01D56, "p"},  // modifier letter small p
-    {0x01D57, "t"},  // modifier letter small t
-    {0x01D58, "u"},  // modifier letter small u
-    {0x01D5B, "v"},  // modifier letter small v
-    {0x01D62, "i"},  // latin subscript small letter i
-    {0x01D63, "r"},  // latin subscript small letter r
-    {0x01D64, "u"},  // latin subscript small letter u
-    {0x01D65, "v"},  // latin subscript small letter v
-    {0x01D9C, "c"},  // modifier letter small c
-    {0x01D9E, "\360"},  // modifier letter small eth
-    {0x01DA0, "f"},  // modifier letter small f
-    {0x01DA4, "i"},  // modifier letter small i with stroke
-    {0x01DBB, "z"},  // modifier letter small z
-    {0x01E00, "A"},  // latin capital letter a with ring below
-    {0x01E01, "a"},  // latin small letter a with ring below
-    {0x01E02, "B"},  // latin capital letter b with dot above
-    {0x01E03, "b"},  // latin small letter b with dot above
-    {0x01E04, "B"},  // latin capital letter b with dot below
-    {0x01E05, "b"},  // latin small letter b with dot below
-    {0x01E06, "B"},  // latin capital letter b with line below
-    {0x01E07, "b"},  // latin small letter b with line below
-    {0x01E08, "\307"},  // latin capital letter c with cedilla and acute
-    {0x01E09, "\347"},  // latin small letter c with cedilla and acute
-    {0x01E0A, "D"},  // latin capital letter d with dot above
-    {0x01E0B, "d"},  // latin small letter d with dot above
-    {0x01E0C, "D"},  // latin capital letter d with dot below
-    {0x01E0D, "d"},  // latin small letter d with dot below
-    {0x01E0E, "D"},  // latin capital letter d with line below
-    {0x01E0F, "d"},  // latin small letter d with line below
-    {0x01E10, "D"},  // latin capital letter d with cedilla
-    {0x01E11, "d"},  // latin small letter d with cedilla
-    {0x01E12, "D"},  // latin capital letter d with circumflex below
-    {0x01E13, "d"},  // latin small letter d with circumflex below
-    {0x01E14, "E"},  // latin capital letter e with macron and grave
-    {0x01E15, "e"},  // latin small letter e with macron and grave
-    {0x01E16, "E"},  // latin capital letter e with macron and acute
-    {0x01E17, "e"},  // latin small letter e with macron and acute
-    {0x01E18, "E"},  // latin capital letter e with circumflex below
-    {0x01E19, "e"},  // latin small letter e with circumflex below
-    {0x01E1A, "E"},  // latin capital letter e with tilde below
-    {0x01E1B, "e"},  // latin small letter e with tilde below
-    {0x01E1C, "E"},  // latin capital letter e with cedilla and breve
-    {0x01E1D, "e"},  // latin small letter e with cedilla and breve
-    {0x01E1E, "F"},  // latin capital letter f with dot above
-    {0x01E1F, "f"},  // latin small letter f with dot above
-    {0x01E20, "G"},  // latin capital letter g with macron
-    {0x01E21, "g"},  // latin small letter g with macron
-    {0x01E22, "H"},  // latin capital letter h with dot above
-    {0x01E23, "h"},  // latin small letter h with dot above
-    {0x01E24, "H"},  // latin capital letter h with dot below
-    {0x01E25, "h"},  // latin small letter h with dot below
-    {0x01E26, "H"},  // latin capital letter h with diaeresis
-    {0x01E27, "h"},  // latin small letter h with diaeresis
-    {0x01E28, "H"},  // latin capital letter h with cedilla
-    {0x01E29, "h"},  // latin small letter h with cedilla
-    {0x01E2A, "H"},  // latin capital letter h with breve below
-    {0x01E2B, "h"},  // latin small letter h with breve below
-    {0x01E2C, "I"},  // latin capital letter i with tilde below
-    {0x01E2D, "i"},  // latin small letter i with tilde below
-    {0x01E2E, "\317"},  // latin capital letter i with diaeresis and acute
-    {0x01E2F, "\357"},  // latin small letter i with diaeresis and acute
-    {0x01E30, "K"},  // latin capital letter k with acute
-    {0x01E31, "k"},  // latin small letter k with acute
-    {0x01E32, "K"},  // latin capital letter k with dot below
-    {0x01E33, "k"},  // latin small letter k with dot below
-    {0x01E34, "K"},  // latin capital letter k with line below
-    {0x01E35, "k"},  // latin small letter k with line below
-    {0x01E36, "L"},  // latin capital letter l with dot below
-    {0x01E37, "l"},  // latin small letter l with dot below
-    {0x01E38, "L"},  // latin capital letter l with dot below and macron
-    {0x01E39, "l"},  // latin small letter l with dot below and macron
-    {0x01E3A, "L"},  // latin capital letter l with line below
-    {0x01E3B, "l"},  // latin small letter l with line below
-    {0x01E3C, "L"},  // latin capital letter l with circumflex below
-    {0x01E3D, "l"},  // latin small letter l with circumflex below
-    {0x01E3E, "M"},  // latin capital letter m with acute
-    {0x01E3F, "m"},  // latin small letter m with acute
-    {0x01E40, "M"},  // latin capital letter m with dot above
-    {0x01E41, "m"},  // latin small letter m with dot above
-    {0x01E42, "M"},  // latin capital letter m with dot below
-    {0x01E43, "m"},  // latin small letter m with dot below
-    {0x01E44, "N"},  // latin capital letter n with dot above
-    {0x01E45, "n"},  // latin small letter n with dot above
-    {0x01E46, "N"},  // latin capital letter n with dot below
-    {0x01E47, "n"},  // latin small letter n with dot below
-    {0x01E48, "N"},  // latin capital letter n with line below
-    {0x01E49, "n"},  // latin small letter n with line below
-    {0x01E4A, "N"},  // latin capital letter n with circumflex below
-    {0x01E4B, "n"},  // latin small letter n with circumflex below
-    {0x01E4C, "\325"},  // latin capital letter o with tilde and acute
-    {0x01E4D, "\365"},  // latin small letter o with tilde and acute
-    {0x01E4E, "\325"},  // latin capital letter o with tilde and diaeresis
-    {0x01E4F, "\365"},  // latin small letter o with tilde and diaeresis
-    {0x01E50, "O"},  // latin capital letter o with macron and grave
-    {0x01E51, "o"},  // latin small letter o with macron and grave
-    {0x01E52, "O"},  // latin capital letter o with macron and acute
-    {0x01E53, "o"},  // latin small letter o with macron and acute
-    {0x01E54, "P"},  // latin capital letter p with acute
-    {0x01E55, "p"},  // latin small letter p with acute
-    {0x01E56, "P"},  // latin capital letter p with dot above
-    {0x01E57, "p"},  // latin small letter p with dot above
-    {0x01E58, "R"},  // latin capital letter r with dot above
-    {0x01E59, "r"},  // latin small letter r with dot above
-    {0x01E5A, "R"},  // latin capital letter r with dot below
-    {0x01E5B, "r"},  // latin small letter r with dot below
-    {0x01E5C, "R"},  // latin capital letter r with dot below and macron
-    {0x01E5D, "r"},  // latin small letter r with dot below and macron
-    {0x01E5E, "R"},  // latin capital letter r with line below
-    {0x01E5F, "r"},  // latin small letter r with line below
-    {0x01E60, "S"},  // latin capital letter s with dot above
-    {0x01E61, "s"},  // latin small letter s with dot above
-    {0x01E62, "S"},  // latin capital letter s with dot below
-    {0x01E63, "s"},  // latin small letter s with dot below
-    {0x01E64, "S"},  // latin capital letter s with acute and dot above
-    {0x01E65, "s"},  // latin small letter s with acute and dot above
-    {0x01E66, "\212"},  // latin capital letter s with caron and dot above
-    {0x01E67, "\232"},  // latin small letter s with caron and dot above
-    {0x01E68, "S"},  // latin capital letter s with dot below and dot above
-    {0x01E69, "s"},  // latin small letter s with dot below and dot above
-    {0x01E6A, "T"},  // latin capital letter t with dot above
-    {0x01E6B, "t"},  // latin small letter t with dot above
-    {0x01E6C, "T"},  // latin capital letter t with dot below
-    {0x01E6D, "t"},  // latin small letter t with dot below
-    {0x01E6E, "T"},  // latin capital letter t with line below
-    {0x01E6F, "t"},  // latin small letter t with line below
-    {0x01E70, "T"},  // latin capital letter t with circumflex below
-    {0x01E71, "t"},  // latin small letter t with circumflex below
-    {0x01E72, "U"},  // latin capital letter u with diaeresis below
-    {0x01E73, "u"},  // latin small letter u with diaeresis below
-    {0x01E74, "U"},  // latin capital letter u with tilde below
-    {0x01E75, "u"},  // latin small letter u with tilde below
-    {0x01E76, "U"},  // latin capital letter u with circumflex below
-    {0x01E77, "u"},  // latin small letter u with circumflex below
-    {0x01E78, "U"},  // latin capital letter u with tilde and acute
-    {0x01E79, "u"},  // latin small letter u with tilde and acute
-    {0x01E7A, "U"},  // latin capital letter u with macron and diaeresis
-    {0x01E7B, "u"},  // latin small letter u with macron and diaeresis
-    {0x01E7C, "V"},  // latin capital letter v with tilde
-    {0x01E7D, "v"},  // latin small letter v with tilde
-    {0x01E7E, "V"},  // latin capital letter v with dot below
-    {0x01E7F, "v"},  // latin small letter v with dot below
-    {0x01E80, "W"},  // latin capital letter w with grave
-    {0x01E81, "w"},  // latin small letter w with grave
-    {0x01E82, "W"},  // latin capital letter w with acute
-    {0x01E83, "w"},  // latin small letter w with acute
-    {0x01E84, "W"},  // latin capital letter w with diaeresis
-    {0x01E85, "w"},  // latin small letter w with diaeresis
-    {0x01E86, "W"},  // latin capital letter w with dot above
-    {0x01E87, "w"},  // latin small letter w with dot above
-    {0x01E88, "W"},  // latin capital letter w with dot below
-    {0x01E89, "w"},  // latin small letter w with dot below
-    {0x01E8A, "X"},  // latin capital letter x with dot above
-    {0x01E8B, "x"},  // latin small letter x with dot above
-    {0x01E8C, "X"},  // latin capital letter x with diaeresis
-    {0x01E8D, "x"},  // latin small letter x with diaeresis
-    {0x01E8E, "Y"},  // latin capital letter y with dot above
-    {0x01E8F, "y"},  // latin small letter y with dot above
-    {0x01E90, "Z"},  // latin capital letter z with circumflex
-    {0x01E91, "z"},  // latin small letter z with circumflex
-    {0x01E92, "Z"},  // latin capital letter z with dot below
-    {0x01E93, "z"},  // latin small letter z with dot below
-    {0x01E94, "Z"},  // latin capital letter z with line below
-    {0x01E95, "z"},  // latin small letter z with line below
-    {0x01E96, "h"},  // latin small letter h with line below
-    {0x01E97, "t"},  // latin small letter t with diaeresis
-    {0x01E98, "w"},  // latin small letter w with ring above
-    {0x01E99, "y"},  // latin small letter y with ring above
-    {0x01E9B, "s"},  // latin small letter long s with dot above
-    {0x01E9E, "SS"},  // latin capital letter sharp s
-    {0x01EA0, "A"},  // latin capital letter a with dot below
-    {0x01EA1, "a"},  // latin small letter a with dot below
-    {0x01EA2, "A"},  // latin capital letter a with hook above
-    {0x01EA3, "a"},  // latin small letter a with hook above
-    {0x01EA4, "\302"},  // latin capital letter a with circumflex and acute
-    {0x01EA5, "\342"},  // latin small letter a with circumflex and acute
-    {0x01EA6, "\302"},  // latin capital letter a with circumflex and grave
-    {0x01EA7, "\342"},  // latin small letter a with circumflex and grave
-    {0x01EA8, "\302"},  // latin capital letter a with circumflex and hook above
-    {0x01EA9, "\342"},  // latin small letter a with circumflex and hook above
-    {0x01EAA, "\302"},  // latin capital letter a with circumflex and tilde
-    {0x01EAB, "\342"},  // latin small letter a with circumflex and tilde
-    {0x01EAC, "A"},  // latin capital letter a with circumflex and dot below
-    {0x01EAD, "a"},  // latin small letter a with circumflex and dot below
-    {0x01EAE, "A"},  // latin capital letter a with breve and acute
-    {0x01EAF, "a"},  // latin small letter a with breve and acute
-    {0x01EB0, "A"},  // latin capital letter a with breve and grave
-    {0x01EB1, "a"},  // latin small letter a with breve and grave
-    {0x01EB2, "A"},  // latin capital letter a with breve and hook above
-    {0x01EB3, "a"},  // latin small letter a with breve and hook above
-    {0x01EB4, "A"},  // latin capital letter a with breve and tilde
-    {0x01EB5, "a"},  // latin small letter a with breve and tilde
-    {0x01EB6, "A"},  // latin capital letter a with breve and dot below
-    {0x01EB7, "a"},  // latin small letter a with breve and dot below
-    {0x01EB8, "E"},  // latin capital letter e with dot below
-    {0x01EB9, "e"},  // latin small letter e with dot below
-    {0x01EBA, "E"},  // latin capital letter e with hook above
-    {0x01EBB, "e"},  // latin small letter e with hook above
-    {0x01EBC, "E"},  // latin capital letter e with tilde
-    {0x01EBD, "e"},  // latin small letter e with tilde
-    {0x01EBE, "\312"},  // latin capital letter e with circumflex and acute
-    {0x01EBF, "\352"},  // latin small letter e with circumflex and acute
-    {0x01EC0, "\312"},  // latin capital letter e with circumflex and grave
-    {0x01EC1, "\352"},  // latin small letter e with circumflex and grave
-    {0x01EC2, "\312"},  // latin capital letter e with circumflex and hook above
-    {0x01EC3, "\352"},  // latin small letter e with circumflex and hook above
-    {0x01EC4, "\312"},  // latin capital letter e with circumflex and tilde
-    {0x01EC5, "\352"},  // latin small letter e with circumflex and tilde
-    {0x01EC6, "E"},  // latin capital letter e with circumflex and dot below
-    {0x01EC7, "e"},  // latin small letter e with circumflex and dot below
-    {0x01EC8, "I"},  // latin capital letter i with hook above
-    {0x01EC9, "i"},  // latin small letter i with hook above
-    {0x01ECA, "I"},  // latin capital letter i with dot below
-    {0x01ECB, "i"},  // latin small letter i with dot below
-    {0x01ECC, "O"},  // latin capital letter o with dot below
-    {0x01ECD, "o"},  // latin small letter o with dot below
-    {0x01ECE, "O"},  // latin capital letter o with hook above
-    {0x01ECF, "o"},  // latin small letter o with hook above
-    {0x01ED0, "\324"},  // latin capital letter o with circumflex and acute
-    {0x01ED1, "\364"},  // latin small letter o with circumflex and acute
-    {0x01ED2, "\324"},  // latin capital letter o with circumflex and grave
-    {0x01ED3, "\364"},  // latin small letter o with circumflex and grave
-    {0x01ED4, "\324"},  // latin capital letter o with circumflex and hook above
-    {0x01ED5, "\364"},  // latin small letter o with circumflex and hook above
-    {0x01ED6, "\324"},  // latin capital letter o with circumflex and tilde
-    {0x01ED7, "\364"},  // latin small letter o with circumflex and tilde
-    {0x01ED8, "O"},  // latin capital letter o with circumflex and dot below
-    {0x01ED9, "o"},  // latin small letter o with circumflex and dot below
-    {0x01EDA, "O"},  // latin capital letter o with horn and acute
-    {0x01EDB, "o"},  // latin small letter o with horn and acute
-    {0x01EDC, "O"},  // latin capital letter o with horn and grave
-    {0x01EDD, "o"},  // latin small letter o with horn and grave
-    {0x01EDE, "O"},  // latin capital letter o with horn and hook above
-    {0x01EDF, "o"},  // latin small letter o with horn and hook above
-    {0x01EE0, "O"},  // latin capital letter o with horn and tilde
-    {0x01EE1, "o"},  // latin small letter o with horn and tilde
-    {0x01EE2, "O"},  // latin capital letter o with horn and dot below
-    {0x01EE3, "o"},  // latin small letter o with horn and dot below
-    {0x01EE4, "U"},  // latin capital letter u with dot below
-    {0x01EE5, "u"},  // latin small letter u with dot below
-    {0x01EE6, "U"},  // latin capital letter u with hook above
-    {0x01EE7, "u"},  // latin small letter u with hook above
-    {0x01EE8, "U"},  // latin capital letter u with horn and acute
-    {0x01EE9, "u"},  // latin small letter u with horn and acute
-    {0x01EEA, "U"},  // latin capital letter u with horn and grave
-    {0x01EEB, "u"},  // latin small letter u with horn and grave
-    {0x01EEC, "U"},  // latin capital letter u with horn and hook above
-    {0x01EED, "u"},  // latin small letter u with horn and hook above
-    {0x01EEE, "U"},  // latin capital letter u with horn and tilde
-    {0x01EEF, "u"},  // latin small letter u with horn and tilde
-    {0x01EF0, "U"},  // latin capital letter u with horn and dot below
-    {0x01EF1, "u"},  // latin small letter u with horn and dot below
-    {0x01EF2, "Y"},  // latin capital letter y with grave
-    {0x01EF3, "y"},  // latin small letter y with grave
-    {0x01EF4, "Y"},  // latin capital letter y with dot below
-    {0x01EF5, "y"},  // latin small letter y with dot below
-    {0x01EF6, "Y"},  // latin capital letter y with hook above
-    {0x01EF7, "y"},  // latin small letter y with hook above
-    {0x01EF8, "Y"},  // latin capital letter y with tilde
-    {0x01EF9, "y"},  // latin small letter y with tilde
-    {0x01FBD, " "},  // greek koronis
-    {0x01FBF, " "},  // greek psili
-    {0x01FC0, " "},  // greek perispomeni
-    {0x01FC1, "\250"},  // greek dialytika and perispomeni
-    {0x01FCD, " "},  // greek psili and varia
-    {0x01FCE, " "},  // greek psili and oxia
-    {0x01FCF, " "},  // greek psili and perispomeni
-    {0x01FDD, " "},  // greek dasia and varia
-    {0x01FDE, " "},  // greek dasia and oxia
-    {0x01FDF, " "},  // greek dasia and perispomeni
-    {0x01FED, "\250"},  // greek dialytika and varia
-    {0x01FEE, "\250"},  // greek dialytika and oxia
-    {0x01FEF, "`"},  // greek varia
-    {0x01FFD, "\264"},  // greek oxia
-    {0x01FFE, " "},  // greek dasia
-    {0x02000, " "},  // en quad
-    {0x02001, " "},  // em quad
-    {0x02002, " "},  // en space
-    {0x02003, " "},  // em space
-    {0x02004, " "},  // three-per-em space
-    {0x02005, " "},  // four-per-em space
-    {0x02006, " "},  // six-per-em space
-    {0x02007, " "},  // figure space
-    {0x02008, " "},  // punctuation space
-    {0x02009, " "},  // thin space
-    {0x0200A, " "},  // hair space
-    {0x02010, "-"},  // hyphen
-    {0x02011, "-"},  // non-breaking hyphen
-    {0x02012, "-"},  // figure dash
-    {0x02015, "\227"},  // horizontal bar
-    {0x02017, " "},  // double low line
-    {0x02024, "."},  // one dot leader
-    {0x02025, ".."},  // two dot leader
-    {0x0202F, " "},  // narrow no-break space
-    {0x02032, "'"},  // prime
-    {0x02033, "''"},  // double prime
-    {0x02034, "'''"},  // triple prime
-    {0x0203C, "!!"},  // double exclamation mark
-    {0x0203E, " "},  // overline
-    {0x02047, "??"},  // double question mark
-    {0x02048, "?!"},  // question exclamation mark
-    {0x02049, "!?"},  // exclamation question mark
-    {0x02057, "''''"},  // quadruple prime
-    {0x0205F, " "},  // medium mathematical space
-    {0x02070, "0"},  // superscript zero
-    {0x02071, "i"},  // superscript latin small letter i
-    {0x02074, "4"},  // superscript four
-    {0x02075, "5"},  // superscript five
-    {0x02076, "6"},  // superscript six
-    {0x02077, "7"},  // superscript seven
-    {0x02078, "8"},  // superscript eight
-    {0x02079, "9"},  // superscript nine
-    {0x0207A, "+"},  // superscript plus sign
-    {0x0207B, "-"},  // superscript minus
-    {0x0207C, "="},  // superscript equals sign
-    {0x0207D, "("},  // superscript left parenthesis
-    {0x0207E, ")"},  // superscript right parenthesis
-    {0x0207F, "n"},  // superscript latin small letter n
-    {0x02080, "0"},  // subscript zero
-    {0x02081, "1"},  // subscript one
-    {0x02082, "2"},  // subscript two
-    {0x02083, "3"},  // subscript three
-    {0x02084, "4"},  // subscript four
-    {0x02085, "5"},  // subscript five
-    {0x02086, "6"},  // subscript six
-    {0x02087, "7"},  // subscript seven
-    {0x02088, "8"},  // subscript eight
-    {0x02089, "9"},  // subscript nine
-    {0x0208A, "+"},  // subscript plus sign
-    {0x0208B, "-"},  // subscript minus
-    {0x0208C, "="},  // subscript equals sign
-    {0x0208D, "("},  // subscript left parenthesis
-    {0x0208E, ")"},  // subscript right parenthesis
-    {0x02090, "a"},  // latin subscript small letter a
-    {0x02091, "e"},  // latin subscript small letter e
-    {0x02092, "o"},  // latin subscript small letter o
-    {0x02093, "x"},  // latin subscript small letter x
-    {0x02094, "e"},  // latin subscript small letter schwa
-    {0x02095, "h"},  // latin subscript small letter h
-    {0x02096, "k"},  // latin subscript small letter k
-    {0x02097, "l"},  // latin subscript small letter l
-    {0x02098, "m"},  // latin subscript small letter m
-    {0x02099, "n"},  // latin subscript small letter n
-    {0x0209A, "p"},  // latin subscript small letter p
-    {0x0209B, "s"},  // latin subscript small letter s
-    {0x0209C, "t"},  // latin subscript small letter t
-    {0x020A8, "Rs"},  // rupee sign
-    {0x02100, "a/c"},  // account of
-    {0x02101, "a/s"},  // addressed to the subject
-    {0x02102, "C"},  // double-struck capital c
+    {0x001C7, "LJ"},     // latin capital letter lj
+    {0x001C8, "Lj"},     // latin capital letter l with small letter j
+    {0x001C9, "lj"},     // latin small letter lj
+    {0x001CA, "NJ"},     // latin capital letter nj
+    {0x001CB, "Nj"},     // latin capital letter n with small letter j
+    {0x001CC, "nj"},     // latin small letter nj
+    {0x001CD, "A"},      // latin capital letter a with caron
+    {0x001CE, "a"},      // latin small letter a with caron
+    {0x001CF, "I"},      // latin capital letter i with caron
+    {0x001D0, "i"},      // latin small letter i with caron
+    {0x001D1, "O"},      // latin capital letter o with caron
+    {0x001D2, "o"},      // latin small letter o with caron
+    {0x001D3, "U"},      // latin capital letter u with caron
+    {0x001D4, "u"},      // latin small letter u with caron
+    {0x001D5, "\334"},   // latin capital letter u with diaeresis and macron
+    {0x001D6, "\374"},   // latin small letter u with diaeresis and macron
+    {0x001D7, "\334"},   // latin capital letter u with diaeresis and acute
+    {0x001D8, "\374"},   // latin small letter u with diaeresis and acute
+    {0x001D9, "\334"},   // latin capital letter u with diaeresis and caron
+    {0x001DA, "\374"},   // latin small letter u with diaeresis and caron
+    {0x001DB, "\334"},   // latin capital letter u with diaeresis and grave
+    {0x001DC, "\374"},   // latin small letter u with diaeresis and grave
+    {0x001DE, "\304"},   // latin capital letter a with diaeresis and macron
+    {0x001DF, "\344"},   // latin small letter a with diaeresis and macron
+    {0x001E0, "A"},      // latin capital letter a with dot above and macron
+    {0x001E1, "a"},      // latin small letter a with dot above and macron
+    {0x001E2, "\306"},   // latin capital letter ae with macron
+    {0x001E3, "\346"},   // latin small letter ae with macron
+    {0x001E6, "G"},      // latin capital letter g with caron
+    {0x001E7, "g"},      // latin small letter g with caron
+    {0x001E8, "K"},      // latin capital letter k with caron
+    {0x001E9, "k"},      // latin small letter k with caron
+    {0x001EA, "O"},      // latin capital letter o with ogonek
+    {0x001EB, "o"},      // latin small letter o with ogonek
+    {0x001EC, "O"},      // latin capital letter o with ogonek and macron
+    {0x001ED, "o"},      // latin small letter o with ogonek and macron
+    {0x001F0, "j"},      // latin small letter j with caron
+    {0x001F1, "DZ"},     // latin capital letter dz
+    {0x001F2, "Dz"},     // latin capital letter d with small letter z
+    {0x001F3, "dz"},     // latin small letter dz
+    {0x001F4, "G"},      // latin capital letter g with acute
+    {0x001F5, "g"},      // latin small letter g with acute
+    {0x001F8, "N"},      // latin capital letter n with grave
+    {0x001F9, "n"},      // latin small letter n with grave
+    {0x001FA, "\305"},   // latin capital letter a with ring above and acute
+    {0x001FB, "\345"},   // latin small letter a with ring above and acute
+    {0x001FC, "\306"},   // latin capital letter ae with acute
+    {0x001FD, "\346"},   // latin small letter ae with acute
+    {0x001FE, "\330"},   // latin capital letter o with stroke and acute
+    {0x001FF, "\370"},   // latin small letter o with stroke and acute
+    {0x00200, "A"},      // latin capital letter a with double grave
+    {0x00201, "a"},      // latin small letter a with double grave
+    {0x00202, "A"},      // latin capital letter a with inverted breve
+    {0x00203, "a"},      // latin small letter a with inverted breve
+    {0x00204, "E"},      // latin capital letter e with double grave
+    {0x00205, "e"},      // latin small letter e with double grave
+    {0x00206, "E"},      // latin capital letter e with inverted breve
+    {0x00207, "e"},      // latin small letter e with inverted breve
+    {0x00208, "I"},      // latin capital letter i with double grave
+    {0x00209, "i"},      // latin small letter i with double grave
+    {0x0020A, "I"},      // latin capital letter i with inverted breve
+    {0x0020B, "i"},      // latin small letter i with inverted breve
+    {0x0020C, "O"},      // latin capital letter o with double grave
+    {0x0020D, "o"},      // latin small letter o with double grave
+    {0x0020E, "O"},      // latin capital letter o with inverted breve
+    {0x0020F, "o"},      // latin small letter o with inverted breve
+    {0x00210, "R"},      // latin capital letter r with double grave
+    {0x00211, "r"},      // latin small letter r with double grave
+    {0x00212, "R"},      // latin capital letter r with inverted breve
+    {0x00213, "r"},      // latin small letter r with inverted breve
+    {0x00214, "U"},      // latin capital letter u with double grave
+    {0x00215, "u"},      // latin small letter u with double grave
+    {0x00216, "U"},      // latin capital letter u with inverted breve
+    {0x00217, "u"},      // latin small letter u with inverted breve
+    {0x00218, "S"},      // latin capital letter s with comma below
+    {0x00219, "s"},      // latin small letter s with comma below
+    {0x0021A, "T"},      // latin capital letter t with comma below
+    {0x0021B, "t"},      // latin small letter t with comma below
+    {0x0021E, "H"},      // latin capital letter h with caron
+    {0x0021F, "h"},      // latin small letter h with caron
+    {0x00226, "A"},      // latin capital letter a with dot above
+    {0x00227, "a"},      // latin small letter a with dot above
+    {0x00228, "E"},      // latin capital letter e with cedilla
+    {0x00229, "e"},      // latin small letter e with cedilla
+    {0x0022A, "\326"},   // latin capital letter o with diaeresis and macron
+    {0x0022B, "\366"},   // latin small letter o with diaeresis and macron
+    {0x0022C, "\325"},   // latin capital letter o with tilde and macron
+    {0x0022D, "\365"},   // latin small letter o with tilde and macron
+    {0x0022E, "O"},      // latin capital letter o with dot above
+    {0x0022F, "o"},      // latin small letter o with dot above
+    {0x00230, "O"},      // latin capital letter o with dot above and macron
+    {0x00231, "o"},      // latin small letter o with dot above and macron
+    {0x00232, "Y"},      // latin capital letter y with macron
+    {0x00233, "y"},      // latin small letter y with macron
+    {0x00259, "e"},      // latin small letter schwa
+    {0x00268, "i"},      // latin small letter i with stroke
+    {0x002B0, "h"},      // modifier letter small h
+    {0x002B2, "j"},      // modifier letter small j
+    {0x002B3, "r"},      // modifier letter small r
+    {0x002B7, "w"},      // modifier letter small w
+    {0x002B8, "y"},      // modifier letter small y
+    {0x002D8, " "},      // breve
+    {0x002D9, " "},      // dot above
+    {0x002DA, " "},      // ring above
+    {0x002DB, " "},      // ogonek
+    {0x002DD, " "},      // double acute accent
+    {0x002E1, "l"},      // modifier letter small l
+    {0x002E2, "s"},      // modifier letter small s
+    {0x002E3, "x"},      // modifier letter small x
+    {0x0037A, " "},      // greek ypogegrammeni
+    {0x00384, " "},      // greek tonos
+    {0x00385, "\250"},   // greek dialytika tonos
+    {0x00387, "\267"},   // greek ano teleia
+    {0x01D2C, "A"},      // modifier letter capital a
+    {0x01D2D, "\306"},   // modifier letter capital ae
+    {0x01D2E, "B"},      // modifier letter capital b
+    {0x01D30, "D"},      // modifier letter capital d
+    {0x01D31, "E"},      // modifier letter capital e
+    {0x01D33, "G"},      // modifier letter capital g
+    {0x01D34, "H"},      // modifier letter capital h
+    {0x01D35, "I"},      // modifier letter capital i
+    {0x01D36, "J"},      // modifier letter capital j
+    {0x01D37, "K"},      // modifier letter capital k
+    {0x01D38, "L"},      // modifier letter capital l
+    {0x01D39, "M"},      // modifier letter capital m
+    {0x01D3A, "N"},      // modifier letter capital n
+    {0x01D3C, "O"},      // modifier letter capital o
+    {0x01D3E, "P"},      // modifier letter capital p
+    {0x01D3F, "R"},      // modifier letter capital r
+    {0x01D40, "T"},      // modifier letter capital t
+    {0x01D41, "U"},      // modifier letter capital u
+    {0x01D42, "W"},      // modifier letter capital w
+    {0x01D43, "a"},      // modifier letter small a
+    {0x01D47, "b"},      // modifier letter small b
+    {0x01D48, "d"},      // modifier letter small d
+    {0x01D49, "e"},      // modifier letter small e
+    {0x01D4A, "e"},      // modifier letter small schwa
+    {0x01D4D, "g"},      // modifier letter small g
+    {0x01D4F, "k"},      // modifier letter small k
+    {0x01D50, "m"},      // modifier letter small m
+    {0x01D51, "n"},      // modifier letter small eng
+    {0x01D52, "o"},      // modifier letter small o
+    {0x01D56, "p"},      // modifier letter small p
+    {0x01D57, "t"},      // modifier letter small t
+    {0x01D58, "u"},      // modifier letter small u
+    {0x01D5B, "v"},      // modifier letter small v
+    {0x01D62, "i"},      // latin subscript small letter i
+    {0x01D63, "r"},      // latin subscript small letter r
+    {0x01D64, "u"},      // latin subscript small letter u
+    {0x01D65, "v"},      // latin subscript small letter v
+    {0x01D9C, "c"},      // modifier letter small c
+    {0x01D9E, "\360"},   // modifier letter small eth
+    {0x01DA0, "f"},      // modifier letter small f
+    {0x01DA4, "i"},      // modifier letter small i with stroke
+    {0x01DBB, "z"},      // modifier letter small z
+    {0x01E00, "A"},      // latin capital letter a with ring below
+    {0x01E01, "a"},      // latin small letter a with ring below
+    {0x01E02, "B"},      // latin capital letter b with dot above
+    {0x01E03, "b"},      // latin small letter b with dot above
+    {0x01E04, "B"},      // latin capital letter b with dot below
+    {0x01E05, "b"},      // latin small letter b with dot below
+    {0x01E06, "B"},      // latin capital letter b with line below
+    {0x01E07, "b"},      // latin small letter b with line below
+    {0x01E08, "\307"},   // latin capital letter c with cedilla and acute
+    {0x01E09, "\347"},   // latin small letter c with cedilla and acute
+    {0x01E0A, "D"},      // latin capital letter d with dot above
+    {0x01E0B, "d"},      // latin small letter d with dot above
+    {0x01E0C, "D"},      // latin capital letter d with dot below
+    {0x01E0D, "d"},      // latin small letter d with dot below
+    {0x01E0E, "D"},      // latin capital letter d with line below
+    {0x01E0F, "d"},      // latin small letter d with line below
+    {0x01E10, "D"},      // latin capital letter d with cedilla
+    {0x01E11, "d"},      // latin small letter d with cedilla
+    {0x01E12, "D"},      // latin capital letter d with circumflex below
+    {0x01E13, "d"},      // latin small letter d with circumflex below
+    {0x01E14, "E"},      // latin capital letter e with macron and grave
+    {0x01E15, "e"},      // latin small letter e with macron and grave
+    {0x01E16, "E"},      // latin capital letter e with macron and acute
+    {0x01E17, "e"},      // latin small letter e with macron and acute
+    {0x01E18, "E"},      // latin capital letter e with circumflex below
+    {0x01E19, "e"},      // latin small letter e with circumflex below
+    {0x01E1A, "E"},      // latin capital letter e with tilde below
+    {0x01E1B, "e"},      // latin small letter e with tilde below
+    {0x01E1C, "E"},      // latin capital letter e with cedilla and breve
+    {0x01E1D, "e"},      // latin small letter e with cedilla and breve
+    {0x01E1E, "F"},      // latin capital letter f with dot above
+    {0x01E1F, "f"},      // latin small letter f with dot above
+    {0x01E20, "G"},      // latin capital letter g with macron
+    {0x01E21, "g"},      // latin small letter g with macron
+    {0x01E22, "H"},      // latin capital letter h with dot above
+    {0x01E23, "h"},      // latin small letter h with dot above
+    {0x01E24, "H"},      // latin capital letter h with dot below
+    {0x01E25, "h"},      // latin small letter h with dot below
+    {0x01E26, "H"},      // latin capital letter h with diaeresis
+    {0x01E27, "h"},      // latin small letter h with diaeresis
+    {0x01E28, "H"},      // latin capital letter h with cedilla
+    {0x01E29, "h"},      // latin small letter h with cedilla
+    {0x01E2A, "H"},      // latin capital letter h with breve below
+    {0x01E2B, "h"},      // latin small letter h with breve below
+    {0x01E2C, "I"},      // latin capital letter i with tilde below
+    {0x01E2D, "i"},      // latin small letter i with tilde below
+    {0x01E2E, "\317"},   // latin capital letter i with diaeresis and acute
+    {0x01E2F, "\357"},   // latin small letter i with diaeresis and acute
+    {0x01E30, "K"},      // latin capital letter k with acute
+    {0x01E31, "k"},      // latin small letter k with acute
+    {0x01E32, "K"},      // latin capital letter k with dot below
+    {0x01E33, "k"},      // latin small letter k with dot below
+    {0x01E34, "K"},      // latin capital letter k with line below
+    {0x01E35, "k"},      // latin small letter k with line below
+    {0x01E36, "L"},      // latin capital letter l with dot below
+    {0x01E37, "l"},      // latin small letter l with dot below
+    {0x01E38, "L"},      // latin capital letter l with dot below and macron
+    {0x01E39, "l"},      // latin small letter l with dot below and macron
+    {0x01E3A, "L"},      // latin capital letter l with line below
+    {0x01E3B, "l"},      // latin small letter l with line below
+    {0x01E3C, "L"},      // latin capital letter l with circumflex below
+    {0x01E3D, "l"},      // latin small letter l with circumflex below
+    {0x01E3E, "M"},      // latin capital letter m with acute
+    {0x01E3F, "m"},      // latin small letter m with acute
+    {0x01E40, "M"},      // latin capital letter m with dot above
+    {0x01E41, "m"},      // latin small letter m with dot above
+    {0x01E42, "M"},      // latin capital letter m with dot below
+    {0x01E43, "m"},      // latin small letter m with dot below
+    {0x01E44, "N"},      // latin capital letter n with dot above
+    {0x01E45, "n"},      // latin small letter n with dot above
+    {0x01E46, "N"},      // latin capital letter n with dot below
+    {0x01E47, "n"},      // latin small letter n with dot below
+    {0x01E48, "N"},      // latin capital letter n with line below
+    {0x01E49, "n"},      // latin small letter n with line below
+    {0x01E4A, "N"},      // latin capital letter n with circumflex below
+    {0x01E4B, "n"},      // latin small letter n with circumflex below
+    {0x01E4C, "\325"},   // latin capital letter o with tilde and acute
+    {0x01E4D, "\365"},   // latin small letter o with tilde and acute
+    {0x01E4E, "\325"},   // latin capital letter o with tilde and diaeresis
+    {0x01E4F, "\365"},   // latin small letter o with tilde and diaeresis
+    {0x01E50, "O"},      // latin capital letter o with macron and grave
+    {0x01E51, "o"},      // latin small letter o with macron and grave
+    {0x01E52, "O"},      // latin capital letter o with macron and acute
+    {0x01E53, "o"},      // latin small letter o with macron and acute
+    {0x01E54, "P"},      // latin capital letter p with acute
+    {0x01E55, "p"},      // latin small letter p with acute
+    {0x01E56, "P"},      // latin capital letter p with dot above
+    {0x01E57, "p"},      // latin small letter p with dot above
+    {0x01E58, "R"},      // latin capital letter r with dot above
+    {0x01E59, "r"},      // latin small letter r with dot above
+    {0x01E5A, "R"},      // latin capital letter r with dot below
+    {0x01E5B, "r"},      // latin small letter r with dot below
+    {0x01E5C, "R"},      // latin capital letter r with dot below and macron
+    {0x01E5D, "r"},      // latin small letter r with dot below and macron
+    {0x01E5E, "R"},      // latin capital letter r with line below
+    {0x01E5F, "r"},      // latin small letter r with line below
+    {0x01E60, "S"},      // latin capital letter s with dot above
+    {0x01E61, "s"},      // latin small letter s with dot above
+    {0x01E62, "S"},      // latin capital letter s with dot below
+    {0x01E63, "s"},      // latin small letter s with dot below
+    {0x01E64, "S"},      // latin capital letter s with acute and dot above
+    {0x01E65, "s"},      // latin small letter s with acute and dot above
+    {0x01E66, "\212"},   // latin capital letter s with caron and dot above
+    {0x01E67, "\232"},   // latin small letter s with caron and dot above
+    {0x01E68, "S"},      // latin capital letter s with dot below and dot above
+    {0x01E69, "s"},      // latin small letter s with dot below and dot above
+    {0x01E6A, "T"},      // latin capital letter t with dot above
+    {0x01E6B, "t"},      // latin small letter t with dot above
+    {0x01E6C, "T"},      // latin capital letter t with dot below
+    {0x01E6D, "t"},      // latin small letter t with dot below
+    {0x01E6E, "T"},      // latin capital letter t with line below
+    {0x01E6F, "t"},      // latin small letter t with line below
+    {0x01E70, "T"},      // latin capital letter t with circumflex below
+    {0x01E71, "t"},      // latin small letter t with circumflex below
+    {0x01E72, "U"},      // latin capital letter u with diaeresis below
+    {0x01E73, "u"},      // latin small letter u with diaeresis below
+    {0x01E74, "U"},      // latin capital letter u with tilde below
+    {0x01E75, "u"},      // latin small letter u with tilde below
+    {0x01E76, "U"},      // latin capital letter u with circumflex below
+    {0x01E77, "u"},      // latin small letter u with circumflex below
+    {0x01E78, "U"},      // latin capital letter u with tilde and acute
+    {0x01E79, "u"},      // latin small letter u with tilde and acute
+    {0x01E7A, "U"},      // latin capital letter u with macron and diaeresis
+    {0x01E7B, "u"},      // latin small letter u with macron and diaeresis
+    {0x01E7C, "V"},      // latin capital letter v with tilde
+    {0x01E7D, "v"},      // latin small letter v with tilde
+    {0x01E7E, "V"},      // latin capital letter v with dot below
+    {0x01E7F, "v"},      // latin small letter v with dot below
+    {0x01E80, "W"},      // latin capital letter w with grave
+    {0x01E81, "w"},      // latin small letter w with grave
+    {0x01E82, "W"},      // latin capital letter w with acute
+    {0x01E83, "w"},      // latin small letter w with acute
+    {0x01E84, "W"},      // latin capital letter w with diaeresis
+    {0x01E85, "w"},      // latin small letter w with diaeresis
+    {0x01E86, "W"},      // latin capital letter w with dot above
+    {0x01E87, "w"},      // latin small letter w with dot above
+    {0x01E88, "W"},      // latin capital letter w with dot below
+    {0x01E89, "w"},      // latin small letter w with dot below
+    {0x01E8A, "X"},      // latin capital letter x with dot above
+    {0x01E8B, "x"},      // latin small letter x with dot above
+    {0x01E8C, "X"},      // latin capital letter x with diaeresis
+    {0x01E8D, "x"},      // latin small letter x with diaeresis
+    {0x01E8E, "Y"},      // latin capital letter y with dot above
+    {0x01E8F, "y"},      // latin small letter y with dot above
+    {0x01E90, "Z"},      // latin capital letter z with circumflex
+    {0x01E91, "z"},      // latin small letter z with circumflex
+    {0x01E92, "Z"},      // latin capital letter z with dot below
+    {0x01E93, "z"},      // latin small letter z with dot below
+    {0x01E94, "Z"},      // latin capital letter z with line below
+    {0x01E95, "z"},      // latin small letter z with line below
+    {0x01E96, "h"},      // latin small letter h with line below
+    {0x01E97, "t"},      // latin small letter t with diaeresis
+    {0x01E98, "w"},      // latin small letter w with ring above
+    {0x01E99, "y"},      // latin small letter y with ring above
+    {0x01E9B, "s"},      // latin small letter long s with dot above
+    {0x01E9E, "SS"},     // latin capital letter sharp s
+    {0x01EA0, "A"},      // latin capital letter a with dot below
+    {0x01EA1, "a"},      // latin small letter a with dot below
+    {0x01EA2, "A"},      // latin capital letter a with hook above
+    {0x01EA3, "a"},      // latin small letter a with hook above
+    {0x01EA4, "\302"},   // latin capital letter a with circumflex and acute
+    {0x01EA5, "\342"},   // latin small letter a with circumflex and acute
+    {0x01EA6, "\302"},   // latin capital letter a with circumflex and grave
+    {0x01EA7, "\342"},   // latin small letter a with circumflex and grave
+    {0x01EA8, "\302"},   // latin capital letter a with circumflex and hook above
+    {0x01EA9, "\342"},   // latin small letter a with circumflex and hook above
+    {0x01EAA, "\302"},   // latin capital letter a with circumflex and tilde
+    {0x01EAB, "\342"},   // latin small letter a with circumflex and tilde
+    {0x01EAC, "A"},      // latin capital letter a with circumflex and dot below
+    {0x01EAD, "a"},      // latin small letter a with circumflex and dot below
+    {0x01EAE, "A"},      // latin capital letter a with breve and acute
+    {0x01EAF, "a"},      // latin small letter a with breve and acute
+    {0x01EB0, "A"},      // latin capital letter a with breve and grave
+    {0x01EB1, "a"},      // latin small letter a with breve and grave
+    {0x01EB2, "A"},      // latin capital letter a with breve and hook above
+    {0x01EB3, "a"},      // latin small letter a with breve and hook above
+    {0x01EB4, "A"},      // latin capital letter a with breve and tilde
+    {0x01EB5, "a"},      // latin small letter a with breve and tilde
+    {0x01EB6, "A"},      // latin capital letter a with breve and dot below
+    {0x01EB7, "a"},      // latin small letter a with breve and dot below
+    {0x01EB8, "E"},      // latin capital letter e with dot below
+    {0x01EB9, "e"},      // latin small letter e with dot below
+    {0x01EBA, "E"},      // latin capital letter e with hook above
+    {0x01EBB, "e"},      // latin small letter e with hook above
+    {0x01EBC, "E"},      // latin capital letter e with tilde
+    {0x01EBD, "e"},      // latin small letter e with tilde
+    {0x01EBE, "\312"},   // latin capital letter e with circumflex and acute
+    {0x01EBF, "\352"},   // latin small letter e with circumflex and acute
+    {0x01EC0, "\312"},   // latin capital letter e with circumflex and grave
+    {0x01EC1, "\352"},   // latin small letter e with circumflex and grave
+    {0x01EC2, "\312"},   // latin capital letter e with circumflex and hook above
+    {0x01EC3, "\352"},   // latin small letter e with circumflex and hook above
+    {0x01EC4, "\312"},   // latin capital letter e with circumflex and tilde
+    {0x01EC5, "\352"},   // latin small letter e with circumflex and tilde
+    {0x01EC6, "E"},      // latin capital letter e with circumflex and dot below
+    {0x01EC7, "e"},      // latin small letter e with circumflex and dot below
+    {0x01EC8, "I"},      // latin capital letter i with hook above
+    {0x01EC9, "i"},      // latin small letter i with hook above
+    {0x01ECA, "I"},      // latin capital letter i with dot below
+    {0x01ECB, "i"},      // latin small letter i with dot below
+    {0x01ECC, "O"},      // latin capital letter o with dot below
+    {0x01ECD, "o"},      // latin small letter o with dot below
+    {0x01ECE, "O"},      // latin capital letter o with hook above
+    {0x01ECF, "o"},      // latin small letter o with hook above
+    {0x01ED0, "\324"},   // latin capital letter o with circumflex and acute
+    {0x01ED1, "\364"},   // latin small letter o with circumflex and acute
+    {0x01ED2, "\324"},   // latin capital letter o with circumflex and grave
+    {0x01ED3, "\364"},   // latin small letter o with circumflex and grave
+    {0x01ED4, "\324"},   // latin capital letter o with circumflex and hook above
+    {0x01ED5, "\364"},   // latin small letter o with circumflex and hook above
+    {0x01ED6, "\324"},   // latin capital letter o with circumflex and tilde
+    {0x01ED7, "\364"},   // latin small letter o with circumflex and tilde
+    {0x01ED8, "O"},      // latin capital letter o with circumflex and dot below
+    {0x01ED9, "o"},      // latin small letter o with circumflex and dot below
+    {0x01EDA, "O"},      // latin capital letter o with horn and acute
+    {0x01EDB, "o"},      // latin small letter o with horn and acute
+    {0x01EDC, "O"},      // latin capital letter o with horn and grave
+    {0x01EDD, "o"},      // latin small letter o with horn and grave
+    {0x01EDE, "O"},      // latin capital letter o with horn and hook above
+    {0x01EDF, "o"},      // latin small letter o with horn and hook above
+    {0x01EE0, "O"},      // latin capital letter o with horn and tilde
+    {0x01EE1, "o"},      // latin small letter o with horn and tilde
+    {0x01EE2, "O"},      // latin capital letter o with horn and dot below
+    {0x01EE3, "o"},      // latin small letter o with horn and dot below
+    {0x01EE4, "U"},      // latin capital letter u with dot below
+    {0x01EE5, "u"},      // latin small letter u with dot below
+    {0x01EE6, "U"},      // latin capital letter u with hook above
+    {0x01EE7, "u"},      // latin small letter u with hook above
+    {0x01EE8, "U"},      // latin capital letter u with horn and acute
+    {0x01EE9, "u"},      // latin small letter u with horn and acute
+    {0x01EEA, "U"},      // latin capital letter u with horn and grave
+    {0x01EEB, "u"},      // latin small letter u with horn and grave
+    {0x01EEC, "U"},      // latin capital letter u with horn and hook above
+    {0x01EED, "u"},      // latin small letter u with horn and hook above
+    {0x01EEE, "U"},      // latin capital letter u with horn and tilde
+    {0x01EEF, "u"},      // latin small letter u with horn and tilde
+    {0x01EF0, "U"},      // latin capital letter u with horn and dot below
+    {0x01EF1, "u"},      // latin small letter u with horn and dot below
+    {0x01EF2, "Y"},      // latin capital letter y with grave
+    {0x01EF3, "y"},      // latin small letter y with grave
+    {0x01EF4, "Y"},      // latin capital letter y with dot below
+    {0x01EF5, "y"},      // latin small letter y with dot below
+    {0x01EF6, "Y"},      // latin capital letter y with hook above
+    {0x01EF7, "y"},      // latin small letter y with hook above
+    {0x01EF8, "Y"},      // latin capital letter y with tilde
+    {0x01EF9, "y"},      // latin small letter y with tilde
+    {0x01FBD, " "},      // greek koronis
+    {0x01FBF, " "},      // greek psili
+    {0x01FC0, " "},      // greek perispomeni
+    {0x01FC1, "\250"},   // greek dialytika and perispomeni
+    {0x01FCD, " "},      // greek psili and varia
+    {0x01FCE, " "},      // greek psili and oxia
+    {0x01FCF, " "},      // greek psili and perispomeni
+    {0x01FDD, " "},      // greek dasia and varia
+    {0x01FDE, " "},      // greek dasia and oxia
+    {0x01FDF, " "},      // greek dasia and perispomeni
+    {0x01FED, "\250"},   // greek dialytika and varia
+    {0x01FEE, "\250"},   // greek dialytika and oxia
+    {0x01FEF, "`"},      // greek varia
+    {0x01FFD, "\264"},   // greek oxia
+    {0x01FFE, " "},      // greek dasia
+    {0x02000, " "},      // en quad
+    {0x02001, " "},      // em quad
+    {0x02002, " "},      // en space
+    {0x02003, " "},      // em space
+    {0x02004, " "},      // three-per-em space
+    {0x02005, " "},      // four-per-em space
+    {0x02006, " "},      // six-per-em space
+    {0x02007, " "},      // figure space
+    {0x02008, " "},      // punctuation space
+    {0x02009, " "},      // thin space
+    {0x0200A, " "},      // hair space
+    {0x02010, "-"},      // hyphen
+    {0x02011, "-"},      // non-breaking hyphen
+    {0x02012, "-"},      // figure dash
+    {0x02015, "\227"},   // horizontal bar
+    {0x02017, " "},      // double low line
+    {0x02024, "."},      // one dot leader
+    {0x02025, ".."},     // two dot leader
+    {0x0202F, " "},      // narrow no-break space
+    {0x02032, "'"},      // prime
+    {0x02033, "''"},     // double prime
+    {0x02034, "'''"},    // triple prime
+    {0x0203C, "!!"},     // double exclamation mark
+    {0x0203E, " "},      // overline
+    {0x02047, "??"},     // double question mark
+    {0x02048, "?!"},     // question exclamation mark
+    {0x02049, "!?"},     // exclamation question mark
+    {0x02057, "''''"},   // quadruple prime
+    {0x0205F, " "},      // medium mathematical space
+    {0x02070, "0"},      // superscript zero
+    {0x02071, "i"},      // superscript latin small letter i
+    {0x02074, "4"},      // superscript four
+    {0x02075, "5"},      // superscript five
+    {0x02076, "6"},      // superscript six
+    {0x02077, "7"},      // superscript seven
+    {0x02078, "8"},      // superscript eight
+    {0x02079, "9"},      // superscript nine
+    {0x0207A, "+"},      // superscript plus sign
+    {0x0207B, "-"},      // superscript minus
+    {0x0207C, "="},      // superscript equals sign
+    {0x0207D, "("},      // superscript left parenthesis
+    {0x0207E, ")"},      // superscript right parenthesis
+    {0x0207F, "n"},      // superscript latin small letter n
+    {0x02080, "0"},      // subscript zero
+    {0x02081, "1"},      // subscript one
+    {0x02082, "2"},      // subscript two
+    {0x02083, "3"},      // subscript three
+    {0x02084, "4"},      // subscript four
+    {0x02085, "5"},      // subscript five
+    {0x02086, "6"},      // subscript six
+    {0x02087, "7"},      // subscript seven
+    {0x02088, "8"},      // subscript eight
+    {0x02089, "9"},      // subscript nine
+    {0x0208A, "+"},      // subscript plus sign
+    {0x0208B, "-"},      // subscript minus
+    {0x0208C, "="},      // subscript equals sign
+    {0x0208D, "("},      // subscript left parenthesis
+    {0x0208E, ")"},      // subscript right parenthesis
+    {0x02090, "a"},      // latin subscript small letter a
+    {0x02091, "e"},      // latin subscript small letter e
+    {0x02092, "o"},      // latin subscript small letter o
+    {0x02093, "x"},      // latin subscript small letter x
+    {0x02094, "e"},      // latin subscript small letter schwa
+    {0x02095, "h"},      // latin subscript small letter h
+    {0x02096, "k"},      // latin subscript small letter k
+    {0x02097, "l"},      // latin subscript small letter l
+    {0x02098, "m"},      // latin subscript small letter m
+    {0x02099, "n"},      // latin subscript small letter n
+    {0x0209A, "p"},      // latin subscript small letter p
+    {0x0209B, "s"},      // latin subscript small letter s
+    {0x0209C, "t"},      // latin subscript small letter t
+    {0x020A8, "Rs"},     // rupee sign
+    {0x02100, "a/c"},    // account of
+    {0x02101, "a/s"},    // addressed to the subject
+    {0x02102, "C"},      // double-struck capital c
     {0x02103, "\260C"},  // degree celsius
-    {0x02105, "c/o"},  // care of
-    {0x02106, "c/u"},  // cada una
+    {0x02105, "c/o"},    // care of
+    {0x02106, "c/u"},    // cada una
     {0x02109, "\260F"},  // degree fahrenheit
-    {0x0210A, "g"},  // script small g
-    {0x0210B, "H"},  // script capital h
-    {0x0210C, "H"},  // black-letter capital h
-    {0x0210D, "H"},  // double-struck capital h
-    {0x0210E, "h"},  // planck constant
-    {0x0210F, "h"},  // planck constant over two pi
-    {0x02110, "I"},  // script capital i
-    {0x02111, "I"},  // black-letter capital i
-    {0x02112, "L"},  // script capital l
-    {0x02113, "l"},  // script small l
-    {0x02115, "N"},  // double-struck capital n
-    {0x02116, "No"},  // numero sign
-    {0x02119, "P"},  // double-struck capital p
-    {0x0211A, "Q"},  // double-struck capital q
-    {0x0211B, "R"},  // script capital r
-    {0x0211C, "R"},  // black-letter capital r
-    {0x0211D, "R"},  // double-struck capital r
-    {0x02120, "SM"},  // service mark
-    {0x02121, "TEL"},  // telephone sign
-    {0x02124, "Z"},  // double-struck capital z
-    {0x02128, "Z"},  // black-letter capital z
-    {0x0212A, "K"},  // kelvin sign
-    {0x0212B, "\305"},  // angstrom sign
-    {0x0212C, "B"},  // script capital b
-    {0x0212D, "C"},  // black-letter capital c
-    {0x0212F, "e"},  // script small e
-    {0x02130, "E"},  // script capital e
-    {0x02131, "F"},  // script capital f
-    {0x02133, "M"},  // script capital m
-    {0x02134, "o"},  // script small o
-    {0x02139, "i"},  // information source
-    {0x0213B, "FAX"},  // facsimile sign
-    {0x02145, "D"},  // double-struck italic capital d
-    {0x02146, "d"},  // double-struck italic small d
-    {0x02147, "e"},  // double-struck italic small e
-    {0x02148, "i"},  // double-struck italic small i
-    {0x02149, "j"},  // double-struck italic small j
-    {0x02160, "I"},  // roman numeral one
-    {0x02161, "II"},  // roman numeral two
-    {0x02162, "III"},  // roman numeral three
-    {0x02163, "IV"},  // roman numeral four
-    {0x02164, "V"},  // roman numeral five
-    {0x02165, "VI"},  // roman numeral six
-    {0x02166, "VII"},  // roman numeral seven
-    {0x02167, "VIII"},  // roman numeral eight
-    {0x02168, "IX"},  // roman numeral nine
-    {0x02169, "X"},  // roman numeral ten
-    {0x0216A, "XI"},  // roman numeral eleven
-    {0x0216B, "XII"},  // roman numeral twelve
-    {0x0216C, "L"},  // roman numeral fifty
-    {0x0216D, "C"},  // roman numeral one hundred
-    {0x0216E, "D"},  // roman numeral five hundred
-    {0x0216F, "M"},  // roman numeral one thousand
-    {0x02170, "i"},  // small roman numeral one
-    {0x02171, "ii"},  // small roman numeral two
-    {0x02172, "iii"},  // small roman numeral three
-    {0x02173, "iv"},  // small roman numeral four
-    {0x02174, "v"},  // small roman numeral five
-    {0x02175, "vi"},  // small roman numeral six
-    {0x02176, "vii"},  // small roman numeral seven
-    {0x02177, "viii"},  // small roman numeral eight
-    {0x02178, "ix"},  // small roman numeral nine
-    {0x02179, "x"},  // small roman numeral ten
-    {0x0217A, "xi"},  // small roman numeral eleven
-    {0x0217B, "xii"},  // small roman numeral twelve
-    {0x0217C, "l"},  // small roman numeral fifty
-    {0x0217D, "c"},  // small roman numeral one hundred
-    {0x0217E, "d"},  // small roman numeral five hundred
-    {0x0217F, "m"},  // small roman numeral one thousand
-    {0x02212, "-"},  // minus sign
-    {0x02260, "="},  // not equal to
-    {0x0226E, "<"},  // not less-than
-    {0x0226F, ">"},  // not greater-than
-    {0x02460, "1"},  // circled digit one
-    {0x02461, "2"},  // circled digit two
-    {0x02462, "3"},  // circled digit three
-    {0x02463, "4"},  // circled digit four
-    {0x02464, "5"},  // circled digit five
-    {0x02465, "6"},  // circled digit six
-    {0x02466, "7"},  // circled digit seven
-    {0x02467, "8"},  // circled digit eight
-    {0x02468, "9"},  // circled digit nine
-    {0x02469, "10"},  // circled number ten
-    {0x0246A, "11"},  // circled number eleven
-    {0x0246B, "12"},  // circled number twelve
-    {0x0246C, "13"},  // circled number thirteen
-    {0x0246D, "14"},  // circled number fourteen
-    {0x0246E, "15"},  // circled number fifteen
-    {0x0246F, "16"},  // circled number sixteen
-    {0x02470, "17"},  // circled number seventeen
-    {0x02471, "18"},  // circled number eighteen
-    {0x02472, "19"},  // circled number nineteen
-    {0x02473, "20"},  // circled number twenty
-    {0x02474, "(1)"},  // parenthesized digit one
-    {0x02475, "(2)"},  // parenthesized digit two
-    {0x02476, "(3)"},  // parenthesized digit three
-    {0x02477, "(4)"},  // parenthesized digit four
-    {0x02478, "(5)"},  // parenthesized digit five
-    {0x02479, "(6)"},  // parenthesized digit six
-    {0x0247A, "(7)"},  // parenthesized digit seven
-    {0x0247B, "(8)"},  // parenthesized digit eight
-    {0x0247C, "(9)"},  // parenthesized digit nine
-    {0x0247D, "(10)"},  // parenthesized number ten
-    {0x0247E, "(11)"},  // parenthesized number eleven
-    {0x0247F, "(12)"},  // parenthesized number twelve
-    {0x02480, "(13)"},  // parenthesized number thirteen
-    {0x02481, "(14)"},  // parenthesized number fourteen
-    {0x02482, "(15)"},  // parenthesized number fifteen
-    {0x02483, "(16)"},  // parenthesized number sixteen
-    {0x02484, "(17)"},  // parenthesized number seventeen
-    {0x02485, "(18)"},  // parenthesized number eighteen
-    {0x02486, "(19)"},  // parenthesized number nineteen
-    {0x02487, "(20)"},  // parenthesized number twenty
-    {0x02488, "1."},  // digit one full stop
-    {0x02489, "2."},  // digit two full stop
-    {0x0248A, "3."},  // digit three full stop
-    {0x0248B, "4."},  // digit four full stop
-    {0x0248C, "5."},  // digit five full stop
-    {0x0248D, "6."},  // digit six full stop
-    {0x0248E, "7."},  // digit seven full stop
-    {0x0248F, "8."},  // digit eight full stop
-    {0x02490, "9."},  // digit nine full stop
-    {0x02491, "10."},  // number ten full stop
-    {0x02492, "11."},  // number eleven full stop
-    {0x02493, "12."},  // number twelve full stop
-    {0x02494, "13."},  // number thirteen full stop
-    {0x02495, "14."},  // number fourteen full stop
-    {0x02496, "15."},  // number fifteen full stop
-    {0x02497, "16."},  // number sixteen full stop
-    {0x02498, "17."},  // number seventeen full stop
-    {0x02499, "18."},  // number eighteen full stop
-    {0x0249A, "19."},  // number nineteen full stop
-    {0x0249B, "20."},  // number twenty full stop
-    {0x0249C, "(a)"},  // parenthesized latin small letter a
-    {0x0249D, "(b)"},  // parenthesized latin small letter b
-    {0x0249E, "(c)"},  // parenthesized latin small letter c
-    {0x0249F, "(d)"},  // parenthesized latin small letter d
-    {0x024A0, "(e)"},  // parenthesized latin small letter e
-    {0x024A1, "(f)"},  // parenthesized latin small letter f
-    {0x024A2, "(g)"},  // parenthesized latin small letter g
-    {0x024A3, "(h)"},  // parenthesized latin small letter h
-    {0x024A4, "(i)"},  // parenthesized latin small letter i
-    {0x024A5, "(j)"},  // parenthesized latin small letter j
-    {0x024A6, "(k)"},  // parenthesized latin small letter k
-    {0x024A7, "(l)"},  // parenthesized latin small letter l
-    {0x024A8, "(m)"},  // parenthesized latin small letter m
-    {0x024A9, "(n)"},  // parenthesized latin small letter n
-    {0x024AA, "(o)"},  // parenthesized latin small letter o
-    {0x024AB, "(p)"},  // parenthesized latin small letter p
-    {0x024AC, "(q)"},  // parenthesized latin small letter q
-    {0x024AD, "(r)"},  // parenthesized latin small letter r
-    {0x024AE, "(s)"},  // parenthesized latin small letter s
-    {0x024AF, "(t)"},  // parenthesized latin small letter t
-    {0x024B0, "(u)"},  // parenthesized latin small letter u
-    {0x024B1, "(v)"},  // parenthesized latin small letter v
-    {0x024B2, "(w)"},  // parenthesized latin small letter w
-    {0x024B3, "(x)"},  // parenthesized latin small letter x
-    {0x024B4, "(y)"},  // parenthesized latin small letter y
-    {0x024B5, "(z)"},  // parenthesized latin small letter z
-    {0x024B6, "A"},  // circled latin capital letter a
-    {0x024B7, "B"},  // circled latin capital letter b
-    {0x024B8, "C"},  // circled latin capital letter c
-    {0x024B9, "D"},  // circled latin capital letter d
-    {0x024BA, "E"},  // circled latin capital letter e
-    {0x024BB, "F"},  // circled latin capital letter f
-    {0x024BC, "G"},  // circled latin capital letter g
-    {0x024BD, "H"},  // circled latin capital letter h
-    {0x024BE, "I"},  // circled latin capital letter i
-    {0x024BF, "J"},  // circled latin capital letter j
-    {0x024C0, "K"},  // circled latin capital letter k
-    {0x024C1, "L"},  // circled latin capital letter l
-    {0x024C2, "M"},  // circled latin capital letter m
-    {0x024C3, "N"},  // circled latin capital letter n
-    {0x024C4, "O"},  // circled latin capital letter o
-    {0x024C5, "P"},  // circled latin capital letter p
-    {0x024C6, "Q"},  // circled latin capital letter q
-    {0x024C7, "R"},  // circled latin capital letter r
-    {0x024C8, "S"},  // circled latin capital letter s
-    {0x024C9, "T"},  // circled latin capital letter t
-    {0x024CA, "U"},  // circled latin capital letter u
-    {0x024CB, "V"},  // circled latin capital letter v
-    {0x024CC, "W"},  // circled latin capital letter w
-    {0x024CD, "X"},  // circled latin capital letter x
-    {0x024CE, "Y"},  // circled latin capital letter y
-    {0x024CF, "Z"},  // circled latin capital letter z
-    {0x024D0, "a"},  // circled latin small letter a
-    {0x024D1, "b"},  // circled latin small letter b
-    {0x024D2, "c"},  // circled latin small letter c
-    {0x024D3, "d"},  // circled latin small letter d
-    {0x024D4, "e"},  // circled latin small letter e
-    {0x024D5, "f"},  // circled latin small letter f
-    {0x024D6, "g"},  // circled latin small letter g
-    {0x024D7, "h"},  // circled latin small letter h
-    {0x024D8, "i"},  // circled latin small letter i
-    {0x024D9, "j"},  // circled latin small letter j
-    {0x024DA, "k"},  // circled latin small letter k
-    {0x024DB, "l"},  // circled latin small letter l
-    {0x024DC, "m"},  // circled latin small letter m
-    {0x024DD, "n"},  // circled latin small letter n
-    {0x024DE, "o"},  // circled latin small letter o
-    {0x024DF, "p"},  // circled latin small letter p
-    {0x024E0, "q"},  // circled latin small letter q
-    {0x024E1, "r"},  // circled latin small letter r
-    {0x024E2, "s"},  // circled latin small letter s
-    {0x024E3, "t"},  // circled latin small letter t
-    {0x024E4, "u"},  // circled latin small letter u
-    {0x024E5, "v"},  // circled latin small letter v
-    {0x024E6, "w"},  // circled latin small letter w
-    {0x024E7, "x"},  // circled latin small letter x
-    {0x024E8, "y"},  // circled latin small letter y
-    {0x024E9, "z"},  // circled latin small letter z
-    {0x024EA, "0"},  // circled digit zero
-    {0x02A74, "::="},  // double colon equal
-    {0x02A75, "=="},  // two consecutive equals signs
-    {0x02A76, "==="},  // three consecutive equals signs
-    {0x02C7C, "j"},  // latin subscript small letter j
-    {0x02C7D, "V"},  // modifier letter capital v
-    {0x03000, " "},  // ideographic space
-    {0x0309B, " "},  // katakana-hiragana voiced sound mark
-    {0x0309C, " "},  // katakana-hiragana semi-voiced sound mark
-    {0x03250, "PTE"},  // partnership sign
-    {0x03251, "21"},  // circled number twenty one
-    {0x03252, "22"},  // circled number twenty two
-    {0x03253, "23"},  // circled number twenty three
-    {0x03254, "24"},  // circled number twenty four
-    {0x03255, "25"},  // circled number twenty five
-    {0x03256, "26"},  // circled number twenty six
-    {0x03257, "27"},  // circled number twenty seven
-    {0x03258, "28"},  // circled number twenty eight
-    {0x03259, "29"},  // circled number twenty nine
-    {0x0325A, "30"},  // circled number thirty
-    {0x0325B, "31"},  // circled number thirty one
-    {0x0325C, "32"},  // circled number thirty two
-    {0x0325D, "33"},  // circled number thirty three
-    {0x0325E, "34"},  // circled number thirty four
-    {0x0325F, "35"},  // circled number thirty five
-    {0x032B1, "36"},  // circled number thirty six
-    {0x032B2, "37"},  // circled number thirty seven
-    {0x032B3, "38"},  // circled number thirty eight
-    {0x032B4, "39"},  // circled number thirty nine
-    {0x032B5, "40"},  // circled number forty
-    {0x032B6, "41"},  // circled number forty one
-    {0x032B7, "42"},  // circled number forty two
-    {0x032B8, "43"},  // circled number forty three
-    {0x032B9, "44"},  // circled number forty four
-    {0x032BA, "45"},  // circled number forty five
-    {0x032BB, "46"},  // circled number forty six
-    {0x032BC, "47"},  // circled number forty seven
-    {0x032BD, "48"},  // circled number forty eight
-    {0x032BE, "49"},  // circled number forty nine
-    {0x032BF, "50"},  // circled number fifty
-    {0x032CC, "Hg"},  // square hg
-    {0x032CD, "erg"},  // square erg
-    {0x032CE, "eV"},  // square ev
-    {0x032CF, "LTD"},  // limited liability sign
-    {0x03371, "hPa"},  // square hpa
-    {0x03372, "da"},  // square da
-    {0x03373, "AU"},  // square au
-    {0x03374, "bar"},  // square bar
-    {0x03375, "oV"},  // square ov
-    {0x03376, "pc"},  // square pc
-    {0x03377, "dm"},  // square dm
-    {0x03378, "dm2"},  // square dm squared
-    {0x03379, "dm3"},  // square dm cubed
-    {0x0337A, "IU"},  // square iu
-    {0x03380, "pA"},  // square pa amps
-    {0x03381, "nA"},  // square na
-    {0x03383, "mA"},  // square ma
-    {0x03384, "kA"},  // square ka
-    {0x03385, "KB"},  // square kb
-    {0x03386, "MB"},  // square mb
-    {0x03387, "GB"},  // square gb
-    {0x03388, "cal"},  // square cal
-    {0x03389, "kcal"},  // square kcal
-    {0x0338A, "pF"},  // square pf
-    {0x0338B, "nF"},  // square nf
-    {0x0338E, "mg"},  // square mg
-    {0x0338F, "kg"},  // square kg
-    {0x03390, "Hz"},  // square hz
-    {0x03391, "kHz"},  // square khz
-    {0x03392, "MHz"},  // square mhz
-    {0x03393, "GHz"},  // square ghz
-    {0x03394, "THz"},  // square thz
-    {0x03396, "ml"},  // square ml
-    {0x03397, "dl"},  // square dl
-    {0x03398, "kl"},  // square kl
-    {0x03399, "fm"},  // square fm
-    {0x0339A, "nm"},  // square nm
-    {0x0339C, "mm"},  // square mm
-    {0x0339D, "cm"},  // square cm
-    {0x0339E, "km"},  // square km
-    {0x0339F, "mm2"},  // square mm squared
-    {0x033A0, "cm2"},  // square cm squared
-    {0x033A1, "m2"},  // square m squared
-    {0x033A2, "km2"},  // square km squared
-    {0x033A3, "mm3"},  // square mm cubed
-    {0x033A4, "cm3"},  // square cm cubed
-    {0x033A5, "m3"},  // square m cubed
-    {0x033A6, "km3"},  // square km cubed
-    {0x033A9, "Pa"},  // square pa
-    {0x033AA, "kPa"},  // square kpa
-    {0x033AB, "MPa"},  // square mpa
-    {0x033AC, "GPa"},  // square gpa
-    {0x033AD, "rad"},  // square rad
-    {0x033B0, "ps"},  // square ps
-    {0x033B1, "ns"},  // square ns
-    {0x033B3, "ms"},  // square ms
-    {0x033B4, "pV"},  // square pv
-    {0x033B5, "nV"},  // square nv
-    {0x033B7, "mV"},  // square mv
-    {0x033B8, "kV"},  // square kv
-    {0x033B9, "MV"},  // square mv mega
-    {0x033BA, "pW"},  // square pw
-    {0x033BB, "nW"},  // square nw
-    {0x033BD, "mW"},  // square mw
-    {0x033BE, "kW"},  // square kw
-    {0x033BF, "MW"},  // square mw mega
-    {0x033C2, "a.m."},  // square am
-    {0x033C3, "Bq"},  // square bq
-    {0x033C4, "cc"},  // square cc
-    {0x033C5, "cd"},  // square cd
-    {0x033C7, "Co."},  // square co
-    {0x033C8, "dB"},  // square db
-    {0x033C9, "Gy"},  // square gy
-    {0x033CA, "ha"},  // square ha
-    {0x033CB, "HP"},  // square hp
-    {0x033CC, "in"},  // square in
-    {0x033CD, "KK"},  // square kk
-    {0x033CE, "KM"},  // square km capital
-    {0x033CF, "kt"},  // square kt
-    {0x033D0, "lm"},  // square lm
-    {0x033D1, "ln"},  // square ln
-    {0x033D2, "log"},  // square log
-    {0x033D3, "lx"},  // square lx
-    {0x033D4, "mb"},  // square mb small
-    {0x033D5, "mil"},  // square mil
-    {0x033D6, "mol"},  // square mol
-    {0x033D7, "PH"},  // square ph
-    {0x033D8, "p.m."},  // square pm
-    {0x033D9, "PPM"},  // square ppm
-    {0x033DA, "PR"},  // square pr
-    {0x033DB, "sr"},  // square sr
-    {0x033DC, "Sv"},  // square sv
-    {0x033DD, "Wb"},  // square wb
-    {0x033FF, "gal"},  // square gal
-    {0x0A7F2, "C"},  // modifier letter capital c
-    {0x0A7F3, "F"},  // modifier letter capital f
-    {0x0A7F4, "Q"},  // modifier letter capital q
-    {0x0A7F8, "H"},  // modifier letter capital h with stroke
-    {0x0A7F9, "\234"},  // modifier letter small ligature oe
-    {0x0FB00, "ff"},  // latin small ligature ff
-    {0x0FB01, "fi"},  // latin small ligature fi
-    {0x0FB02, "fl"},  // latin small ligature fl
-    {0x0FB03, "ffi"},  // latin small ligature ffi
-    {0x0FB04, "ffl"},  // latin small ligature ffl
-    {0x0FB05, "st"},  // latin small ligature long s t
-    {0x0FB06, "st"},  // latin small ligature st
-    {0x0FB29, "+"},  // hebrew letter alternative plus sign
-    {0x0FC5E, " "},  // arabic ligature shadda with dammatan isolated form
-    {0x0FC5F, " "},  // arabic ligature shadda with kasratan isolated form
-    {0x0FC60, " "},  // arabic ligature shadda with fatha isolated form
-    {0x0FC61, " "},  // arabic ligature shadda with damma isolated form
-    {0x0FC62, " "},  // arabic ligature shadda with kasra isolated form
-    {0x0FC63, " "},  // arabic ligature shadda with superscript alef isolated form
-    {0x0FE10, ","},  // presentation form for vertical comma
-    {0x0FE13, ":"},  // presentation form for vertical colon
-    {0x0FE15, "!"},  // presentation form for vertical exclamation mark
-    {0x0FE16, "?"},  // presentation form for vertical question mark
-    {0x0FE19, "..."},  // presentation form for vertical horizontal ellipsis
-    {0x0FE30, ".."},  // presentation form for vertical two dot leader
-    {0x0FE31, "\227"},  // presentation form for vertical em dash
-    {0x0FE32, "\226"},  // presentation form for vertical en dash
-    {0x0FE33, "_"},  // presentation form for vertical low line
-    {0x0FE34, "_"},  // presentation form for vertical wavy low line
-    {0x0FE35, "("},  // presentation form for vertical left parenthesis
-    {0x0FE36, ")"},  // presentation form for vertical right parenthesis
-    {0x0FE37, "{"},  // presentation form for vertical left curly bracket
-    {0x0FE38, "}"},  // presentation form for vertical right curly bracket
-    {0x0FE47, "["},  // presentation form for vertical left square bracket
-    {0x0FE48, "]"},  // presentation form for vertical right square bracket
-    {0x0FE49, " "},  // dashed overline
-    {0x0FE4A, " "},  // centreline overline
-    {0x0FE4B, " "},  // wavy overline
-    {0x0FE4C, " "},  // double wavy overline
-    {0x0FE4D, "_"},  // dashed low line
-    {0x0FE4E, "_"},  // centreline low line
-    {0x0FE4F, "_"},  // wavy low line
-    {0x0FE50, ","},  // small comma
-    {0x0FE52, "."},  // small full stop
-    {0x0FE55, ":"},  // small colon
-    {0x0FE56, "?"},  // small question mark
-    {0x0FE57, "!"},  // small exclamation mark
-    {0x0FE58, "\227"},  // small em dash
-    {0x0FE59, "("},  // small left parenthesis
-    {0x0FE5A, ")"},  // small right parenthesis
-    {0x0FE5B, "{"},  // small left curly bracket
-    {0x0FE5C, "}"},  // small right curly bracket
-    {0x0FE5F, "#"},  // small number sign
-    {0x0FE60, "&"},  // small ampersand
-    {0x0FE61, "*"},  // small asterisk
-    {0x0FE62, "+"},  // small plus sign
-    {0x0FE63, "-"},  // small hyphen-minus
-    {0x0FE64, "<"},  // small less-than sign
-    {0x0FE65, ">"},  // small greater-than sign
-    {0x0FE66, "="},  // small equals sign
-    {0x0FE68, "\\"},  // small reverse solidus
-    {0x0FE69, "$"},  // small dollar sign
-    {0x0FE6A, "%"},  // small percent sign
-    {0x0FE6B, "@"},  // small commercial at
-    {0x0FE70, " "},  // arabic fathatan isolated form
-    {0x0FE72, " "},  // arabic dammatan isolated form
-    {0x0FE74, " "},  // arabic kasratan isolated form
-    {0x0FE76, " "},  // arabic fatha isolated form
-    {0x0FE78, " "},  // arabic damma isolated form
-    {0x0FE7A, " "},  // arabic kasra isolated form
-    {0x0FE7C, " "},  // arabic shadda isolated form
-    {0x0FE7E, " "},  // arabic sukun isolated form
-    {0x0FF01, "!"},  // fullwidth exclamation mark
-    {0x0FF03, "#"},  // fullwidth number sign
-    {0x0FF04, "$"},  // fullwidth dollar sign
-    {0x0FF05, "%"},  // fullwidth percent sign
-    {0x0FF06, "&"},  // fullwidth ampersand
-    {0x0FF07, "'"},  // fullwidth apostrophe
-    {0x0FF08, "("},  // fullwidth left parenthesis
-    {0x0FF09, ")"},  // fullwidth right parenthesis
-    {0x0FF0A, "*"},  // fullwidth asterisk
-    {0x0FF0B, "+"},  // fullwidth plus sign
-    {0x0FF0C, ","},  // fullwidth comma
-    {0x0FF0D, "-"},  // fullwidth hyphen-minus
-    {0x0FF0E, "."},  // fullwidth full stop
-    {0x0FF0F, "/"},  // fullwidth solidus
-    {0x0FF10, "0"},  // fullwidth digit zero
-    {0x0FF11, "1"},  // fullwidth digit one
-    {0x0FF12, "2"},  // fullwidth digit two
-    {0x0FF13, "3"},  // fullwidth digit three
-    {0x0FF14, "4"},  // fullwidth digit four
-    {0x0FF15, "5"},  // fullwidth digit five
-    {0x0FF16, "6"},  // fullwidth digit six
-    {0x0FF17, "7"},  // fullwidth digit seven
-    {0x0FF18, "8"},  // fullwidth digit eight
-    {0x0FF19, "9"},  // fullwidth digit nine
-    {0x0FF1A, ":"},  // fullwidth colon
-    {0x0FF1C, "<"},  // fullwidth less-than sign
-    {0x0FF1D, "="},  // fullwidth equals sign
-    {0x0FF1E, ">"},  // fullwidth greater-than sign
-    {0x0FF1F, "?"},  // fullwidth question mark
-    {0x0FF20, "@"},  // fullwidth commercial at
-    {0x0FF21, "A"},  // fullwidth latin capital letter a
-    {0x0FF22, "B"},  // fullwidth latin capital letter b
-    {0x0FF23, "C"},  // fullwidth latin capital letter c
-    {0x0FF24, "D"},  // fullwidth latin capital letter d
-    {0x0FF25, "E"},  // fullwidth latin capital letter e
-    {0x0FF26, "F"},  // fullwidth latin capital letter f
-    {0x0FF27, "G"},  // fullwidth latin capital letter g
-    {0x0FF28, "H"},  // fullwidth latin capital letter h
-    {0x0FF29, "I"},  // fullwidth latin capital letter i
-    {0x0FF2A, "J"},  // fullwidth latin capital letter j
-    {0x0FF2B, "K"},  // fullwidth latin capital letter k
-    {0x0FF2C, "L"},  // fullwidth latin capital letter l
-    {0x0FF2D, "M"},  // fullwidth latin capital letter m
-    {0x0FF2E, "N"},  // fullwidth latin capital letter n
-    {0x0FF2F, "O"},  // fullwidth latin capital letter o
-    {0x0FF30, "P"},  // fullwidth latin capital letter p
-    {0x0FF31, "Q"},  // fullwidth latin capital letter q
-    {0x0FF32, "R"},  // fullwidth latin capital letter r
-    {0x0FF33, "S"},  // fullwidth latin capital letter s
-    {0x0FF34, "T"},  // fullwidth latin capital letter t
-    {0x0FF35, "U"},  // fullwidth latin capital letter u
-    {0x0FF36, "V"},  // fullwidth latin capital letter v
-    {0x0FF37, "W"},  // fullwidth latin capital letter w
-    {0x0FF38, "X"},  // fullwidth latin capital letter x
-    {0x0FF39, "Y"},  // fullwidth latin capital letter y
-    {0x0FF3A, "Z"},  // fullwidth latin capital letter z
-    {0x0FF3B, "["},  // fullwidth left square bracket
-    {0x0FF3C, "\\"},  // fullwidth reverse solidus
-    {0x0FF3D, "]"},  // fullwidth right square bracket
-    {0x0FF3E, "^"},  // fullwidth circumflex accent
-    {0x0FF3F, "_"},  // fullwidth low line
-    {0x0FF40, "`"},  // fullwidth grave accent
-    {0x0FF41, "a"},  // fullwidth latin small letter a
-    {0x0FF42, "b"},  // fullwidth latin small letter b
-    {0x0FF43, "c"},  // fullwidth latin small letter c
-    {0x0FF44, "d"},  // fullwidth latin small letter d
-    {0x0FF45, "e"},  // fullwidth latin small letter e
-    {0x0FF46, "f"},  // fullwidth latin small letter f
-    {0x0FF47, "g"},  // fullwidth latin small letter g
-    {0x0FF48, "h"},  // fullwidth latin small letter h
-    {0x0FF49, "i"},  // fullwidth latin small letter i
-    {0x0FF4A, "j"},  // fullwidth latin small letter j
-    {0x0FF4B, "k"},  // fullwidth latin small letter k
-    {0x0FF4C, "l"},  // fullwidth latin small letter l
-    {0x0FF4D, "m"},  // fullwidth latin small letter m
-    {0x0FF4E, "n"},  // fullwidth latin small letter n
-    {0x0FF4F, "o"},  // fullwidth latin small letter o
-    {0x0FF50, "p"},  // fullwidth latin small letter p
-    {0x0FF51, "q"},  // fullwidth latin small letter q
-    {0x0FF52, "r"},  // fullwidth latin small letter r
-    {0x0FF53, "s"},  // fullwidth latin small letter s
-    {0x0FF54, "t"},  // fullwidth latin small letter t
-    {0x0FF55, "u"},  // fullwidth latin small letter u
-    {0x0FF56, "v"},  // fullwidth latin small letter v
-    {0x0FF57, "w"},  // fullwidth latin small letter w
-    {0x0FF58, "x"},  // fullwidth latin small letter x
-    {0x0FF59, "y"},  // fullwidth latin small letter y
-    {0x0FF5A, "z"},  // fullwidth latin small letter z
-    {0x0FF5B, "{"},  // fullwidth left curly bracket
-    {0x0FF5C, "|"},  // fullwidth vertical line
-    {0x0FF5D, "}"},  // fullwidth right curly bracket
-    {0x0FF5E, "~"},  // fullwidth tilde
-    {0x0FFE0, "\242"},  // fullwidth cent sign
-    {0x0FFE1, "\243"},  // fullwidth pound sign
-    {0x0FFE2, "\254"},  // fullwidth not sign
-    {0x0FFE3, " "},  // fullwidth macron
-    {0x0FFE4, "\246"},  // fullwidth broken bar
-    {0x0FFE5, "\245"},  // fullwidth yen sign
-    {0x10783, "\346"},  // modifier letter small ae
-    {0x10795, "h"},  // modifier letter small h with stroke
-    {0x107A2, "\370"},  // modifier letter small o with stroke
-    {0x107A5, "q"},  // modifier letter small q
-    {0x1D400, "A"},  // mathematical bold capital a
-    {0x1D401, "B"},  // mathematical bold capital b
-    {0x1D402, "C"},  // mathematical bold capital c
-    {0x1D403, "D"},  // mathematical bold capital d
-    {0x1D404, "E"},  // mathematical bold capital e
-    {0x1D405, "F"},  // mathematical bold capital f
-    {0x1D406, "G"},  // mathematical bold capital g
-    {0x1D407, "H"},  // mathematical bold capital h
-    {0x1D408, "I"},  // mathematical bold capital i
-    {0x1D409, "J"},  // mathematical bold capital j
-    {0x1D40A, "K"},  // mathematical bold capital k
-    {0x1D40B, "L"},  // mathematical bold capital l
-    {0x1D40C, "M"},  // mathematical bold capital m
-    {0x1D40D, "N"},  // mathematical bold capital n
-    {0x1D40E, "O"},  // mathematical bold capital o
-    {0x1D40F, "P"},  // mathematical bold capital p
-    {0x1D410, "Q"},  // mathematical bold capital q
-    {0x1D411, "R"},  // mathematical bold capital r
-    {0x1D412, "S"},  // mathematical bold capital s
-    {0x1D413, "T"},  // mathematical bold capital t
-    {0x1D414, "U"},  // mathematical bold capital u
-    {0x1D415, "V"},  // mathematical bold capital v
-    {0x1D416, "W"},  // mathematical bold capital w
-    {0x1D417, "X"},  // mathematical bold capital x
-    {0x1D418, "Y"},  // mathematical bold capital y
-    {0x1D419, "Z"},  // mathematical bold capital z
-    {0x1D41A, "a"},  // mathematical bold small a
-    {0x1D41B, "b"},  // mathematical bold small b
-    {0x1D41C, "c"},  // mathematical bold small c
-    {0x1D41D, "d"},  // mathematical bold small d
-    {0x1D41E, "e"},  // mathematical bold small e
-    {0x1D41F, "f"},  // mathematical bold small f
-    {0x1D420, "g"},  // mathematical bold small g
-    {0x1D421, "h"},  // mathematical bold small h
-    {0x1D422, "i"},  // mathematical bold small i
-    {0x1D423, "j"},  // mathematical bold small j
-    {0x1D424, "k"},  // mathematical bold small k
-    {0x1D425, "l"},  // mathematical bold small l
-    {0x1D426, "m"},  // mathematical bold small m
-    {0x1D427, "n"},  // mathematical bold small n
-    {0x1D428, "o"},  // mathematical bold small o
-    {0x1D429, "p"},  // mathematical bold small p
-    {0x1D42A, "q"},  // mathematical bold small q
-    {0x1D42B, "r"},  // mathematical bold small r
-    {0x1D42C, "s"},  // mathematical bold small s
-    {0x1D42D, "t"},  // mathematical bold small t
-    {0x1D42E, "u"},  // mathematical bold small u
-    {0x1D42F, "v"},  // mathematical bold small v
-    {0x1D430, "w"},  // mathematical bold small w
-    {0x1D431, "x"},  // mathematical bold small x
-    {0x1D432, "y"},  // mathematical bold small y
-    {0x1D433, "z"},  // mathematical bold small z
-    {0x1D434, "A"},  // mathematical italic capital a
-    {0x1D435, "B"},  // mathematical italic capital b
-    {0x1D436, "C"},  // mathematical italic capital c
-    {0x1D437, "D"},  // mathematical italic capital d
-    {0x1D438, "E"},  // mathematical italic capital e
-    {0x1D439, "F"},  // mathematical italic capital f
-    {0x1D43A, "G"},  // mathematical italic capital g
-    {0x1D43B, "H"},  // mathematical italic capital h
-    {0x1D43C, "I"},  // mathematical italic capital i
-    {0x1D43D, "J"},  // mathematical italic capital j
-    {0x1D43E, "K"},  // mathematical italic capital k
-    {0x1D43F, "L"},  // mathematical italic capital l
-    {0x1D440, "M"},  // mathematical italic capital m
-    {0x1D441, "N"},  // mathematical italic capital n
-    {0x1D442, "O"},  // mathematical italic capital o
-    {0x1D443, "P"},  // mathematical italic capital p
-    {0x1D444, "Q"},  // mathematical italic capital q
-    {0x1D445, "R"},  // mathematical italic capital r
-    {0x1D446, "S"},  // mathematical italic capital s
-    {0x1D447, "T"},  // mathematical italic capital t
-    {0x1D448, "U"},  // mathematical italic capital u
-    {0x1D449, "V"},  // mathematical italic capital v
-    {0x1D44A, "W"},  // mathematical italic capital w
-    {0x1D44B, "X"},  // mathematical italic capital x
-    {0x1D44C, "Y"},  // mathematical italic capital y
-    {0x1D44D, "Z"},  // mathematical italic capital z
-    {0x1D44E, "a"},  // mathematical italic small a
-    {0x1D44F, "b"},  // mathematical italic small b
-    {0x1D450, "c"},  // mathematical italic small c
-    {0x1D451, "d"},  // mathematical italic small d
-    {0x1D452, "e"},  // mathematical italic small e
-    {0x1D453, "f"},  // mathematical italic small f
-    {0x1D454, "g"},  // mathematical italic small g
-    {0x1D456, "i"},  // mathematical italic small i
-    {0x1D457, "j"},  // mathematical italic small j
-    {0x1D458, "k"},  // mathematical italic small k
-    {0x1D459, "l"},  // mathematical italic small l
-    {0x1D45A, "m"},  // mathematical italic small m
-    {0x1D45B, "n"},  // mathematical italic small n
-    {0x1D45C, "o"},  // mathematical italic small o
-    {0x1D45D, "p"},  // mathematical italic small p
-    {0x1D45E, "q"},  // mathematical italic small q
-    {0x1D45F, "r"},  // mathematical italic small r
-    {0x1D460, "s"},  // mathematical italic small s
-    {0x1D461, "t"},  // mathematical italic small t
-    {0x1D462, "u"},  // mathematical italic small u
-    {0x1D463, "v"},  // mathematical italic small v
-    {0x1D464, "w"},  // mathematical italic small w
-    {0x1D465, "x"},  // mathematical italic small x
-    {0x1D466, "y"},  // mathematical italic small y
-    {0x1D467, "z"},  // mathematical italic small z
-    {0x1D468, "A"},  // mathematical bold italic capital a
-    {0x1D469, "B"},  // mathematical bold italic capital b
-    {0x1D46A, "C"},  // mathematical bold italic capital c
-    {0x1D46B, "D"},  // mathematical bold italic capital d
-    {0x1D46C, "E"},  // mathematical bold italic capital e
-    {0x1D46D, "F"},  // mathematical bold italic capital f
-    {0x1D46E, "G"},  // mathematical bold italic capital g
-    {0x1D46F, "H"},  // mathematical bold italic capital h
-    {0x1D470, "I"},  // mathematical bold italic capital i
-    {0x1D471, "J"},  // mathematical bold italic capital j
-    {0x1D472, "K"},  // mathematical bold italic capital k
-    {0x1D473, "L"},  // mathematical bold italic capital l
-    {0x1D474, "M"},  // mathematical bold italic capital m
-    {0x1D475, "N"},  // mathematical bold italic capital n
-    {0x1D476, "O"},  // mathematical bold italic capital o
-    {0x1D477, "P"},  // mathematical bold italic capital p
-    {0x1D478, "Q"},  // mathematical bold italic capital q
-    {0x1D479, "R"},  // mathematical bold italic capital r
-    {0x1D47A, "S"},  // mathematical bold italic capital s
-    {0x1D47B, "T"},  // mathematical bold italic capital t
-    {0x1D47C, "U"},  // mathematical bold italic capital u
-    {0x1D47D, "V"},  // mathematical bold italic capital v
-    {0x1D47E, "W"},  // mathematical bold italic capital w
-    {0x1D47F, "X"},  // mathematical bold italic capital x
-    {0x1D480, "Y"},  // mathematical bold italic capital y
-    {0x1D481, "Z"},  // mathematical bold italic capital z
-    {0x1D482, "a"},  // mathematical bold italic small a
-    {0x1D483, "b"},  // mathematical bold italic small b
-    {0x1D484, "c"},  // mathematical bold italic small c
-    {0x1D485, "d"},  // mathematical bold italic small d
-    {0x1D486, "e"},  // mathematical bold italic small e
-    {0x1D487, "f"},  // mathematical bold italic small f
-    {0x1D488, "g"},  // mathematical bold italic small g
-    {0x1D489, "h"},  // mathematical bold italic small h
-    {0x1D48A, "i"},  // mathematical bold italic small i
-    {0x1D48B, "j"},  // mathematical bold italic small j
-    {0x1D48C, "k"},  // mathematical bold italic small k
-    {0x1D48D, "l"},  // mathematical bold italic small l
-    {0x1D48E, "m"},  // mathematical bold italic small m
-    {0x1D48F, "n"},  // mathematical bold italic small n
-    {0x1D490, "o"},  // mathematical bold italic small o
-    {0x1D491, "p"},  // mathematical bold italic small p
-    {0x1D492, "q"},  // mathematical bold italic small q
-    {0x1D493, "r"},  // mathematical bold italic small r
-    {0x1D494, "s"},  // mathematical bold italic small s
-    {0x1D495, "t"},  // mathematical bold italic small t
-    {0x1D496, "u"},  // mathematical bold italic small u
-    {0x1D497, "v"},  // mathematical bold italic small v
-    {0x1D498, "w"},  // mathematical bold italic small w
-    {0x1D499, "x"},  // mathematical bold italic small x
-    {0x1D49A, "y"},  // mathematical bold italic small y
-    {0x1D49B, "z"},  // mathematical bold italic small z
-    {0x1D49C, "A"},  // mathematical script capital a
-    {0x1D49E, "C"},  // mathematical script capital c
-    {0x1D49F, "D"},  // mathematical script capital d
-    {0x1D4A2, "G"},  // mathematical script capital g
-    {0x1D4A5, "J"},  // mathematical script capital j
-    {0x1D4A6, "K"},  // mathematical script capital k
-    {0x1D4A9, "N"},  // mathematical script capital n
-    {0x1D4AA, "O"},  // mathematical script capital o
-    {0x1D4AB, "P"},  // mathematical script capital p
-    {0x1D4AC, "Q"},  // mathematical script capital q
-    {0x1D4AE, "S"},  // mathematical script capital s
-    {0x1D4AF, "T"},  // mathematical script capital t
-    {0x1D4B0, "U"},  // mathematical script capital u
-    {0x1D4B1, "V"},  // mathematical script capital v
-    {0x1D4B2, "W"},  // mathematical script capital w
-    {0x1D4B3, "X"},  // mathematical script capital x
-    {0x1D4B4, "Y"},  // mathematical script capital y
-    {0x1D4B5, "Z"},  // mathematical script capital z
-    {0x1D4B6, "a"},  // mathematical script small a
-    {0x1D4B7, "b"},  // mathematical script small b
-    {0x1D4B8, "c"},  // mathematical script small c
-    {0x1D4B9, "d"},  // mathematical script small d
-    {0x1D4BB, "f"},  // mathematical script small f
-    {0x1D4BD, "h"},  // mathematical script small h
-    {0x1D4BE, "i"},  // mathematical script small i
-    {0x1D4BF, "j"},  // mathematical script small j
-    {0x1D4C0, "k"},  // mathematical script small k
-    {0x1D4C1, "l"},  // mathematical script small l
-    {0x1D4C2, "m"},  // mathematical script small m
-    {0x1D4C3, "n"},  // mathematical script small n
-    {0x1D4C5, "p"},  // mathematical script small p
-    {0x1D4C6, "q"},  // mathematical script small q
-    {0x1D4C7, "r"},  // mathematical script small r
-    {0x1D4C8, "s"},  // mathematical script small s
-    {0x1D4C9, "t"},  // mathematical script small t
-    {0x1D4CA, "u"},  // mathematical script small u
-    {0x1D4CB, "v"},  // mathematical script small v
-    {0x1D4CC, "w"},  // mathematical script small w
-    {0x1D4CD, "x"},  // mathematical script small x
-    {0x1D4CE, "y"},  // mathematical script small y
-    {0x1D4CF, "z"},  // mathematical script small z
-    {0x1D4D0, "A"},  // mathematical bold script capital a
-    {0x1D4D1, "B"},  // mathematical bold script capital b
-    {0x1D4D2, "C"},  // mathematical bold script capital c
-    {0x1D4D3, "D"},  // mathematical bold script capital d
-    {0x1D4D4, "E"},  // mathematical bold script capital e
-    {0x1D4D5, "F"},  // mathematical bold script capital f
-    {0x1D4D6, "G"},  // mathematical bold script capital g
-    {0x1D4D7, "H"},  // mathematical bold script capital h
-    {0x1D4D8, "I"},  // mathematical bold script capital i
-    {0x1D4D9, "J"},  // mathematical bold script capital j
-    {0x1D4DA, "K"},  // mathematical bold script capital k
-    {0x1D4DB, "L"},  // mathematical bold script capital l
-    {0x1D4DC, "M"},  // mathematical bold script capital m
-    {0x1D4DD, "N"},  // mathematical bold script capital n
-    {0x1D4DE, "O"},  // mathematical bold script capital o
-    {0x1D4DF, "P"},  // mathematical bold script capital p
-    {0x1D4E0, "Q"},  // mathematical bold script capital q
-    {0x1D4E1, "R"},  // mathematical bold script capital r
-    {0x1D4E2, "S"},  // mathematical bold script capital s
-    {0x1D4E3, "T"},  // mathematical bold script capital t
-    {0x1D4E4, "U"},  // mathematical bold script capital u
-    {0x1D4E5, "V"},  // mathematical bold script capital v
-    {0x1D4E6, "W"},  // mathematical bold script capital w
-    {0x1D4E7, "X"},  // mathematical bold script capital x
-    {0x1D4E8, "Y"},  // mathematical bold script capital y
-    {0x1D4E9, "Z"},  // mathematical bold script capital z
-    {0x1D4EA, "a"},  // mathematical bold script small a
-    {0x1D4EB, "b"},  // mathematical bold script small b
-    {0x1D4EC, "c"},  // mathematical bold script small c
-    {0x1D4ED, "d"},  // mathematical bold script small d
-    {0x1D4EE, "e"},  // mathematical bold script small e
-    {0x1D4EF, "f"},  // mathematical bold script small f
-    {0x1D4F0, "g"},  // mathematical bold script small g
-    {0x1D4F1, "h"},  // mathematical bold script small h
-    {0x1D4F2, "i"},  // mathematical bold script small i
-    {0x1D4F3, "j"},  // mathematical bold script small j
-    {0x1D4F4, "k"},  // mathematical bold script small k
-    {0x1D4F5, "l"},  // mathematical bold script small l
-    {0x1D4F6, "m"},  // mathematical bold script small m
-    {0x1D4F7, "n"},  // mathematical bold script small n
-    {0x1D4F8, "o"},  // mathematical bold script small o
-    {0x1D4F9, "p"},  // mathematical bold script small p
-    {0x1D4FA, "q"},  // mathematical bold script small q
-    {0x1D4FB, "r"},  // mathematical bold script small r
-    {0x1D4FC, "s"},  // mathematical bold script small s
-    {0x1D4FD, "t"},  // mathematical bold script small t
-    {0x1D4FE, "u"},  // mathematical bold script small u
-    {0x1D4FF, "v"},  // mathematical bold script small v
-    {0x1D500, "w"},  // mathematical bold script small w
-    {0x1D501, "x"},  // mathematical bold script small x
-    {0x1D502, "y"},  // mathematical bold script small y
-    {0x1D503, "z"},  // mathematical bold script small z
-    {0x1D504, "A"},  // mathematical fraktur capital a
-    {0x1D505, "B"},  // mathematical fraktur capital b
-    {0x1D507, "D"},  // mathematical fraktur capital d
-    {0x1D508, "E"},  // mathematical fraktur capital e
-    {0x1D509, "F"},  // mathematical fraktur capital f
-    {0x1D50A, "G"},  // mathematical fraktur capital g
-    {0x1D50D, "J"},  // mathematical fraktur capital j
-    {0x1D50E, "K"},  // mathematical fraktur capital k
-    {0x1D50F, "L"},  // mathematical fraktur capital l
-    {0x1D510, "M"},  // mathematical fraktur capital m
-    {0x1D511, "N"},  // mathematical fraktur capital n
-    {0x1D512, "O"},  // mathematical fraktur capital o
-    {0x1D513, "P"},  // mathematical fraktur capital p
-    {0x1D514, "Q"},  // mathematical fraktur capital q
-    {0x1D516, "S"},  // mathematical fraktur capital s
-    {0x1D517, "T"},  // mathematical fraktur capital t
-    {0x1D518, "U"},  // mathematical fraktur capital u
-    {0x1D519, "V"},  // mathematical fraktur capital v
-    {0x1D51A, "W"},  // mathematical fraktur capital w
-    {0x1D51B, "X"},  // mathematical fraktur capital x
-    {0x1D51C, "Y"},  // mathematical fraktur capital y
-    {0x1D51E, "a"},  // mathematical fraktur small a
-    {0x1D51F, "b"},  // mathematical fraktur small b
-    {0x1D520, "c"},  // mathematical fraktur small c
-    {0x1D521, "d"},  // mathematical fraktur small d
-    {0x1D522, "e"},  // mathematical fraktur small e
-    {0x1D523, "f"},  // mathematical fraktur small f
-    {0x1D524, "g"},  // mathematical fraktur small g
-    {0x1D525, "h"},  // mathematical fraktur small h
-    {0x1D526, "i"},  // mathematical fraktur small i
-    {0x1D527, "j"},  // mathematical fraktur small j
-    {0x1D528, "k"},  // mathematical fraktur small k
-    {0x1D529, "l"},  // mathematical fraktur small l
-    {0x1D52A, "m"},  // mathematical fraktur small m
-    {0x1D52B, "n"},  // mathematical fraktur small n
-    {0x1D52C, "o"},  // mathematical fraktur small o
-    {0x1D52D, "p"},  // mathematical fraktur small p
-    {0x1D52E, "q"},  // mathematical fraktur small q
-    {0x1D52F, "r"},  // mathematical fraktur small r
-    {0x1D530, "s"},  // mathematical fraktur small s
-    {0x1D531, "t"},  // mathematical fraktur small t
-    {0x1D532, "u"},  // mathematical fraktur small u
-    {0x1D533, "v"},  // mathematical fraktur small v
-    {0x1D534, "w"},  // mathematical fraktur small w
-    {0x1D535, "x"},  // mathematical fraktur small x
-    {0x1D536, "y"},  // mathematical fraktur small y
-    {0x1D537, "z"},  // mathematical fraktur small z
-    {0x1D538, "A"},  // mathematical double-struck capital a
-    {0x1D539, "B"},  // mathematical double-struck capital b
-    {0x1D53B, "D"},  // mathematical double-struck capital d
-    {0x1D53C, "E"},  // mathematical double-struck capital e
-    {0x1D53D, "F"},  // mathematical double-struck capital f
-    {0x1D53E, "G"},  // mathematical double-struck capital g
-    {0x1D540, "I"},  // mathematical double-struck capital i
-    {0x1D541, "J"},  // mathematical double-struck capital j
-    {0x1D542, "K"},  // mathematical double-struck capital k
-    {0x1D543, "L"},  // mathematical double-struck capital l
-    {0x1D544, "M"},  // mathematical double-struck capital m
-    {0x1D546, "O"},  // mathematical double-struck capital o
-    {0x1D54A, "S"},  // mathematical double-struck capital s
-    {0x1D54B, "T"},  // mathematical double-struck capital t
-    {0x1D54C, "U"},  // mathematical double-struck capital u
-    {0x1D54D, "V"},  // mathematical double-struck capital v
-    {0x1D54E, "W"},  // mathematical double-struck capital w
-    {0x1D54F, "X"},  // mathematical double-struck capital x
-    {0x1D550, "Y"},  // mathematical double-struck capital y
-    {0x1D552, "a"},  // mathematical double-struck small a
-    {0x1D553, "b"},  // mathematical double-struck small b
-    {0x1D554, "c"},  // mathematical double-struck small c
-    {0x1D555, "d"},  // mathematical double-struck small d
-    {0x1D556, "e"},  // mathematical double-struck small e
-    {0x1D557, "f"},  // mathematical double-struck small f
-    {0x1D558, "g"},  // mathematical double-struck small g
-    {0x1D559, "h"},  // mathematical double-struck small h
-    {0x1D55A, "i"},  // mathematical double-struck small i
-    {0x1D55B, "j"},  // mathematical double-struck small j
-    {0x1D55C, "k"},  // mathematical double-struck small k
-    {0x1D55D, "l"},  // mathematical double-struck small l
-    {0x1D55E, "m"},  // mathematical double-struck small m
-    {0x1D55F, "n"},  // mathematical double-struck small n
-    {0x1D560, "o"},  // mathematical double-struck small o
-    {0x1D561, "p"},  // mathematical double-struck small p
-    {0x1D562, "q"},  // mathematical double-struck small q
-    {0x1D563, "r"},  // mathematical double-struck small r
-    {0x1D564, "s"},  // mathematical double-struck small s
-    {0x1D565, "t"},  // mathematical double-struck small t
-    {0x1D566, "u"},  // mathematical double-struck small u
-    {0x1D567, "v"},  // mathematical double-struck small v
-    {0x1D568, "w"},  // mathematical double-struck small w
-    {0x1D569, "x"},  // mathematical double-struck small x
-    {0x1D56A, "y"},  // mathematical double-struck small y
-    {0x1D56B, "z"},  // mathematical double-struck small z
-    {0x1D56C, "A"},  // mathematical bold fraktur capital a
-    {0x1D56D, "B"},  // mathematical bold fraktur capital b
-    {0x1D56E, "C"},  // mathematical bold fraktur capital c
-    {0x1D56F, "D"},  // mathematical bold fraktur capital d
-    {0x1D570, "E"},  // mathematical bold fraktur capital e
-    {0x1D571, "F"},  // mathematical bold fraktur capital f
-    {0x1D572, "G"},  // mathematical bold fraktur capital g
-    {0x1D573, "H"},  // mathematical bold fraktur capital h
-    {0x1D574, "I"},  // mathematical bold fraktur capital i
-    {0x1D575, "J"},  // mathematical bold fraktur capital j
-    {0x1D576, "K"},  // mathematical bold fraktur capital k
-    {0x1D577, "L"},  // mathematical bold fraktur capital l
-    {0x1D578, "M"},  // mathematical bold fraktur capital m
-    {0x1D579, "N"},  // mathematical bold fraktur capital n
-    {0x1D57A, "O"},  // mathematical bold fraktur capital o
-    {0x1D57B, "P"},  // mathematical bold fraktur capital p
-    {0x1D57C, "Q"},  // mathematical bold fraktur capital q
-    {0x1D57D, "R"},  // mathematical bold fraktur capital r
-    {0x1D57E, "S"},  // mathematical bold fraktur capital s
-    {0x1D57F, "T"},  // mathematical bold fraktur capital t
-    {0x1D580, "U"},  // mathematical bold fraktur capital u
-    {0x1D581, "V"},  // mathematical bold fraktur capital v
-    {0x1D582, "W"},  // mathematical bold fraktur capital w
-    {0x1D583, "X"},  // mathematical bold fraktur capital x
-    {0x1D584, "Y"},  // mathematical bold fraktur capital y
-    {0x1D585, "Z"},  // mathematical bold fraktur capital z
-    {0x1D586, "a"},  // mathematical bold fraktur small a
-    {0x1D587, "b"},  // mathematical bold fraktur small b
-    {0x1D588, "c"},  // mathematical bold fraktur small c
-    {0x1D589, "d"},  // mathematical bold fraktur small d
-    {0x1D58A, "e"},  // mathematical bold fraktur small e
-    {0x1D58B, "f"},  // mathematical bold fraktur small f
-    {0x1D58C, "g"},  // mathematical bold fraktur small g
-    {0x1D58D, "h"},  // mathematical bold fraktur small h
-    {0x1D58E, "i"},  // mathematical bold fraktur small i
-    {0x1D58F, "j"},  // mathematical bold fraktur small j
-    {0x1D590, "k"},  // mathematical bold fraktur small k
-    {0x1D591, "l"},  // mathematical bold fraktur small l
-    {0x1D592, "m"},  // mathematical bold fraktur small m
-    {0x1D593, "n"},  // mathematical bold fraktur small n
-    {0x1D594, "o"},  // mathematical bold fraktur small o
-    {0x1D595, "p"},  // mathematical bold fraktur small p
-    {0x1D596, "q"},  // mathematical bold fraktur small q
-    {0x1D597, "r"},  // mathematical bold fraktur small r
-    {0x1D598, "s"},  // mathematical bold fraktur small s
-    {0x1D599, "t"},  // mathematical bold fraktur small t
-    {0x1D59A, "u"},  // mathematical bold fraktur small u
-    {0x1D59B, "v"},  // mathematical bold fraktur small v
-    {0x1D59C, "w"},  // mathematical bold fraktur small w
-    {0x1D59D, "x"},  // mathematical bold fraktur small x
-    {0x1D59E, "y"},  // mathematical bold fraktur small y
-    {0x1D59F, "z"},  // mathematical bold fraktur small z
-    {0x1D5A0, "A"},  // mathematical sans-serif capital a
-    {0x1D5A1, "B"},  // mathematical sans-serif capital b
-    {0x1D5A2, "C"},  // mathematical sans-serif capital c
-    {0x1D5A3, "D"},  // mathematical sans-serif capital d
-    {0x1D5A4, "E"},  // mathematical sans-serif capital e
-    {0x1D5A5, "F"},  // mathematical sans-serif capital f
-    {0x1D5A6, "G"},  // mathematical sans-serif capital g
-    {0x1D5A7, "H"},  // mathematical sans-serif capital h
-    {0x1D5A8, "I"},  // mathematical sans-serif capital i
-    {0x1D5A9, "J"},  // mathematical sans-serif capital j
-    {0x1D5AA, "K"},  // mathematical sans-serif capital k
-    {0x1D5AB, "L"},  // mathematical sans-serif capital l
-    {0x1D5AC, "M"},  // mathematical sans-serif capital m
-    {0x1D5AD, "N"},  // mathematical sans-serif capital n
-    {0x1D5AE, "O"},  // mathematical sans-serif capital o
-    {0x1D5AF, "P"},  // mathematical sans-serif capital p
-    {0x1D5B0, "Q"},  // mathematical sans-serif capital q
-    {0x1D5B1, "R"},  // mathematical sans-serif capital r
-    {0x1D5B2, "S"},  // mathematical sans-serif capital s
-    {0x1D5B3, "T"},  // mathematical sans-serif capital t
-    {0x1D5B4, "U"},  // mathematical sans-serif capital u
-    {0x1D5B5, "V"},  // mathematical sans-serif capital v
-    {0x1D5B6, "W"},  // mathematical sans-serif capital w
-    {0x1D5B7, "X"},  // mathematical sans-serif capital x
-    {0x1D5B8, "Y"},  // mathematical sans-serif capital y
-    {0x1D5B9, "Z"},  // mathematical sans-serif capital z
-    {0x1D5BA, "a"},  // mathematical sans-serif small a
-    {0x1D5BB, "b"},  // mathematical sans-serif small b
-    {0x1D5BC, "c"},  // mathematical sans-serif small c
-    {0x1D5BD, "d"},  // mathematical sans-serif small d
-    {0x1D5BE, "e"},  // mathematical sans-serif small e
-    {0x1D5BF, "f"},  // mathematical sans-serif small f
-    {0x1D5C0, "g"},  // mathematical sans-serif small g
-    {0x1D5C1, "h"},  // mathematical sans-serif small h
-    {0x1D5C2, "i"},  // mathematical sans-serif small i
-    {0x1D5C3, "j"},  // mathematical sans-serif small j
-    {0x1D5C4, "k"},  // mathematical sans-serif small k
-    {0x1D5C5, "l"},  // mathematical sans-serif small l
-    {0x1D5C6, "m"},  // mathematical sans-serif small m
-    {0x1D5C7, "n"},  // mathematical sans-serif small n
-    {0x1D5C8, "o"},  // mathematical sans-serif small o
-    {0x1D5C9, "p"},  // mathematical sans-serif small p
-    {0x1D5CA, "q"},  // mathematical sans-serif small q
-    {0x1D5CB, "r"},  // mathematical sans-serif small r
-    {0x1D5CC, "s"},  // mathematical sans-serif small s
-    {0x1D5CD, "t"},  // mathematical sans-serif small t
-    {0x1D5CE, "u"},  // mathematical sans-serif small u
-    {0x1D5CF, "v"},  // mathematical sans-serif small v
-    {0x1D5D0, "w"},  // mathematical sans-serif small w
-    {0x1D5D1, "x"},  // mathematical sans-serif small x
-    {0x1D5D2, "y"},  // mathematical sans-serif small y
-    {0x1D5D3, "z"},  // mathematical sans-serif small z
-    {0x1D5D4, "A"},  // mathematical sans-serif bold capital a
-    {0x1D5D5, "B"},  // mathematical sans-serif bold capital b
-    {0x1D5D6, "C"},  // mathematical sans-serif bold capital c
-    {0x1D5D7, "D"},  // mathematical sans-serif bold capital d
-    {0x1D5D8, "E"},  // mathematical sans-serif bold capital e
-    {0x1D5D9, "F"},  // mathematical sans-serif bold capital f
-    {0x1D5DA, "G"},  // mathematical sans-serif bold capital g
-    {0x1D5DB, "H"},  // mathematical sans-serif bold capital h
-    {0x1D5DC, "I"},  // mathematical sans-serif bold capital i
-    {0x1D5DD, "J"},  // mathematical sans-serif bold capital j
-    {0x1D5DE, "K"},  // mathematical sans-serif bold capital k
-    {0x1D5DF, "L"},  // mathematical sans-serif bold capital l
-    {0x1D5E0, "M"},  // mathematical sans-serif bold capital m
-    {0x1D5E1, "N"},  // mathematical sans-serif bold capital n
-    {0x1D5E2, "O"},  // mathematical sans-serif bold capital o
-    {0x1D5E3, "P"},  // mathematical sans-serif bold capital p
-    {0x1D5E4, "Q"},  // mathematical sans-serif bold capital q
-    {0x1D5E5, "R"},  // mathematical sans-serif bold capital r
-    {0x1D5E6, "S"},  // mathematical sans-serif bold capital s
-    {0x1D5E7, "T"},  // mathematical sans-serif bold capital t
-    {0x1D5E8, "U"},  // mathematical sans-serif bold capital u
-    {0x1D5E9, "V"},  // mathematical sans-serif bold capital v
-    {0x1D5EA, "W"},  // mathematical sans-serif bold capital w
-    {0x1D5EB, "X"},  // mathematical sans-serif bold capital x
-    {0x1D5EC, "Y"},  // mathematical sans-serif bold capital y
-    {0x1D5ED, "Z"},  // mathematical sans-serif bold capital z
-    {0x1D5EE, "a"},  // mathematical sans-serif bold small a
-    {0x1D5EF, "b"},  // mathematical sans-serif bold small b
-    {0x1D5F0, "c"},  // mathematical sans-serif bold small c
-    {0x1D5F1, "d"},  // mathematical sans-serif bold small d
-    {0x1D5F2, "e"},  // mathematical sans-serif bold small e
-    {0x1D5F3, "f"},  // mathematical sans-serif bold small f
-    {0x1D5F4, "g"},  // mathematical sans-serif bold small g
-    {0x1D5F5, "h"},  // mathematical sans-serif bold small h
-    {0x1D5F6, "i"},  // mathematical sans-serif bold small i
-    {0x1D5F7, "j"},  // mathematical sans-serif bold small j
-    {0x1D5F8, "k"},  // mathematical sans-serif bold small k
-    {0x1D5F9, "l"},  // mathematical sans-serif bold small l
-    {0x1D5FA, "m"},  // mathematical sans-serif bold small m
-    {0x1D5FB, "n"},  // mathematical sans-serif bold small n
-    {0x1D5FC, "o"},  // mathematical sans-serif bold small o
-    {0x1D5FD, "p"},  // mathematical sans-serif bold small p
-    {0x1D5FE, "q"},  // mathematical sans-serif bold small q
-    {0x1D5FF, "r"},  // mathematical sans-serif bold small r
-    {0x1D600, "s"},  // mathematical sans-serif bold small s
-    {0x1D601, "t"},  // mathematical sans-serif bold small t
-    {0x1D602, "u"},  // mathematical sans-serif bold small u
-    {0x1D603, "v"},  // mathematical sans-serif bold small v
-    {0x1D604, "w"},  // mathematical sans-serif bold small w
-    {0x1D605, "x"},  // mathematical sans-serif bold small x
-    {0x1D606, "y"},  // mathematical sans-serif bold small y
-    {0x1D607, "z"},  // mathematical sans-serif bold small z
-    {0x1D608, "A"},  // mathematical sans-serif italic capital a
-    {0x1D609, "B"},  // mathematical sans-serif italic capital b
-    {0x1D60A, "C"},  // mathematical sans-serif italic capital c
-    {0x1D60B, "D"},  // mathematical sans-serif italic capital d
-    {0x1D60C, "E"},  // mathematical sans-serif italic capital e
-    {0x1D60D, "F"},  // mathematical sans-serif italic capital f
-    {0x1D60E, "G"},  // mathematical sans-serif italic capital g
-    {0x1D60F, "H"},  // mathematical sans-serif italic capital h
-    {0x1D610, "I"},  // mathematical sans-serif italic capital i
-    {0x1D611, "J"},  // mathematical sans-serif italic capital j
-    {0x1D612, "K"},  // mathematical sans-serif italic capital k
-    {0x1D613, "L"},  // mathematical sans-serif italic capital l
-    {0x1D614, "M"},  // mathematical sans-serif italic capital m
-    {0x1D615, "N"},  // mathematical sans-serif italic capital n
-    {0x1D616, "O"},  // mathematical sans-serif italic capital o
-    {0x1D617, "P"},  // mathematical sans-serif italic capital p
-    {0x1D618, "Q"},  // mathematical sans-serif italic capital q
-    {0x1D619, "R"},  // mathematical sans-serif italic capital r
-    {0x1D61A, "S"},  // mathematical sans-serif italic capital s
-    {0x1D61B, "T"},  // mathematical sans-serif italic capital t
-    {0x1D61C, "U"},  // mathematical sans-serif italic capital u
-    {0x1D61D, "V"},  // mathematical sans-serif italic capital v
-    {0x1D61E, "W"},  // mathematical sans-serif italic capital w
-    {0x1D61F, "X"},  // mathematical sans-serif italic capital x
-    {0x1D620, "Y"},  // mathematical sans-serif italic capital y
-    {0x1D621, "Z"},  // mathematical sans-serif italic capital z
-    {0x1D622, "a"},  // mathematical sans-serif italic small a
-    {0x1D623, "b"},  // mathematical sans-serif italic small b
-    {0x1D624, "c"},  // mathematical sans-serif italic small c
-    {0x1D625, "d"},  // mathematical sans-serif italic small d
-    {0x1D626, "e"},  // mathematical sans-serif italic small e
-    {0x1D627, "f"},  // mathematical sans-serif italic small f
-    {0x1D628, "g"},  // mathematical sans-serif italic small g
-    {0x1D629, "h"},  // mathematical sans-serif italic small h
-    {0x1D62A, "i"},  // mathematical sans-serif italic small i
-    {0x1D62B, "j"},  // mathematical sans-serif italic small j
-    {0x1D62C, "k"},  // mathematical sans-serif italic small k
-    {0x1D62D, "l"},  // mathematical sans-serif italic small l
-    {0x1D62E, "m"},  // mathematical sans-serif italic small m
-    {0x1D62F, "n"},  // mathematical sans-serif italic small n
-    {0x1D630, "o"},  // mathematical sans-serif italic small o
-    {0x1D631, "p"},  // mathematical sans-serif italic small p
-    {0x1D632, "q"},  // mathematical sans-serif italic small q
-    {0x1D633, "r"},  // mathematical sans-serif italic small r
-    {0x1D634, "s"},  // mathematical sans-serif italic small s
-    {0x1D635, "t"},  // mathematical sans-serif italic small t
-    {0x1D636, "u"},  // mathematical sans-serif italic small u
-    {0x1D637, "v"},  // mathematical sans-serif italic small v
-    {0x1D638, "w"},  // mathematical sans-serif italic small w
-    {0x1D639, "x"},  // mathematical sans-serif italic small x
-    {0x1D63A, "y"},  // mathematical sans-serif italic small y
-    {0x1D63B, "z"},  // mathematical sans-serif italic small z
-    {0x1D63C, "A"},  // mathematical sans-serif bold italic capital a
-    {0x1D63D, "B"},  // mathematical sans-serif bold italic capital b
-    {0x1D63E, "C"},  // mathematical sans-serif bold italic capital c
-    {0x1D63F, "D"},  // mathematical sans-serif bold italic capital d
-    {0x1D640, "E"},  // mathematical sans-serif bold italic capital e
-    {0x1D641, "F"},  // mathematical sans-serif bold italic capital f
-    {0x1D642, "G"},  // mathematical sans-serif bold italic capital g
-    {0x1D643, "H"},  // mathematical sans-serif bold italic capital h
-    {0x1D644, "I"},  // mathematical sans-serif bold italic capital i
-    {0x1D645, "J"},  // mathematical sans-serif bold italic capital j
-    {0x1D646, "K"},  // mathematical sans-serif bold italic capital k
-    {0x1D647, "L"},  // mathematical sans-serif bold italic capital l
-    {0x1D648, "M"},  // mathematical sans-serif bold italic capital m
-    {0x1D649, "N"},  // mathematical sans-serif bold italic capital n
-    {0x1D64A, "O"},  // mathematical sans-serif bold italic capital o
-    {0x1D64B, "P"},  // mathematical sans-serif bold italic capital p
-    {0x1D64C, "Q"},  // mathematical sans-serif bold italic capital q
-    {0x1D64D, "R"},  // mathematical sans-serif bold italic capital r
-    {0x1D64E, "S"},  // mathematical sans-serif bold italic capital s
-    {0x1D64F, "T"},  // mathematical sans-serif bold italic capital t
-    {0x1D650, "U"},  // mathematical sans-serif bold italic capital u
-    {0x1D651, "V"},  // mathematical sans-serif bold italic capital v
-    {0x1D652, "W"},  // mathematical sans-serif bold italic capital w
-    {0x1D653, "X"},  // mathematical sans-serif bold italic capital x
-    {0x1D654, "Y"},  // mathematical sans-serif bold italic capital y
-    {0x1D655, "Z"},  // mathematical sans-serif bold italic capital z
-    {0x1D656, "a"},  // mathematical sans-serif bold italic small a
-    {0x1D657, "b"},  // mathematical sans-serif bold italic small b
-    {0x1D658, "c"},  // mathematical sans-serif bold italic small c
-    {0x1D659, "d"},  // mathematical sans-serif bold italic small d
-    {0x1D65A, "e"},  // mathematical sans-serif bold italic small e
-    {0x1D65B, "f"},  // mathematical sans-serif bold italic small f
-    {0x1D65C, "g"},  // mathematical sans-serif bold italic small g
-    {0x1D65D, "h"},  // mathematical sans-serif bold italic small h
-    {0x1D65E, "i"},  // mathematical sans-serif bold italic small i
-    {0x1D65F, "j"},  // mathematical sans-serif bold italic small j
-    {0x1D660, "k"},  // mathematical sans-serif bold italic small k
-    {0x1D661, "l"},  // mathematical sans-serif bold italic small l
-    {0x1D662, "m"},  // mathematical sans-serif bold italic small m
-    {0x1D663, "n"},  // mathematical sans-serif bold italic small n
-    {0x1D664, "o"},  // mathematical sans-serif bold italic small o
-    {0x1D665, "p"},  // mathematical sans-serif bold italic small p
-    {0x1D666, "q"},  // mathematical sans-serif bold italic small q
-    {0x1D667, "r"},  // mathematical sans-serif bold italic small r
-    {0x1D668, "s"},  // mathematical sans-serif bold italic small s
-    {0x1D669, "t"},  // mathematical sans-serif bold italic small t
-    {0x1D66A, "u"},  // mathematical sans-serif bold italic small u
-    {0x1D66B, "v"},  // mathematical sans-serif bold italic small v
-    {0x1D66C, "w"},  // mathematical sans-serif bold italic small w
-    {0x1D66D, "x"},  // mathematical sans-serif bold italic small x
-    {0x1D66E, "y"},  // mathematical sans-serif bold italic small y
-    {0x1D66F, "z"},  // mathematical sans-serif bold italic small z
-    {0x1D670, "A"},  // mathematical monospace capital a
-    {0x1D671, "B"},  // mathematical monospace capital b
-    {0x1D672, "C"},  // mathematical monospace capital c
-    {0x1D673, "D"},  // mathematical monospace capital d
-    {0x1D674, "E"},  // mathematical monospace capital e
-    {0x1D675, "F"},  // mathematical monospace capital f
-    {0x1D676, "G"},  // mathematical monospace capital g
-    {0x1D677, "H"},  // mathematical monospace capital h
-    {0x1D678, "I"},  // mathematical monospace capital i
-    {0x1D679, "J"},  // mathematical monospace capital j
-    {0x1D67A, "K"},  // mathematical monospace capital k
-    {0x1D67B, "L"},  // mathematical monospace capital l
-    {0x1D67C, "M"},  // mathematical monospace capital m
-    {0x1D67D, "N"},  // mathematical monospace capital n
-    {0x1D67E, "O"},  // mathematical monospace capital o
-    {0x1D67F, "P"},  // mathematical monospace capital p
-    {0x1D680, "Q"},  // mathematical monospace capital q
-    {0x1D681, "R"},  // mathematical monospace capital r
-    {0x1D682, "S"},  // mathematical monospace capital s
-    {0x1D683, "T"},  // mathematical monospace capital t
-    {0x1D684, "U"},  // mathematical monospace capital u
-    {0x1D685, "V"},  // mathematical monospace capital v
-    {0x1D686, "W"},  // mathematical monospace capital w
-    {0x1D687, "X"},  // mathematical monospace capital x
-    {0x1D688, "Y"},  // mathematical monospace capital y
-    {0x1D689, "Z"},  // mathematical monospace capital z
-    {0x1D68A, "a"},  // mathematical monospace small a
-    {0x1D68B, "b"},  // mathematical monospace small b
-    {0x1D68C, "c"},  // mathematical monospace small c
-    {0x1D68D, "d"},  // mathematical monospace small d
-    {0x1D68E, "e"},  // mathematical monospace small e
-    {0x1D68F, "f"},  // mathematical monospace small f
-    {0x1D690, "g"},  // mathematical monospace small g
-    {0x1D691, "h"},  // mathematical monospace small h
-    {0x1D692, "i"},  // mathematical monospace small i
-    {0x1D693, "j"},  // mathematical monospace small j
-    {0x1D694, "k"},  // mathematical monospace small k
-    {0x1D695, "l"},  // mathematical monospace small l
-    {0x1D696, "m"},  // mathematical monospace small m
-    {0x1D697, "n"},  // mathematical monospace small n
-    {0x1D698, "o"},  // mathematical monospace small o
-    {0x1D699, "p"},  // mathematical monospace small p
-    {0x1D69A, "q"},  // mathematical monospace small q
-    {0x1D69B, "r"},  // mathematical monospace small r
-    {0x1D69C, "s"},  // mathematical monospace small s
-    {0x1D69D, "t"},  // mathematical monospace small t
-    {0x1D69E, "u"},  // mathematical monospace small u
-    {0x1D69F, "v"},  // mathematical monospace small v
-    {0x1D6A0, "w"},  // mathematical monospace small w
-    {0x1D6A1, "x"},  // mathematical monospace small x
-    {0x1D6A2, "y"},  // mathematical monospace small y
-    {0x1D6A3, "z"},  // mathematical monospace small z
-    {0x1D6A4, "i"},  // mathematical italic small dotless i
-    {0x1D7CE, "0"},  // mathematical bold digit zero
-    {0x1D7CF, "1"},  // mathematical bold digit one
-    {0x1D7D0, "2"},  // mathematical bold digit two
-    {0x1D7D1, "3"},  // mathematical bold digit three
-    {0x1D7D2, "4"},  // mathematical bold digit four
-    {0x1D7D3, "5"},  // mathematical bold digit five
-    {0x1D7D4, "6"},  // mathematical bold digit six
-    {0x1D7D5, "7"},  // mathematical bold digit seven
-    {0x1D7D6, "8"},  // mathematical bold digit eight
-    {0x1D7D7, "9"},  // mathematical bold digit nine
-    {0x1D7D8, "0"},  // mathematical double-struck digit zero
-    {0x1D7D9, "1"},  // mathematical double-struck digit one
-    {0x1D7DA, "2"},  // mathematical double-struck digit two
-    {0x1D7DB, "3"},  // mathematical double-struck digit three
-    {0x1D7DC, "4"},  // mathematical double-struck digit four
-    {0x1D7DD, "5"},  // mathematical double-struck digit five
-    {0x1D7DE, "6"},  // mathematical double-struck digit six
-    {0x1D7DF, "7"},  // mathematical double-struck digit seven
-    {0x1D7E0, "8"},  // mathematical double-struck digit eight
-    {0x1D7E1, "9"},  // mathematical double-struck digit nine
-    {0x1D7E2, "0"},  // mathematical sans-serif digit zero
-    {0x1D7E3, "1"},  // mathematical sans-serif digit one
-    {0x1D7E4, "2"},  // mathematical sans-serif digit two
-    {0x1D7E5, "3"},  // mathematical sans-serif digit three
-    {0x1D7E6, "4"},  // mathematical sans-serif digit four
-    {0x1D7E7, "5"},  // mathematical sans-serif digit five
-    {0x1D7E8, "6"},  // mathematical sans-serif digit six
-    {0x1D7E9, "7"},  // mathematical sans-serif digit seven
-    {0x1D7EA, "8"},  // mathematical sans-serif digit eight
-    {0x1D7EB, "9"},  // mathematical sans-serif digit nine
-    {0x1D7EC, "0"},  // mathematical sans-serif bold digit zero
-    {0x1D7ED, "1"},  // mathematical sans-serif bold digit one
-    {0x1D7EE, "2"},  // mathematical sans-serif bold digit two
-    {0x1D7EF, "3"},  // mathematical sans-serif bold digit three
-    {0x1D7F0, "4"},  // mathematical sans-serif bold digit four
-    {0x1D7F1, "5"},  // mathematical sans-serif bold digit five
-    {0x1D7F2, "6"},  // mathematical sans-serif bold digit six
-    {0x1D7F3, "7"},  // mathematical sans-serif bold digit seven
-    {0x1D7F4, "8"},  // mathematical sans-serif bold digit eight
-    {0x1D7F5, "9"},  // mathematical sans-serif bold digit nine
-    {0x1D7F6, "0"},  // mathematical monospace digit zero
-    {0x1D7F7, "1"},  // mathematical monospace digit one
-    {0x1D7F8, "2"},  // mathematical monospace digit two
-    {0x1D7F9, "3"},  // mathematical monospace digit three
-    {0x1D7FA, "4"},  // mathematical monospace digit four
-    {0x1D7FB, "5"},  // mathematical monospace digit five
-    {0x1D7FC, "6"},  // mathematical monospace digit six
-    {0x1D7FD, "7"},  // mathematical monospace digit seven
-    {0x1D7FE, "8"},  // mathematical monospace digit eight
-    {0x1D7FF, "9"},  // mathematical monospace digit nine
-    {0x1F100, "0."},  // digit zero full stop
-    {0x1F101, "0,"},  // digit zero comma
-    {0x1F102, "1,"},  // digit one comma
-    {0x1F103, "2,"},  // digit two comma
-    {0x1F104, "3,"},  // digit three comma
-    {0x1F105, "4,"},  // digit four comma
-    {0x1F106, "5,"},  // digit five comma
-    {0x1F107, "6,"},  // digit six comma
-    {0x1F108, "7,"},  // digit seven comma
-    {0x1F109, "8,"},  // digit eight comma
-    {0x1F10A, "9,"},  // digit nine comma
-    {0x1F110, "(A)"},  // parenthesized latin capital letter a
-    {0x1F111, "(B)"},  // parenthesized latin capital letter b
-    {0x1F112, "(C)"},  // parenthesized latin capital letter c
-    {0x1F113, "(D)"},  // parenthesized latin capital letter d
-    {0x1F114, "(E)"},  // parenthesized latin capital letter e
-    {0x1F115, "(F)"},  // parenthesized latin capital letter f
-    {0x1F116, "(G)"},  // parenthesized latin capital letter g
-    {0x1F117, "(H)"},  // parenthesized latin capital letter h
-    {0x1F118, "(I)"},  // parenthesized latin capital letter i
-    {0x1F119, "(J)"},  // parenthesized latin capital letter j
-    {0x1F11A, "(K)"},  // parenthesized latin capital letter k
-    {0x1F11B, "(L)"},  // parenthesized latin capital letter l
-    {0x1F11C, "(M)"},  // parenthesized latin capital letter m
-    {0x1F11D, "(N)"},  // parenthesized latin capital letter n
-    {0x1F11E, "(O)"},  // parenthesized latin capital letter o
-    {0x1F11F, "(P)"},  // parenthesized latin capital letter p
-    {0x1F120, "(Q)"},  // parenthesized latin capital letter q
-    {0x1F121, "(R)"},  // parenthesized latin capital letter r
-    {0x1F122, "(S)"},  // parenthesized latin capital letter s
-    {0x1F123, "(T)"},  // parenthesized latin capital letter t
-    {0x1F124, "(U)"},  // parenthesized latin capital letter u
-    {0x1F125, "(V)"},  // parenthesized latin capital letter v
-    {0x1F126, "(W)"},  // parenthesized latin capital letter w
-    {0x1F127, "(X)"},  // parenthesized latin capital letter x
-    {0x1F128, "(Y)"},  // parenthesized latin capital letter y
-    {0x1F129, "(Z)"},  // parenthesized latin capital letter z
-    {0x1F12B, "C"},  // circled italic latin capital letter c
-    {0x1F12C, "R"},  // circled italic latin capital letter r
-    {0x1F12D, "CD"},  // circled cd
-    {0x1F12E, "WZ"},  // circled wz
-    {0x1F130, "A"},  // squared latin capital letter a
-    {0x1F131, "B"},  // squared latin capital letter b
-    {0x1F132, "C"},  // squared latin capital letter c
-    {0x1F133, "D"},  // squared latin capital letter d
-    {0x1F134, "E"},  // squared latin capital letter e
-    {0x1F135, "F"},  // squared latin capital letter f
-    {0x1F136, "G"},  // squared latin capital letter g
-    {0x1F137, "H"},  // squared latin capital letter h
-    {0x1F138, "I"},  // squared latin capital letter i
-    {0x1F139, "J"},  // squared latin capital letter j
-    {0x1F13A, "K"},  // squared latin capital letter k
-    {0x1F13B, "L"},  // squared latin capital letter l
-    {0x1F13C, "M"},  // squared latin capital letter m
-    {0x1F13D, "N"},  // squared latin capital letter n
-    {0x1F13E, "O"},  // squared latin capital letter o
-    {0x1F13F, "P"},  // squared latin capital letter p
-    {0x1F140, "Q"},  // squared latin capital letter q
-    {0x1F141, "R"},  // squared latin capital letter r
-    {0x1F142, "S"},  // squared latin capital letter s
-    {0x1F143, "T"},  // squared latin capital letter t
-    {0x1F144, "U"},  // squared latin capital letter u
-    {0x1F145, "V"},  // squared latin capital letter v
-    {0x1F146, "W"},  // squared latin capital letter w
-    {0x1F147, "X"},  // squared latin capital letter x
-    {0x1F148, "Y"},  // squared latin capital letter y
-    {0x1F149, "Z"},  // squared latin capital letter z
-    {0x1F14A, "HV"},  // squared hv
-    {0x1F14B, "MV"},  // squared mv
-    {0x1F14C, "SD"},  // squared sd
-    {0x1F14D, "SS"},  // squared ss
-    {0x1F14E, "PPV"},  // squared ppv
-    {0x1F14F, "WC"},  // squared wc
-    {0x1F16A, "MC"},  // raised mc sign
-    {0x1F16B, "MD"},  // raised md sign
-    {0x1F16C, "MR"},  // raised mr sign
-    {0x1F190, "DJ"},  // square dj
-    {0x1FBF0, "0"},  // segmented digit zero
-    {0x1FBF1, "1"},  // segmented digit one
-    {0x1FBF2, "2"},  // segmented digit two
-    {0x1FBF3, "3"},  // segmented digit three
-    {0x1FBF4, "4"},  // segmented digit four
-    {0x1FBF5, "5"},  // segmented digit five
-    {0x1FBF6, "6"},  // segmented digit six
-    {0x1FBF7, "7"},  // segmented digit seven
-    {0x1FBF8, "8"},  // segmented digit eight
-    {0x1FBF9, "9"},  // segmented digit nine
+    {0x0210A, "g"},      // script small g
+    {0x0210B, "H"},      // script capital h
+    {0x0210C, "H"},      // black-letter capital h
+    {0x0210D, "H"},      // double-struck capital h
+    {0x0210E, "h"},      // planck constant
+    {0x0210F, "h"},      // planck constant over two pi
+    {0x02110, "I"},      // script capital i
+    {0x02111, "I"},      // black-letter capital i
+    {0x02112, "L"},      // script capital l
+    {0x02113, "l"},      // script small l
+    {0x02115, "N"},      // double-struck capital n
+    {0x02116, "No"},     // numero sign
+    {0x02119, "P"},      // double-struck capital p
+    {0x0211A, "Q"},      // double-struck capital q
+    {0x0211B, "R"},      // script capital r
+    {0x0211C, "R"},      // black-letter capital r
+    {0x0211D, "R"},      // double-struck capital r
+    {0x02120, "SM"},     // service mark
+    {0x02121, "TEL"},    // telephone sign
+    {0x02124, "Z"},      // double-struck capital z
+    {0x02128, "Z"},      // black-letter capital z
+    {0x0212A, "K"},      // kelvin sign
+    {0x0212B, "\305"},   // angstrom sign
+    {0x0212C, "B"},      // script capital b
+    {0x0212D, "C"},      // black-letter capital c
+    {0x0212F, "e"},      // script small e
+    {0x02130, "E"},      // script capital e
+    {0x02131, "F"},      // script capital f
+    {0x02133, "M"},      // script capital m
+    {0x02134, "o"},      // script small o
+    {0x02139, "i"},      // information source
+    {0x0213B, "FAX"},    // facsimile sign
+    {0x02145, "D"},      // double-struck italic capital d
+    {0x02146, "d"},      // double-struck italic small d
+    {0x02147, "e"},      // double-struck italic small e
+    {0x02148, "i"},      // double-struck italic small i
+    {0x02149, "j"},      // double-struck italic small j
+    {0x02160, "I"},      // roman numeral one
+    {0x02161, "II"},     // roman numeral two
+    {0x02162, "III"},    // roman numeral three
+    {0x02163, "IV"},     // roman numeral four
+    {0x02164, "V"},      // roman numeral five
+    {0x02165, "VI"},     // roman numeral six
+    {0x02166, "VII"},    // roman numeral seven
+    {0x02167, "VIII"},   // roman numeral eight
+    {0x02168, "IX"},     // roman numeral nine
+    {0x02169, "X"},      // roman numeral ten
+    {0x0216A, "XI"},     // roman numeral eleven
+    {0x0216B, "XII"},    // roman numeral twelve
+    {0x0216C, "L"},      // roman numeral fifty
+    {0x0216D, "C"},      // roman numeral one hundred
+    {0x0216E, "D"},      // roman numeral five hundred
+    {0x0216F, "M"},      // roman numeral one thousand
+    {0x02170, "i"},      // small roman numeral one
+    {0x02171, "ii"},     // small roman numeral two
+    {0x02172, "iii"},    // small roman numeral three
+    {0x02173, "iv"},     // small roman numeral four
+    {0x02174, "v"},      // small roman numeral five
+    {0x02175, "vi"},     // small roman numeral six
+    {0x02176, "vii"},    // small roman numeral seven
+    {0x02177, "viii"},   // small roman numeral eight
+    {0x02178, "ix"},     // small roman numeral nine
+    {0x02179, "x"},      // small roman numeral ten
+    {0x0217A, "xi"},     // small roman numeral eleven
+    {0x0217B, "xii"},    // small roman numeral twelve
+    {0x0217C, "l"},      // small roman numeral fifty
+    {0x0217D, "c"},      // small roman numeral one hundred
+    {0x0217E, "d"},      // small roman numeral five hundred
+    {0x0217F, "m"},      // small roman numeral one thousand
+    {0x02212, "-"},      // minus sign
+    {0x02260, "="},      // not equal to
+    {0x0226E, "<"},      // not less-than
+    {0x0226F, ">"},      // not greater-than
+    {0x02460, "1"},      // circled digit one
+    {0x02461, "2"},      // circled digit two
+    {0x02462, "3"},      // circled digit three
+    {0x02463, "4"},      // circled digit four
+    {0x02464, "5"},      // circled digit five
+    {0x02465, "6"},      // circled digit six
+    {0x02466, "7"},      // circled digit seven
+    {0x02467, "8"},      // circled digit eight
+    {0x02468, "9"},      // circled digit nine
+    {0x02469, "10"},     // circled number ten
+    {0x0246A, "11"},     // circled number eleven
+    {0x0246B, "12"},     // circled number twelve
+    {0x0246C, "13"},     // circled number thirteen
+    {0x0246D, "14"},     // circled number fourteen
+    {0x0246E, "15"},     // circled number fifteen
+    {0x0246F, "16"},     // circled number sixteen
+    {0x02470, "17"},     // circled number seventeen
+    {0x02471, "18"},     // circled number eighteen
+    {0x02472, "19"},     // circled number nineteen
+    {0x02473, "20"},     // circled number twenty
+    {0x02474, "(1)"},    // parenthesized digit one
+    {0x02475, "(2)"},    // parenthesized digit two
+    {0x02476, "(3)"},    // parenthesized digit three
+    {0x02477, "(4)"},    // parenthesized digit four
+    {0x02478, "(5)"},    // parenthesized digit five
+    {0x02479, "(6)"},    // parenthesized digit six
+    {0x0247A, "(7)"},    // parenthesized digit seven
+    {0x0247B, "(8)"},    // parenthesized digit eight
+    {0x0247C, "(9)"},    // parenthesized digit nine
+    {0x0247D, "(10)"},   // parenthesized number ten
+    {0x0247E, "(11)"},   // parenthesized number eleven
+    {0x0247F, "(12)"},   // parenthesized number twelve
+    {0x02480, "(13)"},   // parenthesized number thirteen
+    {0x02481, "(14)"},   // parenthesized number fourteen
+    {0x02482, "(15)"},   // parenthesized number fifteen
+    {0x02483, "(16)"},   // parenthesized number sixteen
+    {0x02484, "(17)"},   // parenthesized number seventeen
+    {0x02485, "(18)"},   // parenthesized number eighteen
+    {0x02486, "(19)"},   // parenthesized number nineteen
+    {0x02487, "(20)"},   // parenthesized number twenty
+    {0x02488, "1."},     // digit one full stop
+    {0x02489, "2."},     // digit two full stop
+    {0x0248A, "3."},     // digit three full stop
+    {0x0248B, "4."},     // digit four full stop
+    {0x0248C, "5."},     // digit five full stop
+    {0x0248D, "6."},     // digit six full stop
+    {0x0248E, "7."},     // digit seven full stop
+    {0x0248F, "8."},     // digit eight full stop
+    {0x02490, "9."},     // digit nine full stop
+    {0x02491, "10."},    // number ten full stop
+    {0x02492, "11."},    // number eleven full stop
+    {0x02493, "12."},    // number twelve full stop
+    {0x02494, "13."},    // number thirteen full stop
+    {0x02495, "14."},    // number fourteen full stop
+    {0x02496, "15."},    // number fifteen full stop
+    {0x02497, "16."},    // number sixteen full stop
+    {0x02498, "17."},    // number seventeen full stop
+    {0x02499, "18."},    // number eighteen full stop
+    {0x0249A, "19."},    // number nineteen full stop
+    {0x0249B, "20."},    // number twenty full stop
+    {0x0249C, "(a)"},    // parenthesized latin small letter a
+    {0x0249D, "(b)"},    // parenthesized latin small letter b
+    {0x0249E, "(c)"},    // parenthesized latin small letter c
+    {0x0249F, "(d)"},    // parenthesized latin small letter d
+    {0x024A0, "(e)"},    // parenthesized latin small letter e
+    {0x024A1, "(f)"},    // parenthesized latin small letter f
+    {0x024A2, "(g)"},    // parenthesized latin small letter g
+    {0x024A3, "(h)"},    // parenthesized latin small letter h
+    {0x024A4, "(i)"},    // parenthesized latin small letter i
+    {0x024A5, "(j)"},    // parenthesized latin small letter j
+    {0x024A6, "(k)"},    // parenthesized latin small letter k
+    {0x024A7, "(l)"},    // parenthesized latin small letter l
+    {0x024A8, "(m)"},    // parenthesized latin small letter m
+    {0x024A9, "(n)"},    // parenthesized latin small letter n
+    {0x024AA, "(o)"},    // parenthesized latin small letter o
+    {0x024AB, "(p)"},    // parenthesized latin small letter p
+    {0x024AC, "(q)"},    // parenthesized latin small letter q
+    {0x024AD, "(r)"},    // parenthesized latin small letter r
+    {0x024AE, "(s)"},    // parenthesized latin small letter s
+    {0x024AF, "(t)"},    // parenthesized latin small letter t
+    {0x024B0, "(u)"},    // parenthesized latin small letter u
+    {0x024B1, "(v)"},    // parenthesized latin small letter v
+    {0x024B2, "(w)"},    // parenthesized latin small letter w
+    {0x024B3, "(x)"},    // parenthesized latin small letter x
+    {0x024B4, "(y)"},    // parenthesized latin small letter y
+    {0x024B5, "(z)"},    // parenthesized latin small letter z
+    {0x024B6, "A"},      // circled latin capital letter a
+    {0x024B7, "B"},      // circled latin capital letter b
+    {0x024B8, "C"},      // circled latin capital letter c
+    {0x024B9, "D"},      // circled latin capital letter d
+    {0x024BA, "E"},      // circled latin capital letter e
+    {0x024BB, "F"},      // circled latin capital letter f
+    {0x024BC, "G"},      // circled latin capital letter g
+    {0x024BD, "H"},      // circled latin capital letter h
+    {0x024BE, "I"},      // circled latin capital letter i
+    {0x024BF, "J"},      // circled latin capital letter j
+    {0x024C0, "K"},      // circled latin capital letter k
+    {0x024C1, "L"},      // circled latin capital letter l
+    {0x024C2, "M"},      // circled latin capital letter m
+    {0x024C3, "N"},      // circled latin capital letter n
+    {0x024C4, "O"},      // circled latin capital letter o
+    {0x024C5, "P"},      // circled latin capital letter p
+    {0x024C6, "Q"},      // circled latin capital letter q
+    {0x024C7, "R"},      // circled latin capital letter r
+    {0x024C8, "S"},      // circled latin capital letter s
+    {0x024C9, "T"},      // circled latin capital letter t
+    {0x024CA, "U"},      // circled latin capital letter u
+    {0x024CB, "V"},      // circled latin capital letter v
+    {0x024CC, "W"},      // circled latin capital letter w
+    {0x024CD, "X"},      // circled latin capital letter x
+    {0x024CE, "Y"},      // circled latin capital letter y
+    {0x024CF, "Z"},      // circled latin capital letter z
+    {0x024D0, "a"},      // circled latin small letter a
+    {0x024D1, "b"},      // circled latin small letter b
+    {0x024D2, "c"},      // circled latin small letter c
+    {0x024D3, "d"},      // circled latin small letter d
+    {0x024D4, "e"},      // circled latin small letter e
+    {0x024D5, "f"},      // circled latin small letter f
+    {0x024D6, "g"},      // circled latin small letter g
+    {0x024D7, "h"},      // circled latin small letter h
+    {0x024D8, "i"},      // circled latin small letter i
+    {0x024D9, "j"},      // circled latin small letter j
+    {0x024DA, "k"},      // circled latin small letter k
+    {0x024DB, "l"},      // circled latin small letter l
+    {0x024DC, "m"},      // circled latin small letter m
+    {0x024DD, "n"},      // circled latin small letter n
+    {0x024DE, "o"},      // circled latin small letter o
+    {0x024DF, "p"},      // circled latin small letter p
+    {0x024E0, "q"},      // circled latin small letter q
+    {0x024E1, "r"},      // circled latin small letter r
+    {0x024E2, "s"},      // circled latin small letter s
+    {0x024E3, "t"},      // circled latin small letter t
+    {0x024E4, "u"},      // circled latin small letter u
+    {0x024E5, "v"},      // circled latin small letter v
+    {0x024E6, "w"},      // circled latin small letter w
+    {0x024E7, "x"},      // circled latin small letter x
+    {0x024E8, "y"},      // circled latin small letter y
+    {0x024E9, "z"},      // circled latin small letter z
+    {0x024EA, "0"},      // circled digit zero
+    {0x02A74, "::="},    // double colon equal
+    {0x02A75, "=="},     // two consecutive equals signs
+    {0x02A76, "==="},    // three consecutive equals signs
+    {0x02C7C, "j"},      // latin subscript small letter j
+    {0x02C7D, "V"},      // modifier letter capital v
+    {0x03000, " "},      // ideographic space
+    {0x0309B, " "},      // katakana-hiragana voiced sound mark
+    {0x0309C, " "},      // katakana-hiragana semi-voiced sound mark
+    {0x03250, "PTE"},    // partnership sign
+    {0x03251, "21"},     // circled number twenty one
+    {0x03252, "22"},     // circled number twenty two
+    {0x03253, "23"},     // circled number twenty three
+    {0x03254, "24"},     // circled number twenty four
+    {0x03255, "25"},     // circled number twenty five
+    {0x03256, "26"},     // circled number twenty six
+    {0x03257, "27"},     // circled number twenty seven
+    {0x03258, "28"},     // circled number twenty eight
+    {0x03259, "29"},     // circled number twenty nine
+    {0x0325A, "30"},     // circled number thirty
+    {0x0325B, "31"},     // circled number thirty one
+    {0x0325C, "32"},     // circled number thirty two
+    {0x0325D, "33"},     // circled number thirty three
+    {0x0325E, "34"},     // circled number thirty four
+    {0x0325F, "35"},     // circled number thirty five
+    {0x032B1, "36"},     // circled number thirty six
+    {0x032B2, "37"},     // circled number thirty seven
+    {0x032B3, "38"},     // circled number thirty eight
+    {0x032B4, "39"},     // circled number thirty nine
+    {0x032B5, "40"},     // circled number forty
+    {0x032B6, "41"},     // circled number forty one
+    {0x032B7, "42"},     // circled number forty two
+    {0x032B8, "43"},     // circled number forty three
+    {0x032B9, "44"},     // circled number forty four
+    {0x032BA, "45"},     // circled number forty five
+    {0x032BB, "46"},     // circled number forty six
+    {0x032BC, "47"},     // circled number forty seven
+    {0x032BD, "48"},     // circled number forty eight
+    {0x032BE, "49"},     // circled number forty nine
+    {0x032BF, "50"},     // circled number fifty
+    {0x032CC, "Hg"},     // square hg
+    {0x032CD, "erg"},    // square erg
+    {0x032CE, "eV"},     // square ev
+    {0x032CF, "LTD"},    // limited liability sign
+    {0x03371, "hPa"},    // square hpa
+    {0x03372, "da"},     // square da
+    {0x03373, "AU"},     // square au
+    {0x03374, "bar"},    // square bar
+    {0x03375, "oV"},     // square ov
+    {0x03376, "pc"},     // square pc
+    {0x03377, "dm"},     // square dm
+    {0x03378, "dm2"},    // square dm squared
+    {0x03379, "dm3"},    // square dm cubed
+    {0x0337A, "IU"},     // square iu
+    {0x03380, "pA"},     // square pa amps
+    {0x03381, "nA"},     // square na
+    {0x03383, "mA"},     // square ma
+    {0x03384, "kA"},     // square ka
+    {0x03385, "KB"},     // square kb
+    {0x03386, "MB"},     // square mb
+    {0x03387, "GB"},     // square gb
+    {0x03388, "cal"},    // square cal
+    {0x03389, "kcal"},   // square kcal
+    {0x0338A, "pF"},     // square pf
+    {0x0338B, "nF"},     // square nf
+    {0x0338E, "mg"},     // square mg
+    {0x0338F, "kg"},     // square kg
+    {0x03390, "Hz"},     // square hz
+    {0x03391, "kHz"},    // square khz
+    {0x03392, "MHz"},    // square mhz
+    {0x03393, "GHz"},    // square ghz
+    {0x03394, "THz"},    // square thz
+    {0x03396, "ml"},     // square ml
+    {0x03397, "dl"},     // square dl
+    {0x03398, "kl"},     // square kl
+    {0x03399, "fm"},     // square fm
+    {0x0339A, "nm"},     // square nm
+    {0x0339C, "mm"},     // square mm
+    {0x0339D, "cm"},     // square cm
+    {0x0339E, "km"},     // square km
+    {0x0339F, "mm2"},    // square mm squared
+    {0x033A0, "cm2"},    // square cm squared
+    {0x033A1, "m2"},     // square m squared
+    {0x033A2, "km2"},    // square km squared
+    {0x033A3, "mm3"},    // square mm cubed
+    {0x033A4, "cm3"},    // square cm cubed
+    {0x033A5, "m3"},     // square m cubed
+    {0x033A6, "km3"},    // square km cubed
+    {0x033A9, "Pa"},     // square pa
+    {0x033AA, "kPa"},    // square kpa
+    {0x033AB, "MPa"},    // square mpa
+    {0x033AC, "GPa"},    // square gpa
+    {0x033AD, "rad"},    // square rad
+    {0x033B0, "ps"},     // square ps
+    {0x033B1, "ns"},     // square ns
+    {0x033B3, "ms"},     // square ms
+    {0x033B4, "pV"},     // square pv
+    {0x033B5, "nV"},     // square nv
+    {0x033B7, "mV"},     // square mv
+    {0x033B8, "kV"},     // square kv
+    {0x033B9, "MV"},     // square mv mega
+    {0x033BA, "pW"},     // square pw
+    {0x033BB, "nW"},     // square nw
+    {0x033BD, "mW"},     // square mw
+    {0x033BE, "kW"},     // square kw
+    {0x033BF, "MW"},     // square mw mega
+    {0x033C2, "a.m."},   // square am
+    {0x033C3, "Bq"},     // square bq
+    {0x033C4, "cc"},     // square cc
+    {0x033C5, "cd"},     // square cd
+    {0x033C7, "Co."},    // square co
+    {0x033C8, "dB"},     // square db
+    {0x033C9, "Gy"},     // square gy
+    {0x033CA, "ha"},     // square ha
+    {0x033CB, "HP"},     // square hp
+    {0x033CC, "in"},     // square in
+    {0x033CD, "KK"},     // square kk
+    {0x033CE, "KM"},     // square km capital
+    {0x033CF, "kt"},     // square kt
+    {0x033D0, "lm"},     // square lm
+    {0x033D1, "ln"},     // square ln
+    {0x033D2, "log"},    // square log
+    {0x033D3, "lx"},     // square lx
+    {0x033D4, "mb"},     // square mb small
+    {0x033D5, "mil"},    // square mil
+    {0x033D6, "mol"},    // square mol
+    {0x033D7, "PH"},     // square ph
+    {0x033D8, "p.m."},   // square pm
+    {0x033D9, "PPM"},    // square ppm
+    {0x033DA, "PR"},     // square pr
+    {0x033DB, "sr"},     // square sr
+    {0x033DC, "Sv"},     // square sv
+    {0x033DD, "Wb"},     // square wb
+    {0x033FF, "gal"},    // square gal
+    {0x0A7F2, "C"},      // modifier letter capital c
+    {0x0A7F3, "F"},      // modifier letter capital f
+    {0x0A7F4, "Q"},      // modifier letter capital q
+    {0x0A7F8, "H"},      // modifier letter capital h with stroke
+    {0x0A7F9, "\234"},   // modifier letter small ligature oe
+    {0x0FB00, "ff"},     // latin small ligature ff
+    {0x0FB01, "fi"},     // latin small ligature fi
+    {0x0FB02, "fl"},     // latin small ligature fl
+    {0x0FB03, "ffi"},    // latin small ligature ffi
+    {0x0FB04, "ffl"},    // latin small ligature ffl
+    {0x0FB05, "st"},     // latin small ligature long s t
+    {0x0FB06, "st"},     // latin small ligature st
+    {0x0FB29, "+"},      // hebrew letter alternative plus sign
+    {0x0FC5E, " "},      // arabic ligature shadda with dammatan isolated form
+    {0x0FC5F, " "},      // arabic ligature shadda with kasratan isolated form
+    {0x0FC60, " "},      // arabic ligature shadda with fatha isolated form
+    {0x0FC61, " "},      // arabic ligature shadda with damma isolated form
+    {0x0FC62, " "},      // arabic ligature shadda with kasra isolated form
+    {0x0FC63, " "},      // arabic ligature shadda with superscript alef isolated form
+    {0x0FE10, ","},      // presentation form for vertical comma
+    {0x0FE13, ":"},      // presentation form for vertical colon
+    {0x0FE15, "!"},      // presentation form for vertical exclamation mark
+    {0x0FE16, "?"},      // presentation form for vertical question mark
+    {0x0FE19, "..."},    // presentation form for vertical horizontal ellipsis
+    {0x0FE30, ".."},     // presentation form for vertical two dot leader
+    {0x0FE31, "\227"},   // presentation form for vertical em dash
+    {0x0FE32, "\226"},   // presentation form for vertical en dash
+    {0x0FE33, "_"},      // presentation form for vertical low line
+    {0x0FE34, "_"},      // presentation form for vertical wavy low line
+    {0x0FE35, "("},      // presentation form for vertical left parenthesis
+    {0x0FE36, ")"},      // presentation form for vertical right parenthesis
+    {0x0FE37, "{"},      // presentation form for vertical left curly bracket
+    {0x0FE38, "}"},      // presentation form for vertical right curly bracket
+    {0x0FE47, "["},      // presentation form for vertical left square bracket
+    {0x0FE48, "]"},      // presentation form for vertical right square bracket
+    {0x0FE49, " "},      // dashed overline
+    {0x0FE4A, " "},      // centreline overline
+    {0x0FE4B, " "},      // wavy overline
+    {0x0FE4C, " "},      // double wavy overline
+    {0x0FE4D, "_"},      // dashed low line
+    {0x0FE4E, "_"},      // centreline low line
+    {0x0FE4F, "_"},      // wavy low line
+    {0x0FE50, ","},      // small comma
+    {0x0FE52, "."},      // small full stop
+    {0x0FE55, ":"},      // small colon
+    {0x0FE56, "?"},      // small question mark
+    {0x0FE57, "!"},      // small exclamation mark
+    {0x0FE58, "\227"},   // small em dash
+    {0x0FE59, "("},      // small left parenthesis
+    {0x0FE5A, ")"},      // small right parenthesis
+    {0x0FE5B, "{"},      // small left curly bracket
+    {0x0FE5C, "}"},      // small right curly bracket
+    {0x0FE5F, "#"},      // small number sign
+    {0x0FE60, "&"},      // small ampersand
+    {0x0FE61, "*"},      // small asterisk
+    {0x0FE62, "+"},      // small plus sign
+    {0x0FE63, "-"},      // small hyphen-minus
+    {0x0FE64, "<"},      // small less-than sign
+    {0x0FE65, ">"},      // small greater-than sign
+    {0x0FE66, "="},      // small equals sign
+    {0x0FE68, "\\"},     // small reverse solidus
+    {0x0FE69, "$"},      // small dollar sign
+    {0x0FE6A, "%"},      // small percent sign
+    {0x0FE6B, "@"},      // small commercial at
+    {0x0FE70, " "},      // arabic fathatan isolated form
+    {0x0FE72, " "},      // arabic dammatan isolated form
+    {0x0FE74, " "},      // arabic kasratan isolated form
+    {0x0FE76, " "},      // arabic fatha isolated form
+    {0x0FE78, " "},      // arabic damma isolated form
+    {0x0FE7A, " "},      // arabic kasra isolated form
+    {0x0FE7C, " "},      // arabic shadda isolated form
+    {0x0FE7E, " "},      // arabic sukun isolated form
+    {0x0FF01, "!"},      // fullwidth exclamation mark
+    {0x0FF03, "#"},      // fullwidth number sign
+    {0x0FF04, "$"},      // fullwidth dollar sign
+    {0x0FF05, "%"},      // fullwidth percent sign
+    {0x0FF06, "&"},      // fullwidth ampersand
+    {0x0FF07, "'"},      // fullwidth apostrophe
+    {0x0FF08, "("},      // fullwidth left parenthesis
+    {0x0FF09, ")"},      // fullwidth right parenthesis
+    {0x0FF0A, "*"},      // fullwidth asterisk
+    {0x0FF0B, "+"},      // fullwidth plus sign
+    {0x0FF0C, ","},      // fullwidth comma
+    {0x0FF0D, "-"},      // fullwidth hyphen-minus
+    {0x0FF0E, "."},      // fullwidth full stop
+    {0x0FF0F, "/"},      // fullwidth solidus
+    {0x0FF10, "0"},      // fullwidth digit zero
+    {0x0FF11, "1"},      // fullwidth digit one
+    {0x0FF12, "2"},      // fullwidth digit two
+    {0x0FF13, "3"},      // fullwidth digit three
+    {0x0FF14, "4"},      // fullwidth digit four
+    {0x0FF15, "5"},      // fullwidth digit five
+    {0x0FF16, "6"},      // fullwidth digit six
+    {0x0FF17, "7"},      // fullwidth digit seven
+    {0x0FF18, "8"},      // fullwidth digit eight
+    {0x0FF19, "9"},      // fullwidth digit nine
+    {0x0FF1A, ":"},      // fullwidth colon
+    {0x0FF1C, "<"},      // fullwidth less-than sign
+    {0x0FF1D, "="},      // fullwidth equals sign
+    {0x0FF1E, ">"},      // fullwidth greater-than sign
+    {0x0FF1F, "?"},      // fullwidth question mark
+    {0x0FF20, "@"},      // fullwidth commercial at
+    {0x0FF21, "A"},      // fullwidth latin capital letter a
+    {0x0FF22, "B"},      // fullwidth latin capital letter b
+    {0x0FF23, "C"},      // fullwidth latin capital letter c
+    {0x0FF24, "D"},      // fullwidth latin capital letter d
+    {0x0FF25, "E"},      // fullwidth latin capital letter e
+    {0x0FF26, "F"},      // fullwidth latin capital letter f
+    {0x0FF27, "G"},      // fullwidth latin capital letter g
+    {0x0FF28, "H"},      // fullwidth latin capital letter h
+    {0x0FF29, "I"},      // fullwidth latin capital letter i
+    {0x0FF2A, "J"},      // fullwidth latin capital letter j
+    {0x0FF2B, "K"},      // fullwidth latin capital letter k
+    {0x0FF2C, "L"},      // fullwidth latin capital letter l
+    {0x0FF2D, "M"},      // fullwidth latin capital letter m
+    {0x0FF2E, "N"},      // fullwidth latin capital letter n
+    {0x0FF2F, "O"},      // fullwidth latin capital letter o
+    {0x0FF30, "P"},      // fullwidth latin capital letter p
+    {0x0FF31, "Q"},      // fullwidth latin capital letter q
+    {0x0FF32, "R"},      // fullwidth latin capital letter r
+    {0x0FF33, "S"},      // fullwidth latin capital letter s
+    {0x0FF34, "T"},      // fullwidth latin capital letter t
+    {0x0FF35, "U"},      // fullwidth latin capital letter u
+    {0x0FF36, "V"},      // fullwidth latin capital letter v
+    {0x0FF37, "W"},      // fullwidth latin capital letter w
+    {0x0FF38, "X"},      // fullwidth latin capital letter x
+    {0x0FF39, "Y"},      // fullwidth latin capital letter y
+    {0x0FF3A, "Z"},      // fullwidth latin capital letter z
+    {0x0FF3B, "["},      // fullwidth left square bracket
+    {0x0FF3C, "\\"},     // fullwidth reverse solidus
+    {0x0FF3D, "]"},      // fullwidth right square bracket
+    {0x0FF3E, "^"},      // fullwidth circumflex accent
+    {0x0FF3F, "_"},      // fullwidth low line
+    {0x0FF40, "`"},      // fullwidth grave accent
+    {0x0FF41, "a"},      // fullwidth latin small letter a
+    {0x0FF42, "b"},      // fullwidth latin small letter b
+    {0x0FF43, "c"},      // fullwidth latin small letter c
+    {0x0FF44, "d"},      // fullwidth latin small letter d
+    {0x0FF45, "e"},      // fullwidth latin small letter e
+    {0x0FF46, "f"},      // fullwidth latin small letter f
+    {0x0FF47, "g"},      // fullwidth latin small letter g
+    {0x0FF48, "h"},      // fullwidth latin small letter h
+    {0x0FF49, "i"},      // fullwidth latin small letter i
+    {0x0FF4A, "j"},      // fullwidth latin small letter j
+    {0x0FF4B, "k"},      // fullwidth latin small letter k
+    {0x0FF4C, "l"},      // fullwidth latin small letter l
+    {0x0FF4D, "m"},      // fullwidth latin small letter m
+    {0x0FF4E, "n"},      // fullwidth latin small letter n
+    {0x0FF4F, "o"},      // fullwidth latin small letter o
+    {0x0FF50, "p"},      // fullwidth latin small letter p
+    {0x0FF51, "q"},      // fullwidth latin small letter q
+    {0x0FF52, "r"},      // fullwidth latin small letter r
+    {0x0FF53, "s"},      // fullwidth latin small letter s
+    {0x0FF54, "t"},      // fullwidth latin small letter t
+    {0x0FF55, "u"},      // fullwidth latin small letter u
+    {0x0FF56, "v"},      // fullwidth latin small letter v
+    {0x0FF57, "w"},      // fullwidth latin small letter w
+    {0x0FF58, "x"},      // fullwidth latin small letter x
+    {0x0FF59, "y"},      // fullwidth latin small letter y
+    {0x0FF5A, "z"},      // fullwidth latin small letter z
+    {0x0FF5B, "{"},      // fullwidth left curly bracket
+    {0x0FF5C, "|"},      // fullwidth vertical line
+    {0x0FF5D, "}"},      // fullwidth right curly bracket
+    {0x0FF5E, "~"},      // fullwidth tilde
+    {0x0FFE0, "\242"},   // fullwidth cent sign
+    {0x0FFE1, "\243"},   // fullwidth pound sign
+    {0x0FFE2, "\254"},   // fullwidth not sign
+    {0x0FFE3, " "},      // fullwidth macron
+    {0x0FFE4, "\246"},   // fullwidth broken bar
+    {0x0FFE5, "\245"},   // fullwidth yen sign
+    {0x10783, "\346"},   // modifier letter small ae
+    {0x10795, "h"},      // modifier letter small h with stroke
+    {0x107A2, "\370"},   // modifier letter small o with stroke
+    {0x107A5, "q"},      // modifier letter small q
+    {0x1D400, "A"},      // mathematical bold capital a
+    {0x1D401, "B"},      // mathematical bold capital b
+    {0x1D402, "C"},      // mathematical bold capital c
+    {0x1D403, "D"},      // mathematical bold capital d
+    {0x1D404, "E"},      // mathematical bold capital e
+    {0x1D405, "F"},      // mathematical bold capital f
+    {0x1D406, "G"},      // mathematical bold capital g
+    {0x1D407, "H"},      // mathematical bold capital h
+    {0x1D408, "I"},      // mathematical bold capital i
+    {0x1D409, "J"},      // mathematical bold capital j
+    {0x1D40A, "K"},      // mathematical bold capital k
+    {0x1D40B, "L"},      // mathematical bold capital l
+    {0x1D40C, "M"},      // mathematical bold capital m
+    {0x1D40D, "N"},      // mathematical bold capital n
+    {0x1D40E, "O"},      // mathematical bold capital o
+    {0x1D40F, "P"},      // mathematical bold capital p
+    {0x1D410, "Q"},      // mathematical bold capital q
+    {0x1D411, "R"},      // mathematical bold capital r
+    {0x1D412, "S"},      // mathematical bold capital s
+    {0x1D413, "T"},      // mathematical bold capital t
+    {0x1D414, "U"},      // mathematical bold capital u
+    {0x1D415, "V"},      // mathematical bold capital v
+    {0x1D416, "W"},      // mathematical bold capital w
+    {0x1D417, "X"},      // mathematical bold capital x
+    {0x1D418, "Y"},      // mathematical bold capital y
+    {0x1D419, "Z"},      // mathematical bold capital z
+    {0x1D41A, "a"},      // mathematical bold small a
+    {0x1D41B, "b"},      // mathematical bold small b
+    {0x1D41C, "c"},      // mathematical bold small c
+    {0x1D41D, "d"},      // mathematical bold small d
+    {0x1D41E, "e"},      // mathematical bold small e
+    {0x1D41F, "f"},      // mathematical bold small f
+    {0x1D420, "g"},      // mathematical bold small g
+    {0x1D421, "h"},      // mathematical bold small h
+    {0x1D422, "i"},      // mathematical bold small i
+    {0x1D423, "j"},      // mathematical bold small j
+    {0x1D424, "k"},      // mathematical bold small k
+    {0x1D425, "l"},      // mathematical bold small l
+    {0x1D426, "m"},      // mathematical bold small m
+    {0x1D427, "n"},      // mathematical bold small n
+    {0x1D428, "o"},      // mathematical bold small o
+    {0x1D429, "p"},      // mathematical bold small p
+    {0x1D42A, "q"},      // mathematical bold small q
+    {0x1D42B, "r"},      // mathematical bold small r
+    {0x1D42C, "s"},      // mathematical bold small s
+    {0x1D42D, "t"},      // mathematical bold small t
+    {0x1D42E, "u"},      // mathematical bold small u
+    {0x1D42F, "v"},      // mathematical bold small v
+    {0x1D430, "w"},      // mathematical bold small w
+    {0x1D431, "x"},      // mathematical bold small x
+    {0x1D432, "y"},      // mathematical bold small y
+    {0x1D433, "z"},      // mathematical bold small z
+    {0x1D434, "A"},      // mathematical italic capital a
+    {0x1D435, "B"},      // mathematical italic capital b
+    {0x1D436, "C"},      // mathematical italic capital c
+    {0x1D437, "D"},      // mathematical italic capital d
+    {0x1D438, "E"},      // mathematical italic capital e
+    {0x1D439, "F"},      // mathematical italic capital f
+    {0x1D43A, "G"},      // mathematical italic capital g
+    {0x1D43B, "H"},      // mathematical italic capital h
+    {0x1D43C, "I"},      // mathematical italic capital i
+    {0x1D43D, "J"},      // mathematical italic capital j
+    {0x1D43E, "K"},      // mathematical italic capital k
+    {0x1D43F, "L"},      // mathematical italic capital l
+    {0x1D440, "M"},      // mathematical italic capital m
+    {0x1D441, "N"},      // mathematical italic capital n
+    {0x1D442, "O"},      // mathematical italic capital o
+    {0x1D443, "P"},      // mathematical italic capital p
+    {0x1D444, "Q"},      // mathematical italic capital q
+    {0x1D445, "R"},      // mathematical italic capital r
+    {0x1D446, "S"},      // mathematical italic capital s
+    {0x1D447, "T"},      // mathematical italic capital t
+    {0x1D448, "U"},      // mathematical italic capital u
+    {0x1D449, "V"},      // mathematical italic capital v
+    {0x1D44A, "W"},      // mathematical italic capital w
+    {0x1D44B, "X"},      // mathematical italic capital x
+    {0x1D44C, "Y"},      // mathematical italic capital y
+    {0x1D44D, "Z"},      // mathematical italic capital z
+    {0x1D44E, "a"},      // mathematical italic small a
+    {0x1D44F, "b"},      // mathematical italic small b
+    {0x1D450, "c"},      // mathematical italic small c
+    {0x1D451, "d"},      // mathematical italic small d
+    {0x1D452, "e"},      // mathematical italic small e
+    {0x1D453, "f"},      // mathematical italic small f
+    {0x1D454, "g"},      // mathematical italic small g
+    {0x1D456, "i"},      // mathematical italic small i
+    {0x1D457, "j"},      // mathematical italic small j
+    {0x1D458, "k"},      // mathematical italic small k
+    {0x1D459, "l"},      // mathematical italic small l
+    {0x1D45A, "m"},      // mathematical italic small m
+    {0x1D45B, "n"},      // mathematical italic small n
+    {0x1D45C, "o"},      // mathematical italic small o
+    {0x1D45D, "p"},      // mathematical italic small p
+    {0x1D45E, "q"},      // mathematical italic small q
+    {0x1D45F, "r"},      // mathematical italic small r
+    {0x1D460, "s"},      // mathematical italic small s
+    {0x1D461, "t"},      // mathematical italic small t
+    {0x1D462, "u"},      // mathematical italic small u
+    {0x1D463, "v"},      // mathematical italic small v
+    {0x1D464, "w"},      // mathematical italic small w
+    {0x1D465, "x"},      // mathematical italic small x
+    {0x1D466, "y"},      // mathematical italic small y
+    {0x1D467, "z"},      // mathematical italic small z
+    {0x1D468, "A"},      // mathematical bold italic capital a
+    {0x1D469, "B"},      // mathematical bold italic capital b
+    {0x1D46A, "C"},      // mathematical bold italic capital c
+    {0x1D46B, "D"},      // mathematical bold italic capital d
+    {0x1D46C, "E"},      // mathematical bold italic capital e
+    {0x1D46D, "F"},      // mathematical bold italic capital f
+    {0x1D46E, "G"},      // mathematical bold italic capital g
+    {0x1D46F, "H"},      // mathematical bold italic capital h
+    {0x1D470, "I"},      // mathematical bold italic capital i
+    {0x1D471, "J"},      // mathematical bold italic capital j
+    {0x1D472, "K"},      // mathematical bold italic capital k
+    {0x1D473, "L"},      // mathematical bold italic capital l
+    {0x1D474, "M"},      // mathematical bold italic capital m
+    {0x1D475, "N"},      // mathematical bold italic capital n
+    {0x1D476, "O"},      // mathematical bold italic capital o
+    {0x1D477, "P"},      // mathematical bold italic capital p
+    {0x1D478, "Q"},      // mathematical bold italic capital q
+    {0x1D479, "R"},      // mathematical bold italic capital r
+    {0x1D47A, "S"},      // mathematical bold italic capital s
+    {0x1D47B, "T"},      // mathematical bold italic capital t
+    {0x1D47C, "U"},      // mathematical bold italic capital u
+    {0x1D47D, "V"},      // mathematical bold italic capital v
+    {0x1D47E, "W"},      // mathematical bold italic capital w
+    {0x1D47F, "X"},      // mathematical bold italic capital x
+    {0x1D480, "Y"},      // mathematical bold italic capital y
+    {0x1D481, "Z"},      // mathematical bold italic capital z
+    {0x1D482, "a"},      // mathematical bold italic small a
+    {0x1D483, "b"},      // mathematical bold italic small b
+    {0x1D484, "c"},      // mathematical bold italic small c
+    {0x1D485, "d"},      // mathematical bold italic small d
+    {0x1D486, "e"},      // mathematical bold italic small e
+    {0x1D487, "f"},      // mathematical bold italic small f
+    {0x1D488, "g"},      // mathematical bold italic small g
+    {0x1D489, "h"},      // mathematical bold italic small h
+    {0x1D48A, "i"},      // mathematical bold italic small i
+    {0x1D48B, "j"},      // mathematical bold italic small j
+    {0x1D48C, "k"},      // mathematical bold italic small k
+    {0x1D48D, "l"},      // mathematical bold italic small l
+    {0x1D48E, "m"},      // mathematical bold italic small m
+    {0x1D48F, "n"},      // mathematical bold italic small n
+    {0x1D490, "o"},      // mathematical bold italic small o
+    {0x1D491, "p"},      // mathematical bold italic small p
+    {0x1D492, "q"},      // mathematical bold italic small q
+    {0x1D493, "r"},      // mathematical bold italic small r
+    {0x1D494, "s"},      // mathematical bold italic small s
+    {0x1D495, "t"},      // mathematical bold italic small t
+    {0x1D496, "u"},      // mathematical bold italic small u
+    {0x1D497, "v"},      // mathematical bold italic small v
+    {0x1D498, "w"},      // mathematical bold italic small w
+    {0x1D499, "x"},      // mathematical bold italic small x
+    {0x1D49A, "y"},      // mathematical bold italic small y
+    {0x1D49B, "z"},      // mathematical bold italic small z
+    {0x1D49C, "A"},      // mathematical script capital a
+    {0x1D49E, "C"},      // mathematical script capital c
+    {0x1D49F, "D"},      // mathematical script capital d
+    {0x1D4A2, "G"},      // mathematical script capital g
+    {0x1D4A5, "J"},      // mathematical script capital j
+    {0x1D4A6, "K"},      // mathematical script capital k
+    {0x1D4A9, "N"},      // mathematical script capital n
+    {0x1D4AA, "O"},      // mathematical script capital o
+    {0x1D4AB, "P"},      // mathematical script capital p
+    {0x1D4AC, "Q"},      // mathematical script capital q
+    {0x1D4AE, "S"},      // mathematical script capital s
+    {0x1D4AF, "T"},      // mathematical script capital t
+    {0x1D4B0, "U"},      // mathematical script capital u
+    {0x1D4B1, "V"},      // mathematical script capital v
+    {0x1D4B2, "W"},      // mathematical script capital w
+    {0x1D4B3, "X"},      // mathematical script capital x
+    {0x1D4B4, "Y"},      // mathematical script capital y
+    {0x1D4B5, "Z"},      // mathematical script capital z
+    {0x1D4B6, "a"},      // mathematical script small a
+    {0x1D4B7, "b"},      // mathematical script small b
+    {0x1D4B8, "c"},      // mathematical script small c
+    {0x1D4B9, "d"},      // mathematical script small d
+    {0x1D4BB, "f"},      // mathematical script small f
+    {0x1D4BD, "h"},      // mathematical script small h
+    {0x1D4BE, "i"},      // mathematical script small i
+    {0x1D4BF, "j"},      // mathematical script small j
+    {0x1D4C0, "k"},      // mathematical script small k
+    {0x1D4C1, "l"},      // mathematical script small l
+    {0x1D4C2, "m"},      // mathematical script small m
+    {0x1D4C3, "n"},      // mathematical script small n
+    {0x1D4C5, "p"},      // mathematical script small p
+    {0x1D4C6, "q"},      // mathematical script small q
+    {0x1D4C7, "r"},      // mathematical script small r
+    {0x1D4C8, "s"},      // mathematical script small s
+    {0x1D4C9, "t"},      // mathematical script small t
+    {0x1D4CA, "u"},      // mathematical script small u
+    {0x1D4CB, "v"},      // mathematical script small v
+    {0x1D4CC, "w"},      // mathematical script small w
+    {0x1D4CD, "x"},      // mathematical script small x
+    {0x1D4CE, "y"},      // mathematical script small y
+    {0x1D4CF, "z"},      // mathematical script small z
+    {0x1D4D0, "A"},      // mathematical bold script capital a
+    {0x1D4D1, "B"},      // mathematical bold script capital b
+    {0x1D4D2, "C"},      // mathematical bold script capital c
+    {0x1D4D3, "D"},      // mathematical bold script capital d
+    {0x1D4D4, "E"},      // mathematical bold script capital e
+    {0x1D4D5, "F"},      // mathematical bold script capital f
+    {0x1D4D6, "G"},      // mathematical bold script capital g
+    {0x1D4D7, "H"},      // mathematical bold script capital h
+    {0x1D4D8, "I"},      // mathematical bold script capital i
+    {0x1D4D9, "J"},      // mathematical bold script capital j
+    {0x1D4DA, "K"},      // mathematical bold script capital k
+    {0x1D4DB, "L"},      // mathematical bold script capital l
+    {0x1D4DC, "M"},      // mathematical bold script capital m
+    {0x1D4DD, "N"},      // mathematical bold script capital n
+    {0x1D4DE, "O"},      // mathematical bold script capital o
+    {0x1D4DF, "P"},      // mathematical bold script capital p
+    {0x1D4E0, "Q"},      // mathematical bold script capital q
+    {0x1D4E1, "R"},      // mathematical bold script capital r
+    {0x1D4E2, "S"},      // mathematical bold script capital s
+    {0x1D4E3, "T"},      // mathematical bold script capital t
+    {0x1D4E4, "U"},      // mathematical bold script capital u
+    {0x1D4E5, "V"},      // mathematical bold script capital v
+    {0x1D4E6, "W"},      // mathematical bold script capital w
+    {0x1D4E7, "X"},      // mathematical bold script capital x
+    {0x1D4E8, "Y"},      // mathematical bold script capital y
+    {0x1D4E9, "Z"},      // mathematical bold script capital z
+    {0x1D4EA, "a"},      // mathematical bold script small a
+    {0x1D4EB, "b"},      // mathematical bold script small b
+    {0x1D4EC, "c"},      // mathematical bold script small c
+    {0x1D4ED, "d"},      // mathematical bold script small d
+    {0x1D4EE, "e"},      // mathematical bold script small e
+    {0x1D4EF, "f"},      // mathematical bold script small f
+    {0x1D4F0, "g"},      // mathematical bold script small g
+    {0x1D4F1, "h"},      // mathematical bold script small h
+    {0x1D4F2, "i"},      // mathematical bold script small i
+    {0x1D4F3, "j"},      // mathematical bold script small j
+    {0x1D4F4, "k"},      // mathematical bold script small k
+    {0x1D4F5, "l"},      // mathematical bold script small l
+    {0x1D4F6, "m"},      // mathematical bold script small m
+    {0x1D4F7, "n"},      // mathematical bold script small n
+    {0x1D4F8, "o"},      // mathematical bold script small o
+    {0x1D4F9, "p"},      // mathematical bold script small p
+    {0x1D4FA, "q"},      // mathematical bold script small q
+    {0x1D4FB, "r"},      // mathematical bold script small r
+    {0x1D4FC, "s"},      // mathematical bold script small s
+    {0x1D4FD, "t"},      // mathematical bold script small t
+    {0x1D4FE, "u"},      // mathematical bold script small u
+    {0x1D4FF, "v"},      // mathematical bold script small v
+    {0x1D500, "w"},      // mathematical bold script small w
+    {0x1D501, "x"},      // mathematical bold script small x
+    {0x1D502, "y"},      // mathematical bold script small y
+    {0x1D503, "z"},      // mathematical bold script small z
+    {0x1D504, "A"},      // mathematical fraktur capital a
+    {0x1D505, "B"},      // mathematical fraktur capital b
+    {0x1D507, "D"},      // mathematical fraktur capital d
+    {0x1D508, "E"},      // mathematical fraktur capital e
+    {0x1D509, "F"},      // mathematical fraktur capital f
+    {0x1D50A, "G"},      // mathematical fraktur capital g
+    {0x1D50D, "J"},      // mathematical fraktur capital j
+    {0x1D50E, "K"},      // mathematical fraktur capital k
+    {0x1D50F, "L"},      // mathematical fraktur capital l
+    {0x1D510, "M"},      // mathematical fraktur capital m
+    {0x1D511, "N"},      // mathematical fraktur capital n
+    {0x1D512, "O"},      // mathematical fraktur capital o
+    {0x1D513, "P"},      // mathematical fraktur capital p
+    {0x1D514, "Q"},      // mathematical fraktur capital q
+    {0x1D516, "S"},      // mathematical fraktur capital s
+    {0x1D517, "T"},      // mathematical fraktur capital t
+    {0x1D518, "U"},      // mathematical fraktur capital u
+    {0x1D519, "V"},      // mathematical fraktur capital v
+    {0x1D51A, "W"},      // mathematical fraktur capital w
+    {0x1D51B, "X"},      // mathematical fraktur capital x
+    {0x1D51C, "Y"},      // mathematical fraktur capital y
+    {0x1D51E, "a"},      // mathematical fraktur small a
+    {0x1D51F, "b"},      // mathematical fraktur small b
+    {0x1D520, "c"},      // mathematical fraktur small c
+    {0x1D521, "d"},      // mathematical fraktur small d
+    {0x1D522, "e"},      // mathematical fraktur small e
+    {0x1D523, "f"},      // mathematical fraktur small f
+    {0x1D524, "g"},      // mathematical fraktur small g
+    {0x1D525, "h"},      // mathematical fraktur small h
+    {0x1D526, "i"},      // mathematical fraktur small i
+    {0x1D527, "j"},      // mathematical fraktur small j
+    {0x1D528, "k"},      // mathematical fraktur small k
+    {0x1D529, "l"},      // mathematical fraktur small l
+    {0x1D52A, "m"},      // mathematical fraktur small m
+    {0x1D52B, "n"},      // mathematical fraktur small n
+    {0x1D52C, "o"},      // mathematical fraktur small o
+    {0x1D52D, "p"},      // mathematical fraktur small p
+    {0x1D52E, "q"},      // mathematical fraktur small q
+    {0x1D52F, "r"},      // mathematical fraktur small r
+    {0x1D530, "s"},      // mathematical fraktur small s
+    {0x1D531, "t"},      // mathematical fraktur small t
+    {0x1D532, "u"},      // mathematical fraktur small u
+    {0x1D533, "v"},      // mathematical fraktur small v
+    {0x1D534, "w"},      // mathematical fraktur small w
+    {0x1D535, "x"},      // mathematical fraktur small x
+    {0x1D536, "y"},      // mathematical fraktur small y
+    {0x1D537, "z"},      // mathematical fraktur small z
+    {0x1D538, "A"},      // mathematical double-struck capital a
+    {0x1D539, "B"},      // mathematical double-struck capital b
+    {0x1D53B, "D"},      // mathematical double-struck capital d
+    {0x1D53C, "E"},      // mathematical double-struck capital e
+    {0x1D53D, "F"},      // mathematical double-struck capital f
+    {0x1D53E, "G"},      // mathematical double-struck capital g
+    {0x1D540, "I"},      // mathematical double-struck capital i
+    {0x1D541, "J"},      // mathematical double-struck capital j
+    {0x1D542, "K"},      // mathematical double-struck capital k
+    {0x1D543, "L"},      // mathematical double-struck capital l
+    {0x1D544, "M"},      // mathematical double-struck capital m
+    {0x1D546, "O"},      // mathematical double-struck capital o
+    {0x1D54A, "S"},      // mathematical double-struck capital s
+    {0x1D54B, "T"},      // mathematical double-struck capital t
+    {0x1D54C, "U"},      // mathematical double-struck capital u
+    {0x1D54D, "V"},      // mathematical double-struck capital v
+    {0x1D54E, "W"},      // mathematical double-struck capital w
+    {0x1D54F, "X"},      // mathematical double-struck capital x
+    {0x1D550, "Y"},      // mathematical double-struck capital y
+    {0x1D552, "a"},      // mathematical double-struck small a
+    {0x1D553, "b"},      // mathematical double-struck small b
+    {0x1D554, "c"},      // mathematical double-struck small c
+    {0x1D555, "d"},      // mathematical double-struck small d
+    {0x1D556, "e"},      // mathematical double-struck small e
+    {0x1D557, "f"},      // mathematical double-struck small f
+    {0x1D558, "g"},      // mathematical double-struck small g
+    {0x1D559, "h"},      // mathematical double-struck small h
+    {0x1D55A, "i"},      // mathematical double-struck small i
+    {0x1D55B, "j"},      // mathematical double-struck small j
+    {0x1D55C, "k"},      // mathematical double-struck small k
+    {0x1D55D, "l"},      // mathematical double-struck small l
+    {0x1D55E, "m"},      // mathematical double-struck small m
+    {0x1D55F, "n"},      // mathematical double-struck small n
+    {0x1D560, "o"},      // mathematical double-struck small o
+    {0x1D561, "p"},      // mathematical double-struck small p
+    {0x1D562, "q"},      // mathematical double-struck small q
+    {0x1D563, "r"},      // mathematical double-struck small r
+    {0x1D564, "s"},      // mathematical double-struck small s
+    {0x1D565, "t"},      // mathematical double-struck small t
+    {0x1D566, "u"},      // mathematical double-struck small u
+    {0x1D567, "v"},      // mathematical double-struck small v
+    {0x1D568, "w"},      // mathematical double-struck small w
+    {0x1D569, "x"},      // mathematical double-struck small x
+    {0x1D56A, "y"},      // mathematical double-struck small y
+    {0x1D56B, "z"},      // mathematical double-struck small z
+    {0x1D56C, "A"},      // mathematical bold fraktur capital a
+    {0x1D56D, "B"},      // mathematical bold fraktur capital b
+    {0x1D56E, "C"},      // mathematical bold fraktur capital c
+    {0x1D56F, "D"},      // mathematical bold fraktur capital d
+    {0x1D570, "E"},      // mathematical bold fraktur capital e
+    {0x1D571, "F"},      // mathematical bold fraktur capital f
+    {0x1D572, "G"},      // mathematical bold fraktur capital g
+    {0x1D573, "H"},      // mathematical bold fraktur capital h
+    {0x1D574, "I"},      // mathematical bold fraktur capital i
+    {0x1D575, "J"},      // mathematical bold fraktur capital j
+    {0x1D576, "K"},      // mathematical bold fraktur capital k
+    {0x1D577, "L"},      // mathematical bold fraktur capital l
+    {0x1D578, "M"},      // mathematical bold fraktur capital m
+    {0x1D579, "N"},      // mathematical bold fraktur capital n
+    {0x1D57A, "O"},      // mathematical bold fraktur capital o
+    {0x1D57B, "P"},      // mathematical bold fraktur capital p
+    {0x1D57C, "Q"},      // mathematical bold fraktur capital q
+    {0x1D57D, "R"},      // mathematical bold fraktur capital r
+    {0x1D57E, "S"},      // mathematical bold fraktur capital s
+    {0x1D57F, "T"},      // mathematical bold fraktur capital t
+    {0x1D580, "U"},      // mathematical bold fraktur capital u
+    {0x1D581, "V"},      // mathematical bold fraktur capital v
+    {0x1D582, "W"},      // mathematical bold fraktur capital w
+    {0x1D583, "X"},      // mathematical bold fraktur capital x
+    {0x1D584, "Y"},      // mathematical bold fraktur capital y
+    {0x1D585, "Z"},      // mathematical bold fraktur capital z
+    {0x1D586, "a"},      // mathematical bold fraktur small a
+    {0x1D587, "b"},      // mathematical bold fraktur small b
+    {0x1D588, "c"},      // mathematical bold fraktur small c
+    {0x1D589, "d"},      // mathematical bold fraktur small d
+    {0x1D58A, "e"},      // mathematical bold fraktur small e
+    {0x1D58B, "f"},      // mathematical bold fraktur small f
+    {0x1D58C, "g"},      // mathematical bold fraktur small g
+    {0x1D58D, "h"},      // mathematical bold fraktur small h
+    {0x1D58E, "i"},      // mathematical bold fraktur small i
+    {0x1D58F, "j"},      // mathematical bold fraktur small j
+    {0x1D590, "k"},      // mathematical bold fraktur small k
+    {0x1D591, "l"},      // mathematical bold fraktur small l
+    {0x1D592, "m"},      // mathematical bold fraktur small m
+    {0x1D593, "n"},      // mathematical bold fraktur small n
+    {0x1D594, "o"},      // mathematical bold fraktur small o
+    {0x1D595, "p"},      // mathematical bold fraktur small p
+    {0x1D596, "q"},      // mathematical bold fraktur small q
+    {0x1D597, "r"},      // mathematical bold fraktur small r
+    {0x1D598, "s"},      // mathematical bold fraktur small s
+    {0x1D599, "t"},      // mathematical bold fraktur small t
+    {0x1D59A, "u"},      // mathematical bold fraktur small u
+    {0x1D59B, "v"},      // mathematical bold fraktur small v
+    {0x1D59C, "w"},      // mathematical bold fraktur small w
+    {0x1D59D, "x"},      // mathematical bold fraktur small x
+    {0x1D59E, "y"},      // mathematical bold fraktur small y
+    {0x1D59F, "z"},      // mathematical bold fraktur small z
+    {0x1D5A0, "A"},      // mathematical sans-serif capital a
+    {0x1D5A1, "B"},      // mathematical sans-serif capital b
+    {0x1D5A2, "C"},      // mathematical sans-serif capital c
+    {0x1D5A3, "D"},      // mathematical sans-serif capital d
+    {0x1D5A4, "E"},      // mathematical sans-serif capital e
+    {0x1D5A5, "F"},      // mathematical sans-serif capital f
+    {0x1D5A6, "G"},      // mathematical sans-serif capital g
+    {0x1D5A7, "H"},      // mathematical sans-serif capital h
+    {0x1D5A8, "I"},      // mathematical sans-serif capital i
+    {0x1D5A9, "J"},      // mathematical sans-serif capital j
+    {0x1D5AA, "K"},      // mathematical sans-serif capital k
+    {0x1D5AB, "L"},      // mathematical sans-serif capital l
+    {0x1D5AC, "M"},      // mathematical sans-serif capital m
+    {0x1D5AD, "N"},      // mathematical sans-serif capital n
+    {0x1D5AE, "O"},      // mathematical sans-serif capital o
+    {0x1D5AF, "P"},      // mathematical sans-serif capital p
+    {0x1D5B0, "Q"},      // mathematical sans-serif capital q
+    {0x1D5B1, "R"},      // mathematical sans-serif capital r
+    {0x1D5B2, "S"},      // mathematical sans-serif capital s
+    {0x1D5B3, "T"},      // mathematical sans-serif capital t
+    {0x1D5B4, "U"},      // mathematical sans-serif capital u
+    {0x1D5B5, "V"},      // mathematical sans-serif capital v
+    {0x1D5B6, "W"},      // mathematical sans-serif capital w
+    {0x1D5B7, "X"},      // mathematical sans-serif capital x
+    {0x1D5B8, "Y"},      // mathematical sans-serif capital y
+    {0x1D5B9, "Z"},      // mathematical sans-serif capital z
+    {0x1D5BA, "a"},      // mathematical sans-serif small a
+    {0x1D5BB, "b"},      // mathematical sans-serif small b
+    {0x1D5BC, "c"},      // mathematical sans-serif small c
+    {0x1D5BD, "d"},      // mathematical sans-serif small d
+    {0x1D5BE, "e"},      // mathematical sans-serif small e
+    {0x1D5BF, "f"},      // mathematical sans-serif small f
+    {0x1D5C0, "g"},      // mathematical sans-serif small g
+    {0x1D5C1, "h"},      // mathematical sans-serif small h
+    {0x1D5C2, "i"},      // mathematical sans-serif small i
+    {0x1D5C3, "j"},      // mathematical sans-serif small j
+    {0x1D5C4, "k"},      // mathematical sans-serif small k
+    {0x1D5C5, "l"},      // mathematical sans-serif small l
+    {0x1D5C6, "m"},      // mathematical sans-serif small m
+    {0x1D5C7, "n"},      // mathematical sans-serif small n
+    {0x1D5C8, "o"},      // mathematical sans-serif small o
+    {0x1D5C9, "p"},      // mathematical sans-serif small p
+    {0x1D5CA, "q"},      // mathematical sans-serif small q
+    {0x1D5CB, "r"},      // mathematical sans-serif small r
+    {0x1D5CC, "s"},      // mathematical sans-serif small s
+    {0x1D5CD, "t"},      // mathematical sans-serif small t
+    {0x1D5CE, "u"},      // mathematical sans-serif small u
+    {0x1D5CF, "v"},      // mathematical sans-serif small v
+    {0x1D5D0, "w"},      // mathematical sans-serif small w
+    {0x1D5D1, "x"},      // mathematical sans-serif small x
+    {0x1D5D2, "y"},      // mathematical sans-serif small y
+    {0x1D5D3, "z"},      // mathematical sans-serif small z
+    {0x1D5D4, "A"},      // mathematical sans-serif bold capital a
+    {0x1D5D5, "B"},      // mathematical sans-serif bold capital b
+    {0x1D5D6, "C"},      // mathematical sans-serif bold capital c
+    {0x1D5D7, "D"},      // mathematical sans-serif bold capital d
+    {0x1D5D8, "E"},      // mathematical sans-serif bold capital e
+    {0x1D5D9, "F"},      // mathematical sans-serif bold capital f
+    {0x1D5DA, "G"},      // mathematical sans-serif bold capital g
+    {0x1D5DB, "H"},      // mathematical sans-serif bold capital h
+    {0x1D5DC, "I"},      // mathematical sans-serif bold capital i
+    {0x1D5DD, "J"},      // mathematical sans-serif bold capital j
+    {0x1D5DE, "K"},      // mathematical sans-serif bold capital k
+    {0x1D5DF, "L"},      // mathematical sans-serif bold capital l
+    {0x1D5E0, "M"},      // mathematical sans-serif bold capital m
+    {0x1D5E1, "N"},      // mathematical sans-serif bold capital n
+    {0x1D5E2, "O"},      // mathematical sans-serif bold capital o
+    {0x1D5E3, "P"},      // mathematical sans-serif bold capital p
+    {0x1D5E4, "Q"},      // mathematical sans-serif bold capital q
+    {0x1D5E5, "R"},      // mathematical sans-serif bold capital r
+    {0x1D5E6, "S"},      // mathematical sans-serif bold capital s
+    {0x1D5E7, "T"},      // mathematical sans-serif bold capital t
+    {0x1D5E8, "U"},      // mathematical sans-serif bold capital u
+    {0x1D5E9, "V"},      // mathematical sans-serif bold capital v
+    {0x1D5EA, "W"},      // mathematical sans-serif bold capital w
+    {0x1D5EB, "X"},      // mathematical sans-serif bold capital x
+    {0x1D5EC, "Y"},      // mathematical sans-serif bold capital y
+    {0x1D5ED, "Z"},      // mathematical sans-serif bold capital z
+    {0x1D5EE, "a"},      // mathematical sans-serif bold small a
+    {0x1D5EF, "b"},      // mathematical sans-serif bold small b
+    {0x1D5F0, "c"},      // mathematical sans-serif bold small c
+    {0x1D5F1, "d"},      // mathematical sans-serif bold small d
+    {0x1D5F2, "e"},      // mathematical sans-serif bold small e
+    {0x1D5F3, "f"},      // mathematical sans-serif bold small f
+    {0x1D5F4, "g"},      // mathematical sans-serif bold small g
+    {0x1D5F5, "h"},      // mathematical sans-serif bold small h
+    {0x1D5F6, "i"},      // mathematical sans-serif bold small i
+    {0x1D5F7, "j"},      // mathematical sans-serif bold small j
+    {0x1D5F8, "k"},      // mathematical sans-serif bold small k
+    {0x1D5F9, "l"},      // mathematical sans-serif bold small l
+    {0x1D5FA, "m"},      // mathematical sans-serif bold small m
+    {0x1D5FB, "n"},      // mathematical sans-serif bold small n
+    {0x1D5FC, "o"},      // mathematical sans-serif bold small o
+    {0x1D5FD, "p"},      // mathematical sans-serif bold small p
+    {0x1D5FE, "q"},      // mathematical sans-serif bold small q
+    {0x1D5FF, "r"},      // mathematical sans-serif bold small r
+    {0x1D600, "s"},      // mathematical sans-serif bold small s
+    {0x1D601, "t"},      // mathematical sans-serif bold small t
+    {0x1D602, "u"},      // mathematical sans-serif bold small u
+    {0x1D603, "v"},      // mathematical sans-serif bold small v
+    {0x1D604, "w"},      // mathematical sans-serif bold small w
+    {0x1D605, "x"},      // mathematical sans-serif bold small x
+    {0x1D606, "y"},      // mathematical sans-serif bold small y
+    {0x1D607, "z"},      // mathematical sans-serif bold small z
+    {0x1D608, "A"},      // mathematical sans-serif italic capital a
+    {0x1D609, "B"},      // mathematical sans-serif italic capital b
+    {0x1D60A, "C"},      // mathematical sans-serif italic capital c
+    {0x1D60B, "D"},      // mathematical sans-serif italic capital d
+    {0x1D60C, "E"},      // mathematical sans-serif italic capital e
+    {0x1D60D, "F"},      // mathematical sans-serif italic capital f
+    {0x1D60E, "G"},      // mathematical sans-serif italic capital g
+    {0x1D60F, "H"},      // mathematical sans-serif italic capital h
+    {0x1D610, "I"},      // mathematical sans-serif italic capital i
+    {0x1D611, "J"},      // mathematical sans-serif italic capital j
+    {0x1D612, "K"},      // mathematical sans-serif italic capital k
+    {0x1D613, "L"},      // mathematical sans-serif italic capital l
+    {0x1D614, "M"},      // mathematical sans-serif italic capital m
+    {0x1D615, "N"},      // mathematical sans-serif italic capital n
+    {0x1D616, "O"},      // mathematical sans-serif italic capital o
+    {0x1D617, "P"},      // mathematical sans-serif italic capital p
+    {0x1D618, "Q"},      // mathematical sans-serif italic capital q
+    {0x1D619, "R"},      // mathematical sans-serif italic capital r
+    {0x1D61A, "S"},      // mathematical sans-serif italic capital s
+    {0x1D61B, "T"},      // mathematical sans-serif italic capital t
+    {0x1D61C, "U"},      // mathematical sans-serif italic capital u
+    {0x1D61D, "V"},      // mathematical sans-serif italic capital v
+    {0x1D61E, "W"},      // mathematical sans-serif italic capital w
+    {0x1D61F, "X"},      // mathematical sans-serif italic capital x
+    {0x1D620, "Y"},      // mathematical sans-serif italic capital y
+    {0x1D621, "Z"},      // mathematical sans-serif italic capital z
+    {0x1D622, "a"},      // mathematical sans-serif italic small a
+    {0x1D623, "b"},      // mathematical sans-serif italic small b
+    {0x1D624, "c"},      // mathematical sans-serif italic small c
+    {0x1D625, "d"},      // mathematical sans-serif italic small d
+    {0x1D626, "e"},      // mathematical sans-serif italic small e
+    {0x1D627, "f"},      // mathematical sans-serif italic small f
+    {0x1D628, "g"},      // mathematical sans-serif italic small g
+    {0x1D629, "h"},      // mathematical sans-serif italic small h
+    {0x1D62A, "i"},      // mathematical sans-serif italic small i
+    {0x1D62B, "j"},      // mathematical sans-serif italic small j
+    {0x1D62C, "k"},      // mathematical sans-serif italic small k
+    {0x1D62D, "l"},      // mathematical sans-serif italic small l
+    {0x1D62E, "m"},      // mathematical sans-serif italic small m
+    {0x1D62F, "n"},      // mathematical sans-serif italic small n
+    {0x1D630, "o"},      // mathematical sans-serif italic small o
+    {0x1D631, "p"},      // mathematical sans-serif italic small p
+    {0x1D632, "q"},      // mathematical sans-serif italic small q
+    {0x1D633, "r"},      // mathematical sans-serif italic small r
+    {0x1D634, "s"},      // mathematical sans-serif italic small s
+    {0x1D635, "t"},      // mathematical sans-serif italic small t
+    {0x1D636, "u"},      // mathematical sans-serif italic small u
+    {0x1D637, "v"},      // mathematical sans-serif italic small v
+    {0x1D638, "w"},      // mathematical sans-serif italic small w
+    {0x1D639, "x"},      // mathematical sans-serif italic small x
+    {0x1D63A, "y"},      // mathematical sans-serif italic small y
+    {0x1D63B, "z"},      // mathematical sans-serif italic small z
+    {0x1D63C, "A"},      // mathematical sans-serif bold italic capital a
+    {0x1D63D, "B"},      // mathematical sans-serif bold italic capital b
+    {0x1D63E, "C"},      // mathematical sans-serif bold italic capital c
+    {0x1D63F, "D"},      // mathematical sans-serif bold italic capital d
+    {0x1D640, "E"},      // mathematical sans-serif bold italic capital e
+    {0x1D641, "F"},      // mathematical sans-serif bold italic capital f
+    {0x1D642, "G"},      // mathematical sans-serif bold italic capital g
+    {0x1D643, "H"},      // mathematical sans-serif bold italic capital h
+    {0x1D644, "I"},      // mathematical sans-serif bold italic capital i
+    {0x1D645, "J"},      // mathematical sans-serif bold italic capital j
+    {0x1D646, "K"},      // mathematical sans-serif bold italic capital k
+    {0x1D647, "L"},      // mathematical sans-serif bold italic capital l
+    {0x1D648, "M"},      // mathematical sans-serif bold italic capital m
+    {0x1D649, "N"},      // mathematical sans-serif bold italic capital n
+    {0x1D64A, "O"},      // mathematical sans-serif bold italic capital o
+    {0x1D64B, "P"},      // mathematical sans-serif bold italic capital p
+    {0x1D64C, "Q"},      // mathematical sans-serif bold italic capital q
+    {0x1D64D, "R"},      // mathematical sans-serif bold italic capital r
+    {0x1D64E, "S"},      // mathematical sans-serif bold italic capital s
+    {0x1D64F, "T"},      // mathematical sans-serif bold italic capital t
+    {0x1D650, "U"},      // mathematical sans-serif bold italic capital u
+    {0x1D651, "V"},      // mathematical sans-serif bold italic capital v
+    {0x1D652, "W"},      // mathematical sans-serif bold italic capital w
+    {0x1D653, "X"},      // mathematical sans-serif bold italic capital x
+    {0x1D654, "Y"},      // mathematical sans-serif bold italic capital y
+    {0x1D655, "Z"},      // mathematical sans-serif bold italic capital z
+    {0x1D656, "a"},      // mathematical sans-serif bold italic small a
+    {0x1D657, "b"},      // mathematical sans-serif bold italic small b
+    {0x1D658, "c"},      // mathematical sans-serif bold italic small c
+    {0x1D659, "d"},      // mathematical sans-serif bold italic small d
+    {0x1D65A, "e"},      // mathematical sans-serif bold italic small e
+    {0x1D65B, "f"},      // mathematical sans-serif bold italic small f
+    {0x1D65C, "g"},      // mathematical sans-serif bold italic small g
+    {0x1D65D, "h"},      // mathematical sans-serif bold italic small h
+    {0x1D65E, "i"},      // mathematical sans-serif bold italic small i
+    {0x1D65F, "j"},      // mathematical sans-serif bold italic small j
+    {0x1D660, "k"},      // mathematical sans-serif bold italic small k
+    {0x1D661, "l"},      // mathematical sans-serif bold italic small l
+    {0x1D662, "m"},      // mathematical sans-serif bold italic small m
+    {0x1D663, "n"},      // mathematical sans-serif bold italic small n
+    {0x1D664, "o"},      // mathematical sans-serif bold italic small o
+    {0x1D665, "p"},      // mathematical sans-serif bold italic small p
+    {0x1D666, "q"},      // mathematical sans-serif bold italic small q
+    {0x1D667, "r"},      // mathematical sans-serif bold italic small r
+    {0x1D668, "s"},      // mathematical sans-serif bold italic small s
+    {0x1D669, "t"},      // mathematical sans-serif bold italic small t
+    {0x1D66A, "u"},      // mathematical sans-serif bold italic small u
+    {0x1D66B, "v"},      // mathematical sans-serif bold italic small v
+    {0x1D66C, "w"},      // mathematical sans-serif bold italic small w
+    {0x1D66D, "x"},      // mathematical sans-serif bold italic small x
+    {0x1D66E, "y"},      // mathematical sans-serif bold italic small y
+    {0x1D66F, "z"},      // mathematical sans-serif bold italic small z
+    {0x1D670, "A"},      // mathematical monospace capital a
+    {0x1D671, "B"},      // mathematical monospace capital b
+    {0x1D672, "C"},      // mathematical monospace capital c
+    {0x1D673, "D"},      // mathematical monospace capital d
+    {0x1D674, "E"},      // mathematical monospace capital e
+    {0x1D675, "F"},      // mathematical monospace capital f
+    {0x1D676, "G"},      // mathematical monospace capital g
+    {0x1D677, "H"},      // mathematical monospace capital h
+    {0x1D678, "I"},      // mathematical monospace capital i
+    {0x1D679, "J"},      // mathematical monospace capital j
+    {0x1D67A, "K"},      // mathematical monospace capital k
+    {0x1D67B, "L"},      // mathematical monospace capital l
+    {0x1D67C, "M"},      // mathematical monospace capital m
+    {0x1D67D, "N"},      // mathematical monospace capital n
+    {0x1D67E, "O"},      // mathematical monospace capital o
+    {0x1D67F, "P"},      // mathematical monospace capital p
+    {0x1D680, "Q"},      // mathematical monospace capital q
+    {0x1D681, "R"},      // mathematical monospace capital r
+    {0x1D682, "S"},      // mathematical monospace capital s
+    {0x1D683, "T"},      // mathematical monospace capital t
+    {0x1D684, "U"},      // mathematical monospace capital u
+    {0x1D685, "V"},      // mathematical monospace capital v
+    {0x1D686, "W"},      // mathematical monospace capital w
+    {0x1D687, "X"},      // mathematical monospace capital x
+    {0x1D688, "Y"},      // mathematical monospace capital y
+    {0x1D689, "Z"},      // mathematical monospace capital z
+    {0x1D68A, "a"},      // mathematical monospace small a
+    {0x1D68B, "b"},      // mathematical monospace small b
+    {0x1D68C, "c"},      // mathematical monospace small c
+    {0x1D68D, "d"},      // mathematical monospace small d
+    {0x1D68E, "e"},      // mathematical monospace small e
+    {0x1D68F, "f"},      // mathematical monospace small f
+    {0x1D690, "g"},      // mathematical monospace small g
+    {0x1D691, "h"},      // mathematical monospace small h
+    {0x1D692, "i"},      // mathematical monospace small i
+    {0x1D693, "j"},      // mathematical monospace small j
+    {0x1D694, "k"},      // mathematical monospace small k
+    {0x1D695, "l"},      // mathematical monospace small l
+    {0x1D696, "m"},      // mathematical monospace small m
+    {0x1D697, "n"},      // mathematical monospace small n
+    {0x1D698, "o"},      // mathematical monospace small o
+    {0x1D699, "p"},      // mathematical monospace small p
+    {0x1D69A, "q"},      // mathematical monospace small q
+    {0x1D69B, "r"},      // mathematical monospace small r
+    {0x1D69C, "s"},      // mathematical monospace small s
+    {0x1D69D, "t"},      // mathematical monospace small t
+    {0x1D69E, "u"},      // mathematical monospace small u
+    {0x1D69F, "v"},      // mathematical monospace small v
+    {0x1D6A0, "w"},      // mathematical monospace small w
+    {0x1D6A1, "x"},      // mathematical monospace small x
+    {0x1D6A2, "y"},      // mathematical monospace small y
+    {0x1D6A3, "z"},      // mathematical monospace small z
+    {0x1D6A4, "i"},      // mathematical italic small dotless i
+    {0x1D7CE, "0"},      // mathematical bold digit zero
+    {0x1D7CF, "1"},      // mathematical bold digit one
+    {0x1D7D0, "2"},      // mathematical bold digit two
+    {0x1D7D1, "3"},      // mathematical bold digit three
+    {0x1D7D2, "4"},      // mathematical bold digit four
+    {0x1D7D3, "5"},      // mathematical bold digit five
+    {0x1D7D4, "6"},      // mathematical bold digit six
+    {0x1D7D5, "7"},      // mathematical bold digit seven
+    {0x1D7D6, "8"},      // mathematical bold digit eight
+    {0x1D7D7, "9"},      // mathematical bold digit nine
+    {0x1D7D8, "0"},      // mathematical double-struck digit zero
+    {0x1D7D9, "1"},      // mathematical double-struck digit one
+    {0x1D7DA, "2"},      // mathematical double-struck digit two
+    {0x1D7DB, "3"},      // mathematical double-struck digit three
+    {0x1D7DC, "4"},      // mathematical double-struck digit four
+    {0x1D7DD, "5"},      // mathematical double-struck digit five
+    {0x1D7DE, "6"},      // mathematical double-struck digit six
+    {0x1D7DF, "7"},      // mathematical double-struck digit seven
+    {0x1D7E0, "8"},      // mathematical double-struck digit eight
+    {0x1D7E1, "9"},      // mathematical double-struck digit nine
+    {0x1D7E2, "0"},      // mathematical sans-serif digit zero
+    {0x1D7E3, "1"},      // mathematical sans-serif digit one
+    {0x1D7E4, "2"},      // mathematical sans-serif digit two
+    {0x1D7E5, "3"},      // mathematical sans-serif digit three
+    {0x1D7E6, "4"},      // mathematical sans-serif digit four
+    {0x1D7E7, "5"},      // mathematical sans-serif digit five
+    {0x1D7E8, "6"},      // mathematical sans-serif digit six
+    {0x1D7E9, "7"},      // mathematical sans-serif digit seven
+    {0x1D7EA, "8"},      // mathematical sans-serif digit eight
+    {0x1D7EB, "9"},      // mathematical sans-serif digit nine
+    {0x1D7EC, "0"},      // mathematical sans-serif bold digit zero
+    {0x1D7ED, "1"},      // mathematical sans-serif bold digit one
+    {0x1D7EE, "2"},      // mathematical sans-serif bold digit two
+    {0x1D7EF, "3"},      // mathematical sans-serif bold digit three
+    {0x1D7F0, "4"},      // mathematical sans-serif bold digit four
+    {0x1D7F1, "5"},      // mathematical sans-serif bold digit five
+    {0x1D7F2, "6"},      // mathematical sans-serif bold digit six
+    {0x1D7F3, "7"},      // mathematical sans-serif bold digit seven
+    {0x1D7F4, "8"},      // mathematical sans-serif bold digit eight
+    {0x1D7F5, "9"},      // mathematical sans-serif bold digit nine
+    {0x1D7F6, "0"},      // mathematical monospace digit zero
+    {0x1D7F7, "1"},      // mathematical monospace digit one
+    {0x1D7F8, "2"},      // mathematical monospace digit two
+    {0x1D7F9, "3"},      // mathematical monospace digit three
+    {0x1D7FA, "4"},      // mathematical monospace digit four
+    {0x1D7FB, "5"},      // mathematical monospace digit five
+    {0x1D7FC, "6"},      // mathematical monospace digit six
+    {0x1D7FD, "7"},      // mathematical monospace digit seven
+    {0x1D7FE, "8"},      // mathematical monospace digit eight
+    {0x1D7FF, "9"},      // mathematical monospace digit nine
+    {0x1F100, "0."},     // digit zero full stop
+    {0x1F101, "0,"},     // digit zero comma
+    {0x1F102, "1,"},     // digit one comma
+    {0x1F103, "2,"},     // digit two comma
+    {0x1F104, "3,"},     // digit three comma
+    {0x1F105, "4,"},     // digit four comma
+    {0x1F106, "5,"},     // digit five comma
+    {0x1F107, "6,"},     // digit six comma
+    {0x1F108, "7,"},     // digit seven comma
+    {0x1F109, "8,"},     // digit eight comma
+    {0x1F10A, "9,"},     // digit nine comma
+    {0x1F110, "(A)"},    // parenthesized latin capital letter a
+    {0x1F111, "(B)"},    // parenthesized latin capital letter b
+    {0x1F112, "(C)"},    // parenthesized latin capital letter c
+    {0x1F113, "(D)"},    // parenthesized latin capital letter d
+    {0x1F114, "(E)"},    // parenthesized latin capital letter e
+    {0x1F115, "(F)"},    // parenthesized latin capital letter f
+    {0x1F116, "(G)"},    // parenthesized latin capital letter g
+    {0x1F117, "(H)"},    // parenthesized latin capital letter h
+    {0x1F118, "(I)"},    // parenthesized latin capital letter i
+    {0x1F119, "(J)"},    // parenthesized latin capital letter j
+    {0x1F11A, "(K)"},    // parenthesized latin capital letter k
+    {0x1F11B, "(L)"},    // parenthesized latin capital letter l
+    {0x1F11C, "(M)"},    // parenthesized latin capital letter m
+    {0x1F11D, "(N)"},    // parenthesized latin capital letter n
+    {0x1F11E, "(O)"},    // parenthesized latin capital letter o
+    {0x1F11F, "(P)"},    // parenthesized latin capital letter p
+    {0x1F120, "(Q)"},    // parenthesized latin capital letter q
+    {0x1F121, "(R)"},    // parenthesized latin capital letter r
+    {0x1F122, "(S)"},    // parenthesized latin capital letter s
+    {0x1F123, "(T)"},    // parenthesized latin capital letter t
+    {0x1F124, "(U)"},    // parenthesized latin capital letter u
+    {0x1F125, "(V)"},    // parenthesized latin capital letter v
+    {0x1F126, "(W)"},    // parenthesized latin capital letter w
+    {0x1F127, "(X)"},    // parenthesized latin capital letter x
+    {0x1F128, "(Y)"},    // parenthesized latin capital letter y
+    {0x1F129, "(Z)"},    // parenthesized latin capital letter z
+    {0x1F12B, "C"},      // circled italic latin capital letter c
+    {0x1F12C, "R"},      // circled italic latin capital letter r
+    {0x1F12D, "CD"},     // circled cd
+    {0x1F12E, "WZ"},     // circled wz
+    {0x1F130, "A"},      // squared latin capital letter a
+    {0x1F131, "B"},      // squared latin capital letter b
+    {0x1F132, "C"},      // squared latin capital letter c
+    {0x1F133, "D"},      // squared latin capital letter d
+    {0x1F134, "E"},      // squared latin capital letter e
+    {0x1F135, "F"},      // squared latin capital letter f
+    {0x1F136, "G"},      // squared latin capital letter g
+    {0x1F137, "H"},      // squared latin capital letter h
+    {0x1F138, "I"},      // squared latin capital letter i
+    {0x1F139, "J"},      // squared latin capital letter j
+    {0x1F13A, "K"},      // squared latin capital letter k
+    {0x1F13B, "L"},      // squared latin capital letter l
+    {0x1F13C, "M"},      // squared latin capital letter m
+    {0x1F13D, "N"},      // squared latin capital letter n
+    {0x1F13E, "O"},      // squared latin capital letter o
+    {0x1F13F, "P"},      // squared latin capital letter p
+    {0x1F140, "Q"},      // squared latin capital letter q
+    {0x1F141, "R"},      // squared latin capital letter r
+    {0x1F142, "S"},      // squared latin capital letter s
+    {0x1F143, "T"},      // squared latin capital letter t
+    {0x1F144, "U"},      // squared latin capital letter u
+    {0x1F145, "V"},      // squared latin capital letter v
+    {0x1F146, "W"},      // squared latin capital letter w
+    {0x1F147, "X"},      // squared latin capital letter x
+    {0x1F148, "Y"},      // squared latin capital letter y
+    {0x1F149, "Z"},      // squared latin capital letter z
+    {0x1F14A, "HV"},     // squared hv
+    {0x1F14B, "MV"},     // squared mv
+    {0x1F14C, "SD"},     // squared sd
+    {0x1F14D, "SS"},     // squared ss
+    {0x1F14E, "PPV"},    // squared ppv
+    {0x1F14F, "WC"},     // squared wc
+    {0x1F16A, "MC"},     // raised mc sign
+    {0x1F16B, "MD"},     // raised md sign
+    {0x1F16C, "MR"},     // raised mr sign
+    {0x1F190, "DJ"},     // square dj
+    {0x1FBF0, "0"},      // segmented digit zero
+    {0x1FBF1, "1"},      // segmented digit one
+    {0x1FBF2, "2"},      // segmented digit two
+    {0x1FBF3, "3"},      // segmented digit three
+    {0x1FBF4, "4"},      // segmented digit four
+    {0x1FBF5, "5"},      // segmented digit five
+    {0x1FBF6, "6"},      // segmented digit six
+    {0x1FBF7, "7"},      // segmented digit seven
+    {0x1FBF8, "8"},      // segmented digit eight
+    {0x1FBF9, "9"},      // segmented digit nine
 };
 
 const std::size_t kZeichenErsatzAnzahl = 1933;

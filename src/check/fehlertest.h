@@ -43,8 +43,8 @@ struct FarbText {
   bool operator==(const FarbText&) const = default;
 };
 
-FarbText NochNichtGetestet();  // "Noch nicht getestet!" in blue
-FarbText TestLaeuft();         // "Test läuft!" in blue
+FarbText NochNichtGetestet();          // "Noch nicht getestet!" in blue
+FarbText TestLaeuft();                 // "Test läuft!" in blue
 FarbText Endergebnis(bool bestanden);  // "Test bestanden" green / "Test nicht bestanden" red
 
 // The arrow line after a test: "  --->  " and the passed (green) or failed (red) text.

@@ -18,9 +18,7 @@ struct KlassenZustand {
   TSchuelerDatensatz Zwischenablage;
 
   TSchuelerDatensatz& Aktuell() { return Klasse->Schueler[static_cast<std::size_t>(AktuellerSchueler)]; }
-  const TSchuelerDatensatz& Aktuell() const {
-    return Klasse->Schueler[static_cast<std::size_t>(AktuellerSchueler)];
-  }
+  const TSchuelerDatensatz& Aktuell() const { return Klasse->Schueler[static_cast<std::size_t>(AktuellerSchueler)]; }
 };
 
 }  // namespace velmora

@@ -8,9 +8,7 @@
 namespace velmora {
 
 std::string TFachZeile::Lies(StringFeld f) const { return feld::LiesString(bytes, f.offset, f.max); }
-void TFachZeile::Setze(StringFeld f, std::string_view text) {
-  feld::SchreibeString(bytes, f.offset, f.max, text);
-}
+void TFachZeile::Setze(StringFeld f, std::string_view text) { feld::SchreibeString(bytes, f.offset, f.max, text); }
 
 std::int32_t TSchuelerDatensatz::Nummer() const { return feld::LiesInt32(bytes, 0); }
 void TSchuelerDatensatz::SetzeNummer(std::int32_t w) { feld::SchreibeInt32(bytes, 0, w); }
@@ -34,15 +32,13 @@ void TSchuelerDatensatz::Setze(TextFeld f, std::string_view text) {
 
 std::span<std::uint8_t> TSchuelerDatensatz::Zeilenbytes(std::size_t zeile) {
   assert(zeile < FachzeilenAnzahl);
-  return std::span<std::uint8_t>(bytes).subspan(FaecherOffset + zeile * TFachZeile::Groesse,
-                                                TFachZeile::Groesse);
+  return std::span<std::uint8_t>(bytes).subspan(FaecherOffset + zeile * TFachZeile::Groesse, TFachZeile::Groesse);
 }
 
 TFachZeile TSchuelerDatensatz::FachZeile(std::size_t zeile) const {
   assert(zeile < FachzeilenAnzahl);
   TFachZeile z;
-  std::copy_n(bytes.begin() + FaecherOffset + zeile * TFachZeile::Groesse, TFachZeile::Groesse,
-              z.bytes.begin());
+  std::copy_n(bytes.begin() + FaecherOffset + zeile * TFachZeile::Groesse, TFachZeile::Groesse, z.bytes.begin());
   return z;
 }
 

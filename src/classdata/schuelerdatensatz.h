@@ -115,7 +115,7 @@ struct TKlassenDatei {
   // Length byte and 15 characters, kept exactly as read or built.
   std::array<std::uint8_t, 16> PasswortKennung{};
 
-  Bytes Bild() const;                    // the 199236 bytes
+  Bytes Bild() const;                               // the 199236 bytes
   static TKlassenDatei AusBild(const Bytes& bild);  // bild holds at least 199236 bytes
   bool operator==(const TKlassenDatei&) const = default;
 };

@@ -24,8 +24,8 @@ void Verschluesseln(const Bytes& quelle, Bytes& ziel, bool an, const std::string
   std::array<std::uint8_t, 15 * 14 * kBlockPerioden> schluessel;  // lcm(|C|, 15) <= 210
   const std::size_t block = periode * kBlockPerioden;
   for (std::size_t j = 0, i = 0, k = 6; j < periode; ++j) {
-    schluessel[j] = static_cast<std::uint8_t>(static_cast<std::uint8_t>(c[i]) ^
-                                              static_cast<std::uint8_t>(FesterSchluessel[k]));
+    schluessel[j] =
+        static_cast<std::uint8_t>(static_cast<std::uint8_t>(c[i]) ^ static_cast<std::uint8_t>(FesterSchluessel[k]));
     if (++i == lc) i = 0;
     if (++k == lk) k = 0;
   }
@@ -87,9 +87,10 @@ Entschluesselung Datenschutz::NachDemOeffnen(const Bytes& bild, TKlassenDatei& k
       falsch = j >= c_.size() || kennung[1 + j] != static_cast<std::uint8_t>(c_[j]);
     }
     if (!falsch) break;
-    m.Fehler(T("Das eingegebene Passwort ist FALSCH!\r\rDie Daten können nicht richtig entschlüsselt werden!\r"
-               "Speichern Sie falsch entschlüsselte Daten NIEMALS ab!\rEs besteht die Gefahr eines "
-               "vollständigen Datenverlustes!"));
+    m.Fehler(
+        T("Das eingegebene Passwort ist FALSCH!\r\rDie Daten können nicht richtig entschlüsselt werden!\r"
+          "Speichern Sie falsch entschlüsselte Daten NIEMALS ab!\rEs besteht die Gefahr eines "
+          "vollständigen Datenverlustes!"));
     if (!m.Frage(T("Passwort erneut eingeben?"))) break;
   }
   Bytes klar;

@@ -30,8 +30,8 @@ class DatenPasswortDialoge {
 
 // How a class came into memory when it was opened.
 enum class Entschluesselung {
-  Lesbar,            // plain, or deciphered with the right password
-  FalschesPasswort,  // deciphered with a password whose check string does not match
+  Lesbar,              // plain, or deciphered with the right password
+  FalschesPasswort,    // deciphered with a password whose check string does not match
   NichtEntschluesselt  // enciphered file, prompt cancelled: the records are the file's bytes
 };
 
@@ -52,13 +52,12 @@ class Datenschutz {
   // about a wrong password the question "Passwort erneut eingeben?" brings the prompt back
   // (Ja), as often as the teacher likes; No deciphers with the wrong password.
   Entschluesselung NachDemOeffnen(const Bytes& bild, TKlassenDatei& klasse, bool verschluesseln,
-                      DatenPasswortDialoge& dialoge, Meldungen& m);
+                                  DatenPasswortDialoge& dialoge, Meldungen& m);
   // "Neu": the check string of the new class.
   void FuerNeueKlasse(TKlassenDatei& klasse, bool verschluesseln) const;
   // Saving: asks for a new password when `festlegen` is due, sets C and the check
   // string, and returns the image to write.
-  Bytes ZumSpeichern(TKlassenDatei& klasse, bool verschluesseln, bool festlegen,
-                     DatenPasswortDialoge& dialoge);
+  Bytes ZumSpeichern(TKlassenDatei& klasse, bool verschluesseln, bool festlegen, DatenPasswortDialoge& dialoge);
 
  private:
   std::string p_;

@@ -13,8 +13,8 @@ using Daten = std::span<const std::uint8_t>;
 std::string KeinBild() { return T("es ist kein PNG- oder JPEG-Bild"); }
 std::string Beschaedigt() { return T("die Datei ist unvollständig oder beschädigt"); }
 std::string ZuGross() {
-  return T("das Bild ist größer als ") + std::to_string(kBildHoechstens) + T(" × ") +
-         std::to_string(kBildHoechstens) + " Bildpunkte";
+  return T("das Bild ist größer als ") + std::to_string(kBildHoechstens) + T(" × ") + std::to_string(kBildHoechstens) +
+         " Bildpunkte";
 }
 
 std::uint32_t Gross32(Daten d, std::size_t i) {

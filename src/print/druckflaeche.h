@@ -24,7 +24,7 @@ enum class Textausrichtung {
   LinksBasislinie,  // internal sheets (data sheet, test sheet)
   LinksUnten,       // report cards and report-text forms
   MitteBasislinie,
-  MitteUnten        // the school's name on the report cards
+  MitteUnten  // the school's name on the report cards
 };
 
 // The sheet a print job is laid out on. Every job is laid out on A4 portrait, except one
@@ -40,20 +40,20 @@ inline constexpr std::uint16_t kStilUnterstrichen = 4;
 // The device capabilities of the current printer, as the system's device-capability
 // queries answer them (the names of those queries in brackets).
 struct DruckerFaehigkeiten {
-  int Treiberversion = 0;     // DRIVERVERSION
-  int Technologie = 0;        // TECHNOLOGY: 0 plotter, 1 raster display, 2 raster printer, ...
-  int BreiteMm = 0;           // HORZSIZE: width of the printable area in mm
-  int HoeheMm = 0;            // VERTSIZE: height of the printable area in mm
-  int BreitePixel = 0;        // HORZRES: width of the printable area in pixels
-  int HoehePixel = 0;         // VERTRES: height of the printable area in pixels
-  int PixelProZollX = 0;      // LOGPIXELSX
-  int PixelProZollY = 0;      // LOGPIXELSY
-  int SeitenOffsetX = 0;      // PHYSICALOFFSETX: paper's left edge to the printable area, pixels
-  int SeitenOffsetY = 0;      // PHYSICALOFFSETY: paper's top edge to the printable area, pixels
-  int Pinsel = 0;             // NUMBRUSHES
-  int Stifte = 0;             // NUMPENS
-  int Markierer = 0;          // NUMMARKERS
-  int Farben = 0;             // NUMCOLORS
+  int Treiberversion = 0;  // DRIVERVERSION
+  int Technologie = 0;     // TECHNOLOGY: 0 plotter, 1 raster display, 2 raster printer, ...
+  int BreiteMm = 0;        // HORZSIZE: width of the printable area in mm
+  int HoeheMm = 0;         // VERTSIZE: height of the printable area in mm
+  int BreitePixel = 0;     // HORZRES: width of the printable area in pixels
+  int HoehePixel = 0;      // VERTRES: height of the printable area in pixels
+  int PixelProZollX = 0;   // LOGPIXELSX
+  int PixelProZollY = 0;   // LOGPIXELSY
+  int SeitenOffsetX = 0;   // PHYSICALOFFSETX: paper's left edge to the printable area, pixels
+  int SeitenOffsetY = 0;   // PHYSICALOFFSETY: paper's top edge to the printable area, pixels
+  int Pinsel = 0;          // NUMBRUSHES
+  int Stifte = 0;          // NUMPENS
+  int Markierer = 0;       // NUMMARKERS
+  int Farben = 0;          // NUMCOLORS
   bool operator==(const DruckerFaehigkeiten&) const = default;
 };
 

@@ -20,7 +20,7 @@ class Druckvorschau {
   // Returns how the print session ended when the teacher printed from the preview window
   // (its closing notice has been shown then), nothing when the preview was only looked at.
   virtual std::optional<Sitzungsende> Zeige(const std::string& name, Blattformat blatt,
-                     const std::function<void(DruckFlaeche&)>& zeichne) = 0;
+                                            const std::function<void(DruckFlaeche&)>& zeichne) = 0;
 };
 
 }  // namespace velmora

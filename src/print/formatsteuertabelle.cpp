@@ -198,8 +198,7 @@ void SchreibeFormatSteuerTabelle(const std::string& dateiname, const TFormatSteu
   SchreibeTextZeilen(dateiname, FormatSteuerZeilen(tabelle, titel));
 }
 
-bool LiesFormatSteuerZeilen(const std::vector<std::string>& zeilen, TFormatSteuerTabelle& tabelle,
-                            std::string& titel) {
+bool LiesFormatSteuerZeilen(const std::vector<std::string>& zeilen, TFormatSteuerTabelle& tabelle, std::string& titel) {
   ZeilenLeser leser(zeilen);
   titel = leser.Zeile();
   leser.Zeile();  // the separator under the title, whatever it holds

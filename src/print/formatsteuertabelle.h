@@ -59,8 +59,7 @@ void SchreibeFormatSteuerTabelle(const std::string& dateiname, const TFormatSteu
 // Reads a table from the lines of a file (already split, a Ctrl-Z already taken as the
 // end). Returns true when every block's number matched its position. A token that is not
 // an integer throws EAFehler 106; `tabelle` and `titel` then hold what was read so far.
-bool LiesFormatSteuerZeilen(const std::vector<std::string>& zeilen, TFormatSteuerTabelle& tabelle,
-                            std::string& titel);
+bool LiesFormatSteuerZeilen(const std::vector<std::string>& zeilen, TFormatSteuerTabelle& tabelle, std::string& titel);
 
 // Fills `tabelle` from the file `dateiname` (bare name, working directory) and `titel` from
 // its first line. A file with a misnumbered or missing block shows the error box "Es können

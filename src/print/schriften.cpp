@@ -25,10 +25,14 @@ TSchriftDefinition SchriftDefinition(std::uint16_t n) {
 }
 
 std::string StilWort(std::uint16_t stil) {
-  static const char* const kWoerter[8] = {"normal",        "fett",
-                                          "kursiv",        "fett+kursiv",
-                                          "unterstrichen", "unterstrichen+fett",
-                                          "unterstrichen+kursiv", "unterstrichen+fett+kursiv"};
+  static const char* const kWoerter[8] = {"normal",
+                                          "fett",
+                                          "kursiv",
+                                          "fett+kursiv",
+                                          "unterstrichen",
+                                          "unterstrichen+fett",
+                                          "unterstrichen+kursiv",
+                                          "unterstrichen+fett+kursiv"};
   return kWoerter[stil & 7];
 }
 

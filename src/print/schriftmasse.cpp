@@ -39,8 +39,7 @@ void OhneLeereEndzeilen(std::vector<std::string>& zeilen) {
 
 // Word by word by measured width; a word wider than the line is cut where it no longer
 // fits (at least one character per line).
-std::vector<std::string> UmbrecheWortweise(const std::string& text, const TSchriftDefinition& schrift,
-                                           double breite) {
+std::vector<std::string> UmbrecheWortweise(const std::string& text, const TSchriftDefinition& schrift, double breite) {
   std::vector<std::string> zeilen;
   std::string absatz;
   const auto passt = [&](const std::string& s) { return TextBreite(schrift, s) <= breite; };
@@ -106,8 +105,7 @@ double UnterlaengeHoehe(const TSchriftDefinition& schrift) {
   return static_cast<double>(schrift.Hoehe) * m.Unterlaenge / (m.Oberlaenge + m.Unterlaenge);
 }
 
-std::vector<std::string> UmbrecheNachBreite(std::string_view text, const TSchriftDefinition& schrift,
-                                            double breite) {
+std::vector<std::string> UmbrecheNachBreite(std::string_view text, const TSchriftDefinition& schrift, double breite) {
   const std::string t = Bereinigt(text);
   const std::string soll = Sichtbar(t);
   if (soll.empty()) return {};

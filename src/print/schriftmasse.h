@@ -22,8 +22,8 @@ namespace velmora {
 // One face in one style, in font units.
 struct TSchriftMasse {
   std::uint16_t EinheitenProEm;
-  std::int16_t Oberlaenge;   // ascent above the baseline
-  std::int16_t Unterlaenge;  // descent below the baseline, positive
+  std::int16_t Oberlaenge;                  // ascent above the baseline
+  std::int16_t Unterlaenge;                 // descent below the baseline, positive
   std::array<std::uint16_t, 224> Vorschub;  // advance of the bytes 32..255 of code page 1252
 };
 
@@ -50,7 +50,6 @@ double UnterlaengeHoehe(const TSchriftDefinition& schrift);
 // word character by character. The text ends at a NUL; CR starts a new line, LF is ignored,
 // other control characters count as blanks. Blanks at both ends of a line and empty lines at
 // the end are dropped; a text without visible characters gives no line.
-std::vector<std::string> UmbrecheNachBreite(std::string_view text, const TSchriftDefinition& schrift,
-                                            double breite);
+std::vector<std::string> UmbrecheNachBreite(std::string_view text, const TSchriftDefinition& schrift, double breite);
 
 }  // namespace velmora

@@ -65,8 +65,7 @@ void UmbrecheText(std::string_view text, std::size_t n, std::size_t w, TZeilenpu
   }
 }
 
-void DruckeEintrag(DruckFlaeche& flaeche, std::size_t k, const std::string& text,
-                   const TFormatSteuerTabelle& tabelle) {
+void DruckeEintrag(DruckFlaeche& flaeche, std::size_t k, const std::string& text, const TFormatSteuerTabelle& tabelle) {
   if (k >= tabelle.size()) return;
   const TFormatEintrag& e = tabelle[k];
   SetzeSchrift(flaeche, e);
@@ -74,8 +73,8 @@ void DruckeEintrag(DruckFlaeche& flaeche, std::size_t k, const std::string& text
   flaeche.TextAus(InternRandLinks + e.X, -(InternRandOben + e.Y), text);
 }
 
-void DruckeZeilen(DruckFlaeche& flaeche, std::size_t k, std::size_t n, int abstand,
-                  const TFormatSteuerTabelle& tabelle, const TZeilenpuffer& puffer) {
+void DruckeZeilen(DruckFlaeche& flaeche, std::size_t k, std::size_t n, int abstand, const TFormatSteuerTabelle& tabelle,
+                  const TZeilenpuffer& puffer) {
   if (k >= tabelle.size()) return;
   const TFormatEintrag& e = tabelle[k];
   SetzeSchrift(flaeche, e);

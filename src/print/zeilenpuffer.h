@@ -48,14 +48,13 @@ void UmbrecheText(std::string_view text, std::size_t n, std::size_t w, TZeilenpu
 // Sets the font of entry k; only when the entry's Drucken is 1, prints `text` at
 // x = InternRandLinks + X, y = -(InternRandOben + Y) (by the current alignment). An entry
 // number of 100 or more does nothing.
-void DruckeEintrag(DruckFlaeche& flaeche, std::size_t k, const std::string& text,
-                   const TFormatSteuerTabelle& tabelle);
+void DruckeEintrag(DruckFlaeche& flaeche, std::size_t k, const std::string& text, const TFormatSteuerTabelle& tabelle);
 
 // Sets the font of entry k; only when the entry's Drucken is 1, prints lines 0..n-1 of
 // `puffer`, line e at x = InternRandLinks + X, y = -(InternRandOben + Y) - e * abstand.
 // Empty lines are output too, so the block always takes n lines of height. n is held to
 // the buffer's size; an entry number of 100 or more does nothing.
-void DruckeZeilen(DruckFlaeche& flaeche, std::size_t k, std::size_t n, int abstand,
-                  const TFormatSteuerTabelle& tabelle, const TZeilenpuffer& puffer);
+void DruckeZeilen(DruckFlaeche& flaeche, std::size_t k, std::size_t n, int abstand, const TFormatSteuerTabelle& tabelle,
+                  const TZeilenpuffer& puffer);
 
 }  // namespace velmora

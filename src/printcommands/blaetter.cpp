@@ -9,9 +9,7 @@ namespace velmora {
 
 namespace {
 
-std::string HoeheInMm(int zehntel) {
-  return std::to_string(zehntel / 10) + "," + std::to_string(zehntel % 10);
-}
+std::string HoeheInMm(int zehntel) { return std::to_string(zehntel / 10) + "," + std::to_string(zehntel % 10); }
 
 int Wiederholungen(int n, int hoehe) {
   if (hoehe == 70) return 1;
@@ -28,32 +26,43 @@ std::string DatumszeileFuer(const BlattKopf& kopf) {
 
 std::string TestblattZeile(int n) {
   TSchriftDefinition s = SchriftDefinition(static_cast<std::uint16_t>(n));
-  std::string zeile = std::to_string(n) + " - " + s.Name + ", h=" + HoeheInMm(s.Hoehe) + "mm, " + StilWort(s.Stil) +
-                      "    ";
+  std::string zeile =
+      std::to_string(n) + " - " + s.Name + ", h=" + HoeheInMm(s.Hoehe) + "mm, " + StilWort(s.Stil) + "    ";
   for (int i = 0; i < Wiederholungen(n, s.Hoehe); ++i) zeile += "1234567890";
   return zeile;
 }
 
 std::string StatusWort(std::int16_t status) {
   switch (static_cast<std::uint16_t>(status)) {
-    case 1: return T("geändert");
-    case 3: return T("geprüft");
-    case 5: return "gedruckt";
+    case 1:
+      return T("geändert");
+    case 3:
+      return T("geprüft");
+    case 5:
+      return "gedruckt";
     case 2:
     case 4:
-    case 6: return "";
-    default: return "unbekannt";
+    case 6:
+      return "";
+    default:
+      return "unbekannt";
   }
 }
 
 std::string ZeugnisartWort(std::int16_t zeugnisart) {
   switch (static_cast<std::uint16_t>(zeugnisart)) {
-    case 1: return "Halbjahr";
-    case 2: return "Endjahr";
-    case 3: return T("Übergang");
-    case 4: return "Abgang";
-    case 5: return T("Abschluß");
-    default: return "unbekannt";
+    case 1:
+      return "Halbjahr";
+    case 2:
+      return "Endjahr";
+    case 3:
+      return T("Übergang");
+    case 4:
+      return "Abgang";
+    case 5:
+      return T("Abschluß");
+    default:
+      return "unbekannt";
   }
 }
 
@@ -68,8 +77,7 @@ bool DruckeTestblatt(DruckFlaeche& flaeche, const TFormatSteuerTabelle& werte, c
 }
 
 bool DruckeDatenblatt(DruckFlaeche& flaeche, const TSchuelerDatensatz& satz, const TFormatSteuerTabelle& rahmen,
-                      const TFormatSteuerTabelle& werte, const BlattKopf& kopf, bool mitRahmen,
-                      TZeilenpuffer& puffer) {
+                      const TFormatSteuerTabelle& werte, const BlattKopf& kopf, bool mitRahmen, TZeilenpuffer& puffer) {
   using S = TSchuelerDatensatz;
   if (!flaeche.BeginneDokument("Datenblatt")) return false;
   flaeche.SetzeTextausrichtung(Textausrichtung::LinksBasislinie);

@@ -26,7 +26,6 @@ struct BlattKopf {
 // One print job of one page each. They return false when the job could not be started.
 bool DruckeTestblatt(DruckFlaeche& flaeche, const TFormatSteuerTabelle& werte, const BlattKopf& kopf);
 bool DruckeDatenblatt(DruckFlaeche& flaeche, const TSchuelerDatensatz& satz, const TFormatSteuerTabelle& rahmen,
-                      const TFormatSteuerTabelle& werte, const BlattKopf& kopf, bool mitRahmen,
-                      TZeilenpuffer& puffer);
+                      const TFormatSteuerTabelle& werte, const BlattKopf& kopf, bool mitRahmen, TZeilenpuffer& puffer);
 
 }  // namespace velmora

@@ -15,9 +15,7 @@ constexpr const char* kDatenblattSitzung = "Datenblatt";
 
 }  // namespace
 
-BlattKopf Druckbefehle::Kopf() const {
-  return BlattKopf{kontext_.zeugnisname, kontext_.kurzname, uhr_.Heute()};
-}
+BlattKopf Druckbefehle::Kopf() const { return BlattKopf{kontext_.zeugnisname, kontext_.kurzname, uhr_.Heute()}; }
 
 void Druckbefehle::Testblatt1Click() {
   DruckSitzung sitzung(flaeche_, kTestblattSitzung);
@@ -45,8 +43,7 @@ void Druckbefehle::DatenblattDrucken() {
     std::string titel;
     LadeFormatSteuerTabelle(werte, kDatenblattDatei, titel, meldungen_);
     LadeFormatSteuerTabelle(rahmen, kDatenrahmenDatei, titel, meldungen_);
-    DruckeDatenblatt(flaeche_, kontext_.Aktuell(), rahmen, werte, Kopf(), kontext_.druck.MitRahmen == 1,
-                     puffer_);
+    DruckeDatenblatt(flaeche_, kontext_.Aktuell(), rahmen, werte, Kopf(), kontext_.druck.MitRahmen == 1, puffer_);
   });
   MeldeDruckabschluss(meldungen_, flaeche_, sitzung.Beende());
 }
@@ -56,8 +53,7 @@ void Druckbefehle::TestblattVorschau() {
   std::string titel;
   if (!MitFehlerbox(meldungen_, [&] { LadeFormatSteuerTabelle(werte, kTestblattDatei, titel, meldungen_); })) return;
   const BlattKopf kopf = Kopf();
-  vorschau_.Zeige(kTestblattSitzung, Blattformat::A4Hoch,
-                  [&](DruckFlaeche& f) { DruckeTestblatt(f, werte, kopf); });
+  vorschau_.Zeige(kTestblattSitzung, Blattformat::A4Hoch, [&](DruckFlaeche& f) { DruckeTestblatt(f, werte, kopf); });
 }
 
 void Druckbefehle::DatenblattVorschau() {

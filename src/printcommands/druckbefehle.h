@@ -3,9 +3,9 @@
 // printed or shown in the preview.
 #include "basis/meldungen.h"
 #include "basis/uhr.h"
+#include "print/druckvorschau.h"
 #include "printcommands/blaetter.h"
 #include "printcommands/druckkontext.h"
-#include "print/druckvorschau.h"
 
 namespace velmora {
 

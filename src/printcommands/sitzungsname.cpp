@@ -3,9 +3,7 @@
 namespace velmora {
 namespace {
 
-std::string MitTeil(const std::string& art, const std::string& teil) {
-  return teil.empty() ? art : art + "-" + teil;
-}
+std::string MitTeil(const std::string& art, const std::string& teil) { return teil.empty() ? art : art + "-" + teil; }
 
 }  // namespace
 

@@ -7,14 +7,22 @@ namespace velmora {
 
 std::string TechnologieWort(int technologie) {
   switch (technologie) {
-    case 0: return "Plotter";
-    case 1: return "Raster-Bildschirm";
-    case 2: return "Raster-Drucker";
-    case 3: return "Scanner (Raster-Kamera)";
-    case 4: return "Zeichenfolge (z.B.: Typenrad-Drucker";
-    case 5: return "Meta-Datei";
-    case 6: return "Bildschirm-Datei (BMP";
-    default: return "unbekannt (" + std::to_string(technologie) + ")";
+    case 0:
+      return "Plotter";
+    case 1:
+      return "Raster-Bildschirm";
+    case 2:
+      return "Raster-Drucker";
+    case 3:
+      return "Scanner (Raster-Kamera)";
+    case 4:
+      return "Zeichenfolge (z.B.: Typenrad-Drucker";
+    case 5:
+      return "Meta-Datei";
+    case 6:
+      return "Bildschirm-Datei (BMP";
+    default:
+      return "unbekannt (" + std::to_string(technologie) + ")";
   }
 }
 
@@ -22,9 +30,7 @@ namespace {
 
 std::string Gerundet(double wert) { return std::to_string(RundeZurGeraden(wert)); }
 
-std::string MmAusPixel(int pixel, int dpi) {
-  return dpi == 0 ? std::string("-") : Gerundet(pixel * 25.4 / dpi);
-}
+std::string MmAusPixel(int pixel, int dpi) { return dpi == 0 ? std::string("-") : Gerundet(pixel * 25.4 / dpi); }
 
 }  // namespace
 

@@ -6,11 +6,11 @@
 #include <cstdlib>
 
 #include "basis/eafehler.h"
+#include "basis/fenster/textwandlung.h"
 #include "basis/meldungen.h"
 #include "basis/version.h"
 #include "print/pdfdatei.h"
 #include "qtadapter/qtdruckflaeche.h"
-#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 

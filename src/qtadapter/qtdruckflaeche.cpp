@@ -14,10 +14,10 @@
 #include <utility>
 
 #include "basis/cp1252.h"
-#include "print/pdfdatei.h"
+#include "basis/fenster/textwandlung.h"
 #include "print/dateiname.h"
 #include "print/fenster/drucktext.h"
-#include "basis/fenster/textwandlung.h"
+#include "print/pdfdatei.h"
 
 namespace velmora {
 

@@ -125,11 +125,11 @@ class QtDruckflaeche : public DruckFlaeche {
   QString letzteDatei_;
   QString vergebenerName_;
   QPrinter* ziel_ = nullptr;
-  QPdfWriter* zielPdf_ = nullptr;             // ZeichneAuf onto a PDF writer
-  std::function<void()> vorDemBeginn_;        // ... and what runs before it begins
+  QPdfWriter* zielPdf_ = nullptr;               // ZeichneAuf onto a PDF writer
+  std::function<void()> vorDemBeginn_;          // ... and what runs before it begins
   std::optional<QPageLayout> zielGrundlayout_;  // ZeichneAuf with a sheet per job
-  QString pdfDatei_;  // the final name of the PDF file being written, empty when none
-  bool sammelFehler_ = false;  // the file of the collecting document failed: no more jobs
+  QString pdfDatei_;                            // the final name of the PDF file being written, empty when none
+  bool sammelFehler_ = false;                   // the file of the collecting document failed: no more jobs
   int sitzungstiefe_ = 0;
   bool jobOffen_ = false;
   bool sammelndeSitzung_ = false;

@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "print/druckabschluss.h"
 #include "basis/fenster/textwandlung.h"
+#include "print/druckabschluss.h"
 
 namespace velmora {
 

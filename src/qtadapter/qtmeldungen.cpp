@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "basis/version.h"
 #include "basis/fenster/textwandlung.h"
+#include "basis/version.h"
 
 namespace velmora {
 

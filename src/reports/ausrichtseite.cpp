@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <map>
 
-#include "printcommands/blaetter.h"
 #include "print/schriften.h"
 #include "print/zeilenpuffer.h"
+#include "printcommands/blaetter.h"
 #include "reports/velmoallgdrk.h"
 #include "reports/weisseszeugnis.h"
 

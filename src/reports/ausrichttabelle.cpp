@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "basis/cp1252.h"
-#include "printcommands/blaetter.h"
 #include "print/schriften.h"
+#include "printcommands/blaetter.h"
 #include "reports/velmoallgdrk.h"
 #include "reports/weisseszeugnis.h"
 

@@ -219,11 +219,16 @@ TFormatVorlage ZeugnisVorlage(Zeugnistyp typ, std::int16_t verlag) {
 
 std::optional<Zeugnistyp> ZeugnistypVon(std::int16_t zeugnisart) {
   switch (zeugnisart) {
-    case 1: return Zeugnistyp::Halbjahr;
-    case 2: return Zeugnistyp::Jahr;
-    case 4: return Zeugnistyp::Abgang;
-    case 5: return Zeugnistyp::Abschluss;
-    default: return std::nullopt;
+    case 1:
+      return Zeugnistyp::Halbjahr;
+    case 2:
+      return Zeugnistyp::Jahr;
+    case 4:
+      return Zeugnistyp::Abgang;
+    case 5:
+      return Zeugnistyp::Abschluss;
+    default:
+      return std::nullopt;
   }
 }
 

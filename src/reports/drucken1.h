@@ -39,8 +39,7 @@ enum class FehlendeTabelle { Anlegen, NurLesen };
 // it to that file (the table in memory is then used as it is; with NurLesen nothing is
 // written). Errors throw EAFehler.
 void LadeZeugnisTabelle(TFormatSteuerTabelle& tabelle, const std::string& dateiname, const TFormatVorlage& vorlage,
-                        std::string& titel, Meldungen& meldungen,
-                        FehlendeTabelle fehlend = FehlendeTabelle::Anlegen);
+                        std::string& titel, Meldungen& meldungen, FehlendeTabelle fehlend = FehlendeTabelle::Anlegen);
 
 // The margins of the report's form pages from the print settings; the other pairs are 0.
 TSeitenRaender ZeugnisRaender(Zeugnistyp typ, const TDruckEinstellungen& druck);
@@ -51,7 +50,7 @@ ZeugnisZaehler ZeugnisZaehlerFuer(Zeugnistyp typ, std::int16_t verlag);
 // Everything a layout routine reads besides the class and the student.
 struct ZeugnisUmgebung {
   DruckFlaeche& flaeche;
-  Meldungen& meldungen;          // a faulty table file's notice
+  Meldungen& meldungen;  // a faulty table file's notice
   FormularSeitenAbfrage& abfrage;
   const TDruckEinstellungen& druck;
   std::int16_t verlag;

@@ -11,8 +11,8 @@
 
 #include "basis/meldungen.h"
 #include "basis/uhr.h"
-#include "printcommands/druckkontext.h"
 #include "print/zeilenpuffer.h"
+#include "printcommands/druckkontext.h"
 #include "reports/ausrichtseite.h"
 #include "reports/ausrichttabelle.h"
 #include "reports/formularhintergrund.h"

@@ -142,8 +142,8 @@ std::vector<KlassenZeugnisZeile> Klassenzeugnisbefehl::Zeilen() const {
     const TSchuelerDatensatz& satz = klasse.Schueler[i];
     if (satz.IstFrei()) continue;
     const ZeugnisEntscheidung e = papier_->Entscheide(satz, kontext_);
-    zeilen.push_back({i, ZeugnisName(satz), ZeugnisartName(satz.Zeugnisart()), e.typ,
-                      VerweigerungInWorten(e, satz.Schulart()), {}});
+    zeilen.push_back(
+        {i, ZeugnisName(satz), ZeugnisartName(satz.Zeugnisart()), e.typ, VerweigerungInWorten(e, satz.Schulart()), {}});
     if (e.typ && papier_->AufFormularen()) {
       const std::optional<Formularplatz> p = platz.Pruefe(satz);
       if (p) zeilen.back().formularplatz = FormularplatzHinweis(*p);
@@ -187,8 +187,8 @@ void Klassenzeugnisbefehl::Drucken(const std::vector<std::size_t>& auswahl) {
   });
   const Sitzungsende ende = sitzung.Beende();
   std::sort(ergebnis.gedruckt.begin(), ergebnis.gedruckt.end());
-  const ArchivErgebnis archiv =
-      Archiviere(ende, ergebnis.gedruckt, papier_->AufFormularen() ? VerlagName(kontext_.Verlag()) : WeissesPapierText());
+  const ArchivErgebnis archiv = Archiviere(
+      ende, ergebnis.gedruckt, papier_->AufFormularen() ? VerlagName(kontext_.Verlag()) : WeissesPapierText());
   // A file that could not be written holds no report: the count is not shown then.
   MeldeDruckabschluss(meldungen_, flaeche_, ende, KlassenDruckMeldung(ergebnis));
   MeldeArchiv(archiv);
@@ -209,8 +209,8 @@ void Klassenzeugnisbefehl::Vorschau(const std::vector<std::size_t>& auswahl) {
   // Printed from the preview: a print like any other, so it is archived as well.
   if (ende) {
     std::sort(gedruckt.begin(), gedruckt.end());
-    MeldeArchiv(Archiviere(*ende, gedruckt,
-                           papier_->AufFormularen() ? VerlagName(kontext_.Verlag()) : WeissesPapierText()));
+    MeldeArchiv(
+        Archiviere(*ende, gedruckt, papier_->AufFormularen() ? VerlagName(kontext_.Verlag()) : WeissesPapierText()));
   }
 }
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "basis/meldungen.h"
-#include "printcommands/druckkontext.h"
 #include "print/druckvorschau.h"
+#include "printcommands/druckkontext.h"
 #include "reports/drucken1.h"
 #include "reports/zeugnisbefehl.h"
 
@@ -40,7 +40,7 @@ std::string VerweigerungInWorten(const ZeugnisEntscheidung& e, std::int16_t schu
 struct KlassenDruckErgebnis {
   int vollstaendig = 0;
   int teilweise = 0;
-  bool aufFormularen = true;  // false: complete reports on plain paper
+  bool aufFormularen = true;            // false: complete reports on plain paper
   std::vector<std::size_t> gedruckt{};  // the slots printed, in whole or in part
   bool operator==(const KlassenDruckErgebnis&) const = default;
 };
@@ -90,8 +90,8 @@ class Formularpapier : public ZeugnisPapier {
 // "D&rucken > Zeugnisse der &Klasse...": the logic behind the class window.
 class Klassenzeugnisbefehl : private ZeugnisUmfeld {
  public:
-  using ZeugnisUmfeld::ZeugnisUmfeld;
   using ZeugnisUmfeld::SetzeArchiv;
+  using ZeugnisUmfeld::ZeugnisUmfeld;
 
   // The paper the command prints on (the forms unless set otherwise); it must outlive
   // the command.

@@ -26,8 +26,7 @@ std::string Gross(std::string text) {
 }
 
 std::string OhneLogo(const std::string& datei, const std::string& grund) {
-  return "Das Schullogo " + datei + " kann nicht gedruckt werden: " + grund +
-         ". Das Zeugnis wird ohne Logo gedruckt.";
+  return "Das Schullogo " + datei + " kann nicht gedruckt werden: " + grund + ". Das Zeugnis wird ohne Logo gedruckt.";
 }
 
 std::optional<TSchullogo> LadeLogo(std::vector<std::string>& warnungen) {
@@ -62,7 +61,8 @@ std::vector<std::string> LiesSchulkopfZeilen(const std::vector<std::string>& zei
   std::vector<std::string> kopf;
   for (std::string zeile : zeilen) {
     std::erase(zeile, '\r');
-    std::replace_if(zeile.begin(), zeile.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
+    std::replace_if(
+        zeile.begin(), zeile.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
     const auto anfang = zeile.find_first_not_of(' ');
     if (anfang == std::string::npos || zeile[anfang] == ';') continue;
     zeile = zeile.substr(anfang, zeile.find_last_not_of(' ') - anfang + 1);

@@ -28,8 +28,8 @@ struct TSchulkopf {
 };
 
 // The head lines of the file's lines (code page 1252): each without the blanks around it, tabs
-// and other control characters as blanks; empty lines and remarks (";" first) do not count; of more than three lines the
-// first three, with a warning added to `warnungen`.
+// and other control characters as blanks; empty lines and remarks (";" first) do not count; of more than three lines
+// the first three, with a warning added to `warnungen`.
 std::vector<std::string> LiesSchulkopfZeilen(const std::vector<std::string>& zeilen,
                                              std::vector<std::string>& warnungen);
 

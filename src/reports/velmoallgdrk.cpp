@@ -16,8 +16,8 @@ using S = TSchuelerDatensatz;
 // to the range of int, so an entry far off the paper is drawn (and clipped) far off the
 // paper instead of wrapping round.
 int Gehalten(std::int64_t wert) {
-  return static_cast<int>(std::clamp<std::int64_t>(wert, std::numeric_limits<int>::min(),
-                                                   std::numeric_limits<int>::max()));
+  return static_cast<int>(
+      std::clamp<std::int64_t>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 bool GueltigeSeite(std::uint16_t seite) { return seite >= 1 && seite <= 4; }
@@ -28,36 +28,34 @@ bool WirdGedruckt(const TFormatEintrag& e, std::uint16_t seite) {
 
 // The three assessment tables: one row per code group, words and digits.
 struct Bewertungstabelle {
-  std::array<std::string, 6> worte;   // "1".."6" in words
-  std::array<std::string, 6> ziffern; // "1".."6" as digits
+  std::array<std::string, 6> worte;    // "1".."6" in words
+  std::array<std::string, 6> ziffern;  // "1".."6" as digits
   std::string nichtBelegt, befreit, teilgenommen, nichtErteilt, strich;
 };
 
 const Bewertungstabelle& Tabelle17() {
-  static const Bewertungstabelle t{
-      {"      sehr gut   ", "        gut      ", "    befriedigend ", "    ausreichend  ", "     mangelhaft  ",
-       T("     ungenügend  ")},
-      {"         1       ", "         2       ", "         3       ", "         4       ", "         5       ",
-       "         6       "},
-      "    nicht belegt ",
-      "      befreit    ",
-      "    teilgenommen ",
-      "   nicht erteilt ",
-      "        ---      "};
+  static const Bewertungstabelle t{{"      sehr gut   ", "        gut      ", "    befriedigend ", "    ausreichend  ",
+                                    "     mangelhaft  ", T("     ungenügend  ")},
+                                   {"         1       ", "         2       ", "         3       ", "         4       ",
+                                    "         5       ", "         6       "},
+                                   "    nicht belegt ",
+                                   "      befreit    ",
+                                   "    teilgenommen ",
+                                   "   nicht erteilt ",
+                                   "        ---      "};
   return t;
 }
 
 const Bewertungstabelle& Tabelle21() {
-  static const Bewertungstabelle t{
-      {"         sehr gut    ", "           gut       ", "       befriedigend  ", "       ausreichend   ",
-       "        mangelhaft   ", T("        ungenügend   ")},
-      {"            1        ", "            2        ", "            3        ", "            4        ",
-       "            5        ", "            6        "},
-      "       nicht belegt  ",
-      "         befreit     ",
-      "       teilgenommen  ",
-      "      nicht erteilt  ",
-      "           ---       "};
+  static const Bewertungstabelle t{{"         sehr gut    ", "           gut       ", "       befriedigend  ",
+                                    "       ausreichend   ", "        mangelhaft   ", T("        ungenügend   ")},
+                                   {"            1        ", "            2        ", "            3        ",
+                                    "            4        ", "            5        ", "            6        "},
+                                   "       nicht belegt  ",
+                                   "         befreit     ",
+                                   "       teilgenommen  ",
+                                   "      nicht erteilt  ",
+                                   "           ---       "};
   return t;
 }
 
@@ -79,17 +77,14 @@ const Bewertungstabelle& Tabelle27() {
 // bytes as unsigned characters.
 bool LernfeldGefuellt(const std::string& text) {
   static constexpr std::string_view kSiebenBlanks = "       ";
-  return std::lexicographical_compare(kSiebenBlanks.begin(), kSiebenBlanks.end(), text.begin(), text.end(),
-                                      [](char a, char b) {
-                                        return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
-                                      });
+  return std::lexicographical_compare(
+      kSiebenBlanks.begin(), kSiebenBlanks.end(), text.begin(), text.end(),
+      [](char a, char b) { return static_cast<unsigned char>(a) < static_cast<unsigned char>(b); });
 }
 
 // An entry by number; numbers past the table (a loop bound from a caller out of range)
 // give no entry at all.
-const TFormatEintrag* Eintrag(const TFormatSteuerTabelle& t, std::size_t k) {
-  return k < t.size() ? &t[k] : nullptr;
-}
+const TFormatEintrag* Eintrag(const TFormatSteuerTabelle& t, std::size_t k) { return k < t.size() ? &t[k] : nullptr; }
 
 }  // namespace
 
@@ -135,10 +130,14 @@ void DruckeEinstellecke(DruckFlaeche& flaeche, std::uint16_t seite, const TSeite
 std::string AnredeStreichung(std::int16_t anrede, std::int16_t verlag) {
   const bool breit = verlag == 2;
   switch (anrede) {
-    case 1: return breit ? "    XXXXXXXX" : "   XXXXXXX";
-    case 2: return breit ? "XXX     XXXX" : "XX    XXXX";
-    case 3: return breit ? "XXXXXXX     " : "XXXXX     ";
-    default: return "          ";
+    case 1:
+      return breit ? "    XXXXXXXX" : "   XXXXXXX";
+    case 2:
+      return breit ? "XXX     XXXX" : "XX    XXXX";
+    case 3:
+      return breit ? "XXXXXXX     " : "XXXXX     ";
+    default:
+      return "          ";
   }
 }
 
@@ -147,9 +146,7 @@ void DruckeAnredeStreichung(DruckFlaeche& flaeche, std::int16_t anrede, std::int
   DruckeSeitenEintrag(flaeche, AnredeStreichung(anrede, verlag), eintrag, seite, raender);
 }
 
-std::string FachStreichung(const std::string& fach) {
-  return fach == "Philosophie" ? "XXXXX       " : "      XXXXXX";
-}
+std::string FachStreichung(const std::string& fach) { return fach == "Philosophie" ? "XXXXX       " : "      XXXXXX"; }
 
 void DruckeFachStreichung(DruckFlaeche& flaeche, const std::string& fach, const TFormatEintrag& eintrag,
                           std::uint16_t seite, const TSeitenRaender& raender) {
@@ -160,16 +157,33 @@ std::string BewertungInWorten(const std::string& code, bool inWorten, std::int16
   const Bewertungstabelle& t = verlag == 2 ? Tabelle21() : verlag == 3 ? Tabelle27() : Tabelle17();
   if (code.empty()) return t.strich;
   switch (code[0]) {
-    case '1': case '2': case '3': case '4': case '5': case '6': {
+    case '1':
+    case '2':
+    case '3':
+    case '4':
+    case '5':
+    case '6': {
       const auto i = static_cast<std::size_t>(code[0] - '1');
       return inWorten ? t.worte[i] : t.ziffern[i];
     }
-    case '0': case 'o': case 'O': return "kann nicht beurteilt werden";
-    case 'n': case 'N': return t.nichtBelegt;
-    case 'b': case 'B': return t.befreit;
-    case 't': case 'T': return t.teilgenommen;
-    case 'e': case 'E': return t.nichtErteilt;
-    default: return t.strich;
+    case '0':
+    case 'o':
+    case 'O':
+      return "kann nicht beurteilt werden";
+    case 'n':
+    case 'N':
+      return t.nichtBelegt;
+    case 'b':
+    case 'B':
+      return t.befreit;
+    case 't':
+    case 'T':
+      return t.teilgenommen;
+    case 'e':
+    case 'E':
+      return t.nichtErteilt;
+    default:
+      return t.strich;
   }
 }
 
@@ -179,8 +193,8 @@ bool MeldungsSeitenAbfrage::Frage(const std::string& text) {
 
 std::string FormularSeitenText(const std::string& formular, const std::string& name, const std::string& seite,
                                const std::string& seiten) {
-  return "Druck auf Formular: " + formular + "\r" + T(" für: ") + name + "\r -- Seite(n) " + seite + " von " +
-         seiten + " --";
+  return "Druck auf Formular: " + formular + "\r" + T(" für: ") + name + "\r -- Seite(n) " + seite + " von " + seiten +
+         " --";
 }
 
 bool FrageFormularSeite(FormularSeitenAbfrage& abfrage, const std::string& formular, const std::string& name,

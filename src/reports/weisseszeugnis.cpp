@@ -18,10 +18,10 @@ using S = TSchuelerDatensatz;
 
 constexpr int kPapierBreite = 2100;  // A4, 1/10 mm
 constexpr int kPapierHoehe = 2970;
-constexpr int kMindestRand = 150;   // nothing comes closer to the paper's right or bottom edge
-constexpr int kSpaltenLuecke = 30;  // free space before the next column
-constexpr int kLogoHoehe = 250;     // the logo's height at most
-constexpr int kLogoAbstand = 50;    // between the logo and the head's text
+constexpr int kMindestRand = 150;      // nothing comes closer to the paper's right or bottom edge
+constexpr int kSpaltenLuecke = 30;     // free space before the next column
+constexpr int kLogoHoehe = 250;        // the logo's height at most
+constexpr int kLogoAbstand = 50;       // between the logo and the head's text
 constexpr int kKopfZeilenLuecke = 10;  // between two lines of the head
 
 bool Aktiv(const TFormatEintrag& e) { return e.Drucken == 1; }
@@ -618,7 +618,7 @@ class Planer {
   const std::string& schulname_;
   const TWeissAusstattung& ausstattung_;
   int rechts_ = 0, abstand_ = 50, luecke_ = 0;
-  int hoch_ = 0;  // how far the foot of the page moves up
+  int hoch_ = 0;              // how far the foot of the page moves up
   std::optional<Kopf> kopf_;  // the head from SCHULKOPF.TXT and the logo; none: the report name
   int kopfY_ = 0;             // Y of entry 1
   int schub_ = 0;             // how far the first page below the head moves down

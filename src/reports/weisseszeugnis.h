@@ -84,7 +84,7 @@ inline constexpr std::size_t Versaeumt = 84;    // block: missed lessons
 inline constexpr std::size_t Entschuldigt = 85;
 inline constexpr std::size_t FolgeName = 82;  // head of following pages
 inline constexpr std::size_t OrtDatum = 93;
-inline constexpr std::size_t Vermerk = 87;  // blocks: the closing statements, one per paragraph
+inline constexpr std::size_t Vermerk = 87;            // blocks: the closing statements, one per paragraph
 inline constexpr std::size_t KopfStrich = 50;         // label line 50/51 under the school's name
 inline constexpr std::size_t FolgeStrich = 52;        // label line 52/53 under the head of following pages
 inline constexpr std::size_t UnterschriftLinks = 60;  // line 60/61
@@ -231,8 +231,7 @@ struct TWeissSeite {
 // Lays out one student's report on as many pages as it needs.
 std::vector<TWeissSeite> PlaneWeissesZeugnis(const TWeissTabellen& tabellen, Zeugnistyp typ,
                                              const TSeitenRaender& raender, const TSchuelerDatensatz& satz,
-                                             const std::string& schulname,
-                                             const TWeissAusstattung& ausstattung = {});
+                                             const std::string& schulname, const TWeissAusstattung& ausstattung = {});
 
 // Draws planned pages into the print job the caller has begun, the first onto the open page,
 // every further one after NeueSeite.
@@ -248,13 +247,12 @@ struct WeissKontext {
 
 // Draws all pages of the report of student `schueler` into the print job the caller has
 // begun, with the head and statements of `kontext.tabellen`: the first page onto the page
-// that is open (it should be empty), every further page after NeueSeite. It neither begins nor ends the document, so a class print or a preview
-// can put many reports into one job (calling NeueSeite between two students). The report
-// type is the student's Zeugnisart. Returns the number of pages drawn: 0 (nothing drawn) for
-// an index outside the class or a report type without a plain-paper layout. A table that
-// cannot be read or written throws EAFehler before anything of this student is drawn; a
-// caller that prints many students loads their report types' tables (tabellen.Fuer) before
-// it begins the job, so that such an error ends the command before any printing.
+// that is open (it should be empty), every further page after NeueSeite. It neither begins nor ends the document, so a
+// class print or a preview can put many reports into one job (calling NeueSeite between two students). The report type
+// is the student's Zeugnisart. Returns the number of pages drawn: 0 (nothing drawn) for an index outside the class or a
+// report type without a plain-paper layout. A table that cannot be read or written throws EAFehler before anything of
+// this student is drawn; a caller that prints many students loads their report types' tables (tabellen.Fuer) before it
+// begins the job, so that such an error ends the command before any printing.
 int DruckeWeissesZeugnis(const WeissKontext& kontext, const TKlassenDatei& klasse, std::size_t schueler);
 
 // The report as one print job of its own, for the menu command: loads the tables first (so

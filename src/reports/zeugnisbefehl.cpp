@@ -46,11 +46,19 @@ ZeugnisEntscheidung EntscheideZeugnis(std::int16_t schulart, std::int16_t zeugni
   // 3. Print mode.
   switch (druckart) {
     case 1:
-    case 2: e.typ = typ; return e;
-    case 0: e.fehler = ZeugnisNichtDruckenText(); return e;
+    case 2:
+      e.typ = typ;
+      return e;
+    case 0:
+      e.fehler = ZeugnisNichtDruckenText();
+      return e;
     case 3:
-    case 4: e.nichtVerfuegbar = true; return e;
-    default: e.fehler = ZeugnisBedruckungsartFehltText(); return e;
+    case 4:
+      e.nichtVerfuegbar = true;
+      return e;
+    default:
+      e.fehler = ZeugnisBedruckungsartFehltText();
+      return e;
   }
 }
 
@@ -72,13 +80,12 @@ void Zeugnisbefehl::Zeugnis1Click() {
   if (!typ) return;
   const std::size_t index = kontext_.AktuellerSchueler();
   const TSchuelerDatensatz& satz = kontext_.Klasse().Schueler[index];
-  const ZeugnisUmgebung u{flaeche_, meldungen_, abfrage_, kontext_.druck, kontext_.Verlag(), kontext_.zeugnisname,
-                          puffer_};
+  const ZeugnisUmgebung u{flaeche_,          meldungen_,           abfrage_, kontext_.druck,
+                          kontext_.Verlag(), kontext_.zeugnisname, puffer_};
   // The table is read (or created) first: a faulty file ends the command here.
   ZeugnisFormular formular;
-  if (!MitFehlerbox(meldungen_, [&] {
-        formular = LadeZeugnisFormular(*typ, kontext_.Verlag(), kontext_.druck, meldungen_);
-      })) {
+  if (!MitFehlerbox(meldungen_,
+                    [&] { formular = LadeZeugnisFormular(*typ, kontext_.Verlag(), kontext_.druck, meldungen_); })) {
     return;
   }
   // Before the first page prompt: a text that does not fit is the teacher's to decide on;
@@ -104,9 +111,8 @@ void Zeugnisbefehl::ZeugnisVorschauClick() {
   const TSchuelerDatensatz& satz = kontext_.Klasse().Schueler[index];
   // The table is read before the preview window opens: a faulty file ends the command here.
   ZeugnisFormular formular;
-  if (!MitFehlerbox(meldungen_, [&] {
-        formular = LadeZeugnisFormular(*typ, kontext_.Verlag(), kontext_.druck, meldungen_);
-      })) {
+  if (!MitFehlerbox(meldungen_,
+                    [&] { formular = LadeZeugnisFormular(*typ, kontext_.Verlag(), kontext_.druck, meldungen_); })) {
     return;
   }
   const Blattformat blatt =
@@ -115,14 +121,14 @@ void Zeugnisbefehl::ZeugnisVorschauClick() {
   const std::optional<Sitzungsende> ende =
       vorschau_.Zeige(SitzungFuerSchueler("Zeugnis", satz), blatt, [&](DruckFlaeche& f) {
         BestaetigteSeitenAbfrage alleSeiten;
-        const ZeugnisUmgebung u{f, meldungen_, alleSeiten, kontext_.druck, kontext_.Verlag(), kontext_.zeugnisname,
+        const ZeugnisUmgebung u{f,      meldungen_, alleSeiten, kontext_.druck, kontext_.Verlag(), kontext_.zeugnisname,
                                 puffer_};
         seiten = DruckeZeugnisFormular(formular, u, kontext_.Klasse(), {index}, ZeugnisName(satz)).gedruckt;
       });
   // Printed from the preview: a print like any other, so it is archived as well.
   if (ende) {
-    MeldeArchiv(Archiviere(*ende, seiten > 0 ? std::vector{index} : std::vector<std::size_t>{},
-                           VerlagName(kontext_.Verlag())));
+    MeldeArchiv(
+        Archiviere(*ende, seiten > 0 ? std::vector{index} : std::vector<std::size_t>{}, VerlagName(kontext_.Verlag())));
   }
 }
 

@@ -6,9 +6,9 @@
 
 #include "basis/meldungen.h"
 #include "print/druckflaeche.h"
-#include "printcommands/druckkontext.h"
 #include "print/druckvorschau.h"
 #include "print/zeilenpuffer.h"
+#include "printcommands/druckkontext.h"
 #include "reports/drucken1.h"
 #include "reports/velmoallgdrk.h"
 #include "reports/zeugnisarchiv.h"
@@ -69,8 +69,8 @@ class ZeugnisUmfeld {
 
 class Zeugnisbefehl : private ZeugnisUmfeld {
  public:
-  using ZeugnisUmfeld::ZeugnisUmfeld;
   using ZeugnisUmfeld::SetzeArchiv;
+  using ZeugnisUmfeld::ZeugnisUmfeld;
 
   // "&Zeugnis", the button "Zeugnis drucken" and the tool-bar button: the report of the
   // current student as last stored (edits not yet taken over are not seen). A file error

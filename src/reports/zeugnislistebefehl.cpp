@@ -159,8 +159,8 @@ void Zeugnislistebefehl::ListeClick() {
     if (erster != schueler.end()) aktuell = static_cast<std::size_t>(erster - schueler.begin());
   }
   const ListenUeberschrift kopf{Klassenbezeichnung(kontext_.klasse, aktuell),
-                                ListenSchuljahr(kontext_.Klasse().Schueler[aktuell]),
-                                kontext_.zeugnisname, uhr_.Heute()};
+                                ListenSchuljahr(kontext_.Klasse().Schueler[aktuell]), kontext_.zeugnisname,
+                                uhr_.Heute()};
   const std::vector<ZeugnislistenEintrag> eintraege = EintraegeDerKlasse(alle, kopf.klasse, kopf.schuljahr);
   std::string klasse = "der Klasse " + kopf.klasse;
   if (!kopf.schuljahr.empty()) klasse += ", Schuljahr " + kopf.schuljahr;

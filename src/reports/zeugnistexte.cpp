@@ -125,9 +125,7 @@ std::string Zeugnistextbefehle::BestaetigungAusgefuellte() {
   return T("Druck der ausgefüllten Zeugnistexte\r(Hinweise zum ...)");
 }
 
-void Zeugnistextbefehle::KlassenZeugnistexte1Click() {
-  Drucke(BestaetigungKlassenZeugnistexte(), {true, false});
-}
+void Zeugnistextbefehle::KlassenZeugnistexte1Click() { Drucke(BestaetigungKlassenZeugnistexte(), {true, false}); }
 void Zeugnistextbefehle::Sammelformular1Click() { Drucke(BestaetigungSammelformular(), {false, false}); }
 void Zeugnistextbefehle::AusgefuellteZeugnistexte1Click() { Drucke(BestaetigungAusgefuellte(), {true, true}); }
 

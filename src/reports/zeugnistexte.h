@@ -12,25 +12,25 @@
 #include "basis/version.h"
 #include "classdata/schuelerdatensatz.h"
 #include "print/druckflaeche.h"
-#include "printcommands/druckkontext.h"
 #include "print/druckvorschau.h"
 #include "print/formatsteuertabelle.h"
 #include "print/zeilenpuffer.h"
+#include "printcommands/druckkontext.h"
 #include "settings/druckeinstellungen.h"
 
 namespace velmora {
 
 // What one list prints.
 struct ZeugnistextAuswahl {
-  bool MitTexten = true;        // print each student's Hinweise below the name line
-  bool NurAusgefuellte = false; // leave out students whose Hinweise holds no text
+  bool MitTexten = true;         // print each student's Hinweise below the name line
+  bool NurAusgefuellte = false;  // leave out students whose Hinweise holds no text
 };
 
 // The fixed layout of the lists.
-inline constexpr int kZeugnistextStart = 100;       // y0: first position below the page origin
-inline constexpr int kZeugnistextZeilen = 12;       // text lines per student
-inline constexpr int kZeugnistextLeereHoehe = 30;   // line height of the collective form
-inline constexpr int kZeugnistextFussAbstand = 2820; // footer: 282.0 mm below the paper's top edge
+inline constexpr int kZeugnistextStart = 100;         // y0: first position below the page origin
+inline constexpr int kZeugnistextZeilen = 12;         // text lines per student
+inline constexpr int kZeugnistextLeereHoehe = 30;     // line height of the collective form
+inline constexpr int kZeugnistextFussAbstand = 2820;  // footer: 282.0 mm below the paper's top edge
 
 // The four entries of the built-in table: heading, name line, text block, footer. The Y of
 // the first three is the current position and is set while printing; the footer's Y is
@@ -74,8 +74,8 @@ bool DruckeZeugnistexte(DruckFlaeche& flaeche, const TKlassenDatei& klasse, std:
 // Cancel and prints only on OK, starting at the current student of the main window.
 class Zeugnistextbefehle {
  public:
-  Zeugnistextbefehle(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen,
-                     TZeilenpuffer& puffer, Druckvorschau& vorschau)
+  Zeugnistextbefehle(const DruckKontext& kontext, DruckFlaeche& flaeche, Meldungen& meldungen, TZeilenpuffer& puffer,
+                     Druckvorschau& vorschau)
       : kontext_(kontext), flaeche_(flaeche), meldungen_(meldungen), puffer_(puffer), vorschau_(vorschau) {}
 
   // "Klassen-Zeugnistexte (Hinweise ...)": names with their texts.

@@ -28,9 +28,8 @@ std::string OhneRand(std::string_view text) {
 char Klein(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool GleichOhneGross(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return Klein(x) == Klein(y);
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Klein(x) == Klein(y); });
 }
 
 bool Buchstabe(unsigned char c) {
@@ -205,7 +204,8 @@ TZeugnisvermerke LiesZeugnisvermerke(const std::vector<std::string>& zeilen, std
     std::string zeile = zeilen[n];
     std::erase(zeile, '\r');
     // A tab, and any other control character an editor left, is a blank.
-    std::replace_if(zeile.begin(), zeile.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
+    std::replace_if(
+        zeile.begin(), zeile.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
     zeile = OhneRand(zeile);
     if (zeile.starts_with(";")) continue;
     if (zeile.size() >= 2 && zeile.front() == '[' && zeile.back() == ']') {

@@ -62,8 +62,9 @@ bool Einstellregeln::Uebernehmen(const EinstellformWerte& w) {
       s.MehrstufigerSchutz = offenSchutz_;
       s.ImmerVerschluesseln = offenImmer_;
       s.SicherheitsReserve = offenReserve_;
-      m_.Fehler(T("Sie sind nicht berechtigt im sicher-\rheitsrelevanten Teil der Konfiguration\r"
-                  "Änderungen vorzunehmen!"));
+      m_.Fehler(
+          T("Sie sind nicht berechtigt im sicher-\rheitsrelevanten Teil der Konfiguration\r"
+            "Änderungen vorzunehmen!"));
     }
   } else if (offenSchutz_ != 1 && s.MehrstufigerSchutz == 1) {
     d_.ZeigePwAendern();

@@ -43,8 +43,8 @@ Bytes TProgrammEinstellungen::Bild() const {
   b[kPasswortOffset] = static_cast<std::uint8_t>(laenge);
   std::fill_n(b.begin() + kPasswortOffset + 1, kPasswortMax, ' ');
   for (std::size_t i = 0; i < laenge; ++i) {
-    b[kPasswortOffset + 1 + i] =
-        static_cast<std::uint8_t>(static_cast<std::uint8_t>(KonfigPasswort[i]) ^ static_cast<std::uint8_t>(FesterSchluessel[i]));
+    b[kPasswortOffset + 1 + i] = static_cast<std::uint8_t>(static_cast<std::uint8_t>(KonfigPasswort[i]) ^
+                                                           static_cast<std::uint8_t>(FesterSchluessel[i]));
   }
   feld::SchreibeInt16(b, 30, Verlag);
   return b;
@@ -122,8 +122,9 @@ bool ProgrammEinstellungen::PwAendernOk(const std::string& erste, const std::str
     satz_.KonfigPasswort = erste.substr(0, kPasswortMax);
     return true;
   }
-  m.Fehler(T("Die eingegebenen Passwörter sind unterschiedlich\roder zu kurz (<4 Zeichen)!\r"
-             "Das Konfigurationspasswort wurde NICHT geändert!"));
+  m.Fehler(
+      T("Die eingegebenen Passwörter sind unterschiedlich\roder zu kurz (<4 Zeichen)!\r"
+        "Das Konfigurationspasswort wurde NICHT geändert!"));
   return false;
 }
 

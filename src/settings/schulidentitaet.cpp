@@ -50,8 +50,9 @@ void SchulIdentitaet::Speichern() const {
 }
 
 std::string MonatsName(int monat) {
-  static const std::array<const char*, 12> kNamen = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
-                                                     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+  static const std::array<const char*, 12> kNamen = {"Januar",    "Februar", "März",     "April",
+                                                     "Mai",       "Juni",    "Juli",     "August",
+                                                     "September", "Oktober", "November", "Dezember"};
   if (monat < 1 || monat > 12) return {};
   return T(kNamen[monat - 1]);
 }

@@ -8,8 +8,9 @@
 namespace velmora {
 
 TSchulFaecherListe StandardSchulFaecher() {
-  return {"   - - -",   "## wird nicht gedruckt", "Sport",       "Sozialkunde", "Deutsch",
-          "Mathematik", "Englisch",               "Philosophie", "Religion"};
+  return {
+      "   - - -", "## wird nicht gedruckt", "Sport", "Sozialkunde", "Deutsch", "Mathematik", "Englisch", "Philosophie",
+      "Religion"};
 }
 
 namespace {

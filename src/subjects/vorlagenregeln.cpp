@@ -114,9 +114,8 @@ namespace {
 
 bool IstKfv(const std::filesystem::path& p) {
   std::string endung = NameAus(p.extension());
-  std::transform(endung.begin(), endung.end(), endung.begin(), [](char c) {
-    return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-  });
+  std::transform(endung.begin(), endung.end(), endung.begin(),
+                 [](char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c); });
   return endung == ".KFV";
 }
 
@@ -132,8 +131,9 @@ VorlagenAuswahl VorlagenAuswahlZeigen(const std::string& aktuelleVorlage, Meldun
     if (!it->is_directory(ec) && IstKfv(it->path())) a.eintraege.push_back(OhneEndung(NameAus(it->path().filename())));
   }
   if (a.eintraege.empty()) {
-    m.Fehler(T("Fehler!\r\rErzeugen Sie zuerst eine Fächerliste für die Schule und dann eine für die Klasse!\r"
-               "(Menüpunkt \"Konfiguration\")"));
+    m.Fehler(
+        T("Fehler!\r\rErzeugen Sie zuerst eine Fächerliste für die Schule und dann eine für die Klasse!\r"
+          "(Menüpunkt \"Konfiguration\")"));
     return a;
   }
   a.auswahl = 0;

@@ -35,8 +35,7 @@ class KlasFachAnsicht {
 
 class KlasFachRegeln {
  public:
-  KlasFachRegeln(VorlagenZustand& z, KlasFachAnsicht& a, Meldungen& m, DateiDialoge& d)
-      : z_(z), a_(a), m_(m), d_(d) {}
+  KlasFachRegeln(VorlagenZustand& z, KlasFachAnsicht& a, Meldungen& m, DateiDialoge& d) : z_(z), a_(a), m_(m), d_(d) {}
 
   void BeimZeigen();
   void NeueFaecherlisteErstellen();

@@ -7,8 +7,7 @@
 
 namespace velmora::test {
 
-TempArbeitsverzeichnis::TempArbeitsverzeichnis(const std::string& praefix)
-    : vorher_(std::filesystem::current_path()) {
+TempArbeitsverzeichnis::TempArbeitsverzeichnis(const std::string& praefix) : vorher_(std::filesystem::current_path()) {
   std::random_device zufall;
   for (int versuch = 0;; ++versuch) {
     pfad_ = std::filesystem::temp_directory_path() / (praefix + std::to_string(zufall()));

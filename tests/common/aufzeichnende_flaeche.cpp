@@ -125,9 +125,8 @@ std::vector<AufzeichnendeFlaeche::Aufruf> AufzeichnendeFlaeche::Nur(Art art) con
 }
 
 int AufzeichnendeFlaeche::AusserhalbDokument() const {
-  return static_cast<int>(std::count_if(aufrufe.begin(), aufrufe.end(), [](const Aufruf& a) {
-    return !a.imDokument && a.art != Art::BeginneDokument;
-  }));
+  return static_cast<int>(std::count_if(
+      aufrufe.begin(), aufrufe.end(), [](const Aufruf& a) { return !a.imDokument && a.art != Art::BeginneDokument; }));
 }
 
 }  // namespace velmora::test

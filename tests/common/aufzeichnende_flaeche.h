@@ -27,7 +27,7 @@ class AufzeichnendeFlaeche : public DruckFlaeche {
 
   struct Schrift {
     std::uint16_t stil = 0;
-    int hoehe = 0;        // 0 and an empty name: no font set in this job yet
+    int hoehe = 0;  // 0 and an empty name: no font set in this job yet
     std::string name;
     bool operator==(const Schrift&) const = default;
   };
@@ -41,10 +41,10 @@ class AufzeichnendeFlaeche : public DruckFlaeche {
     Schrift schrift;
     Textausrichtung ausrichtung = Textausrichtung::LinksBasislinie;
     int zeichenabstand = 0;
-    int seite = 0;        // 1 for the first page of a job, 0 outside a job
+    int seite = 0;  // 1 for the first page of a job, 0 outside a job
     bool imDokument = false;
     Blattformat blatt = Blattformat::A4Hoch;  // BeginneDokument's sheet
-    std::string sitzung;  // the session open at the call, empty outside one
+    std::string sitzung;                      // the session open at the call, empty outside one
   };
 
   void BeginneSitzung(const std::string& name) override;
@@ -83,10 +83,10 @@ class AufzeichnendeFlaeche : public DruckFlaeche {
   bool imDokument = false;
 
   // Scripted answers.
-  bool dokumentAblehnen = false;   // BeginneDokument returns false
-  bool abschlussScheitert = false; // BeendeDokument returns false
-  Sitzungsende sitzungsende;       // what the end of the outermost session answers
-  int ordnerGeoeffnet = 0;         // calls of OeffneOrdnerDerLetztenDatei
+  bool dokumentAblehnen = false;    // BeginneDokument returns false
+  bool abschlussScheitert = false;  // BeendeDokument returns false
+  Sitzungsende sitzungsende;        // what the end of the outermost session answers
+  int ordnerGeoeffnet = 0;          // calls of OeffneOrdnerDerLetztenDatei
   DruckerFaehigkeiten faehigkeiten;
   std::string druckername = "Testdrucker";
   std::vector<std::string> schriftenliste;

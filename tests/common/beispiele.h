@@ -9,8 +9,7 @@
 namespace velmora::test {
 
 // A record with these names and report type; everything else as a zeroed record.
-inline TSchuelerDatensatz SchuelerMit(const std::string& name, const std::string& vornamen,
-                                      std::int16_t zeugnisart) {
+inline TSchuelerDatensatz SchuelerMit(const std::string& name, const std::string& vornamen, std::int16_t zeugnisart) {
   TSchuelerDatensatz s;
   s.Setze(TSchuelerDatensatz::Name, name);
   s.Setze(TSchuelerDatensatz::Vornamen, vornamen);
@@ -94,8 +93,8 @@ inline TSchuelerDatensatz VollstaendigerSchueler(std::int16_t zeugnisart) {
       {"Religion", "", "t", ""},
       {"Fachkunde Energie- und Gebäudetechnik",
        "Lernfeld 5: Elektroenergieversorgung und Sicherheit von Betriebsmitteln gewährleisten", "2", ""},
-      {"##Lernfeld", "Lernfeld 6: Anlagen und Geräte analysieren und prüfen, Fehler systematisch eingrenzen und beheben",
-       "3", ""},
+      {"##Lernfeld",
+       "Lernfeld 6: Anlagen und Geräte analysieren und prüfen, Fehler systematisch eingrenzen und beheben", "3", ""},
       {"##Lernfeld", "Lernfeld 7: Steuerungen für Anlagen programmieren und realisieren", "1", ""},
       {"## wird nicht gedruckt", "", "4", ""},
       {"Mathematik", "", "4", ""},

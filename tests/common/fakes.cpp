@@ -2,8 +2,7 @@
 
 namespace velmora::test {
 
-Antwort FakeMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
-                             const std::string& titel) {
+Antwort FakeMeldungen::Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel) {
   protokoll.push_back({art, text, knoepfe, titel});
   return Antworte();
 }

@@ -27,8 +27,7 @@ class FakeMeldungen : public Meldungen {
     std::string titel;
     bool utf8 = false;  // shown with ZeigeUtf8: `text` is UTF-8
   };
-  Antwort Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
-                const std::string& titel = {}) override;
+  Antwort Zeige(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel = {}) override;
   Antwort ZeigeUtf8(MeldungsArt art, const std::string& utf8, Knoepfe knoepfe) override;
   std::vector<Eintrag> protokoll;
   std::deque<Antwort> antworten;

@@ -21,7 +21,9 @@ std::vector<std::string> Woerter(const std::string& text) {
 std::string Beschreibung(const Kasten& k) {
   std::ostringstream s;
   s << "page " << k.seite << " [" << k.links << ", " << k.oben << " .. " << k.rechts << ", " << k.unten << "] "
-    << (k.strich ? "stroke" : !k.bild.empty() ? "image " + k.bild : "'" + k.text + "'");
+    << (k.strich          ? "stroke"
+        : !k.bild.empty() ? "image " + k.bild
+                          : "'" + k.text + "'");
   return s.str();
 }
 
@@ -54,8 +56,14 @@ std::vector<Kasten> KaestenAus(const AufzeichnendeFlaeche& flaeche) {
       stiftX = a.x;
       stiftY = -a.y;
     } else if (a.art == Art::Bild) {
-      kaesten.push_back({a.seite, std::min<double>(a.x, a.x2), std::min<double>(-a.y, -a.y2),
-                         std::max<double>(a.x, a.x2), std::max<double>(-a.y, -a.y2), {}, false, a.text});
+      kaesten.push_back({a.seite,
+                         std::min<double>(a.x, a.x2),
+                         std::min<double>(-a.y, -a.y2),
+                         std::max<double>(a.x, a.x2),
+                         std::max<double>(-a.y, -a.y2),
+                         {},
+                         false,
+                         a.text});
     } else if (a.art == Art::Rechteck) {
       const double x1 = a.x, y1 = -a.y, x2 = a.x2, y2 = -a.y2;
       for (const Kasten& k : {Strich(a.seite, x1, y1, x2, y1), Strich(a.seite, x1, y2, x2, y2),

@@ -44,8 +44,9 @@ Bytes PngBild(std::uint32_t breite, std::uint32_t hoehe, std::array<std::uint8_t
   for (std::size_t von = 0; von < roh.size() || von == 0; von += 65535) {
     const std::size_t n = std::min<std::size_t>(65535, roh.size() - von);
     const bool letzter = von + n >= roh.size();
-    z.insert(z.end(), {static_cast<std::uint8_t>(letzter), static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                       static_cast<std::uint8_t>(~n), static_cast<std::uint8_t>(~n >> 8)});
+    z.insert(z.end(),
+             {static_cast<std::uint8_t>(letzter), static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+              static_cast<std::uint8_t>(~n), static_cast<std::uint8_t>(~n >> 8)});
     z.insert(z.end(), roh.begin() + static_cast<long>(von), roh.begin() + static_cast<long>(von + n));
     if (letzter) break;
   }

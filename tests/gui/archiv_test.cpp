@@ -13,6 +13,7 @@
 
 #include "app/fenster/MAIN.h"
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
@@ -20,7 +21,6 @@
 #include "gui/pdfpruefen.h"
 #include "print/pdfdatei.h"
 #include "qtadapter/qtarchivpdf.h"
-#include "basis/fenster/textwandlung.h"
 #include "reports/weisseszeugnis.h"
 #include "settings/fenster/archiv.h"
 

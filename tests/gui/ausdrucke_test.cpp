@@ -18,12 +18,12 @@
 
 #include "app/fenster/MAIN.h"
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
 #include "gui/pdflesen.h"
 #include "qtadapter/qtmeldungen.h"
-#include "basis/fenster/textwandlung.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -207,7 +207,10 @@ TEST_F(Ausdrucke, VollePlatteGibtKeinePdfDateiUndKeinenErfolg) {
     std::function<void()> drucke;
   };
   const Fall faelle[] = {
-      {"Zeugnisse der Klasse", [this] { fenster_->Klassenzeugnisse().Drucken({0, 1}); }},
+      {"Zeugnisse der Klasse",
+       [this] {
+         fenster_->Klassenzeugnisse().Drucken({0, 1});
+       }},
       {"Zeugnis", [this] { Ausloesen("Zeugnis1"); }},
       {"Zeugnis auf weißes Papier", [this] { Ausloesen("ZeugnisWeiss1"); }},
       {"Testblatt", [this] { Ausloesen("Testblatt1"); }},

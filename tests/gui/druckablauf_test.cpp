@@ -21,12 +21,12 @@
 
 #include "app/fenster/MAIN.h"
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/kuerzel.h"
 #include "gui/modalesfenster.h"
 #include "gui/pdflesen.h"
-#include "basis/fenster/textwandlung.h"
 #include "reports/fenster/zeugnisseklasse.h"
 
 namespace velmora::test {
@@ -233,9 +233,9 @@ TEST_F(Druckablauf, KlassenfensterKreuztAnVerweigertDrucktUndZeigtVorher) {
   EXPECT_EQ(vorschau.seiten, 4) << "two form pages for Anna and Dana";
   const std::string titel = "Halbjahreszeugnis der Berufsschule bsn-Nr.510 89 (11/98)";
   EXPECT_EQ(meldungen_.Texte(), (std::vector<std::string>{
-                         T("Druck auf Formular: ") + titel + T("\r für: 2 Schüler\r -- Seite(n) 1 von 2 --"),
-                         T("Druck auf Formular: ") + titel + T("\r für: 2 Schüler\r -- Seite(n) 2 von 2 --"),
-                         "Es wurden 2 Zeugnisse gedruckt." + DateiZeilen()}));
+                                    T("Druck auf Formular: ") + titel + T("\r für: 2 Schüler\r -- Seite(n) 1 von 2 --"),
+                                    T("Druck auf Formular: ") + titel + T("\r für: 2 Schüler\r -- Seite(n) 2 von 2 --"),
+                                    "Es wurden 2 Zeugnisse gedruckt." + DateiZeilen()}));
   EXPECT_EQ(meldungen_.protokoll.back().art, MeldungsArt::Information);
   std::size_t dateien = 0;
   EXPECT_EQ(static_cast<int>(SeitenDerNeuenDatei(dateien)), vorschau.seiten);

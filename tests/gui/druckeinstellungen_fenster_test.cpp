@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "basis/fenster/textwandlung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
-#include "basis/fenster/textwandlung.h"
 #include "settings/fenster/einstdrk.h"
 
 namespace velmora::test {

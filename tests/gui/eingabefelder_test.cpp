@@ -19,11 +19,11 @@
 #include "app/fenster/editorseiten.h"
 #include "app/fenster/hilfe.h"
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "classdata/fenster/datpwaend.h"
 #include "classdata/fenster/datpwdlg.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
-#include "basis/fenster/textwandlung.h"
 #include "settings/fenster/archiv.h"
 #include "settings/fenster/einstdrk.h"
 #include "settings/fenster/passwort.h"
@@ -141,7 +141,8 @@ TEST_F(Eingabefelder, JedesFeldJedesFenstersFasstSeineFeldbreite) {
   editorfeld("InterneBemerkungen", 1000, Art::Mehrzeilig);
 
   TSchulIdentForm& schule = fenster_->SchulIdentForm();
-  for (auto [name, breite] : {std::pair{"Zeugnisname", 50}, std::pair{"SchulnameReserve", 50}, std::pair{"Kurzname", 25}}) {
+  for (auto [name, breite] :
+       {std::pair{"Zeugnisname", 50}, std::pair{"SchulnameReserve", 50}, std::pair{"Kurzname", 25}}) {
     zeilen.push_back({schule.findChild<QLineEdit*>(QString::fromLatin1(name)), breite, Art::Text, &schule});
   }
   zeilen.push_back({&fenster_->SchulFachForm().NeuesFach(), 50, Art::Text, &fenster_->SchulFachForm()});
@@ -160,10 +161,12 @@ TEST_F(Eingabefelder, JedesFeldJedesFenstersFasstSeineFeldbreite) {
   auto* konfig = fenster_->findChild<TPasswordDlg*>();
   auto* aendern = fenster_->findChild<Tpwaendern*>();
   ASSERT_TRUE(abfrage && festlegung && konfig && aendern);
-  for (auto [feld, dialog] : std::vector<std::pair<QLineEdit*, QWidget*>>{
-           {&abfrage->Feld(), abfrage}, {&festlegung->ErstesFeld(), festlegung},
-           {&festlegung->ZweitesFeld(), festlegung}, {&konfig->Feld(), konfig},
-           {&aendern->ErstesFeld(), aendern}, {&aendern->ZweitesFeld(), aendern}}) {
+  for (auto [feld, dialog] : std::vector<std::pair<QLineEdit*, QWidget*>>{{&abfrage->Feld(), abfrage},
+                                                                          {&festlegung->ErstesFeld(), festlegung},
+                                                                          {&festlegung->ZweitesFeld(), festlegung},
+                                                                          {&konfig->Feld(), konfig},
+                                                                          {&aendern->ErstesFeld(), aendern},
+                                                                          {&aendern->ZweitesFeld(), aendern}}) {
     zeilen.push_back({feld, 15, Art::Text, dialog});
   }
 

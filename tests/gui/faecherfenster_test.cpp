@@ -9,10 +9,10 @@
 #include <QPushButton>
 
 #include "basis/cp1252.h"
-#include "common/datensatzbytes.h"
-#include "common/arbeitsverzeichnis.h"
-#include "common/fakes.h"
 #include "basis/fenster/textwandlung.h"
+#include "common/arbeitsverzeichnis.h"
+#include "common/datensatzbytes.h"
+#include "common/fakes.h"
 #include "subjects/fenster/auswklfa.h"
 #include "subjects/fenster/klasfali.h"
 #include "subjects/fenster/schufali.h"
@@ -50,11 +50,11 @@ class SchulFachFensterTest : public ArbeitsverzeichnisTest {
 TEST_F(SchulFachFensterTest, OhneDateiSiebenEintraegeUndNeueDatei) {
   Oeffne();
   EXPECT_EQ(fenster_.windowTitle(), U("Fächerliste der Schule"));
-  EXPECT_EQ(Eintraege(fenster_.Liste()),
-            (QStringList{Q(kLeer), U("## wird nicht gedruckt"), U("Sport"), U("Sozialkunde"), U("Deutsch"),
-                         U("Mathematik"), U("Englisch")}));
-  EXPECT_EQ(LiesDatei(kSchulFaecherDatei),
-            AlsBytes("   - - -\r\n## wird nicht gedruckt\r\nSport\r\nSozialkunde\r\nDeutsch\r\nMathematik\r\nEnglisch\r\n"));
+  EXPECT_EQ(Eintraege(fenster_.Liste()), (QStringList{Q(kLeer), U("## wird nicht gedruckt"), U("Sport"),
+                                                      U("Sozialkunde"), U("Deutsch"), U("Mathematik"), U("Englisch")}));
+  EXPECT_EQ(
+      LiesDatei(kSchulFaecherDatei),
+      AlsBytes("   - - -\r\n## wird nicht gedruckt\r\nSport\r\nSozialkunde\r\nDeutsch\r\nMathematik\r\nEnglisch\r\n"));
 }
 
 TEST_F(SchulFachFensterTest, UebernehmenLoeschenUndBeendenSchreibtDieListe) {
@@ -62,13 +62,13 @@ TEST_F(SchulFachFensterTest, UebernehmenLoeschenUndBeendenSchreibtDieListe) {
   Oeffne();
   EXPECT_EQ(fenster_.Liste().item(1)->text(), QString(50, 'L'));
 
-  Neu(U("Sport"));    // already listed
-  Neu(QString());     // empty
-  Neu(U("sport"));    // differs in case: a new entry
+  Neu(U("Sport"));  // already listed
+  Neu(QString());   // empty
+  Neu(U("sport"));  // differs in case: a new entry
   EXPECT_TRUE(fenster_.NeuesFach().text().isEmpty()) << "emptied for the next subject";
   Neu(U("Ökonomie"));
   const QString lang(55, 'x');
-  Neu(lang);          // longer than 50: kept whole
+  Neu(lang);  // longer than 50: kept whole
   EXPECT_EQ(Eintraege(fenster_.Liste()),
             (QStringList{U("Sport"), QString(50, 'L'), U("Deutsch"), U("sport"), U("Ökonomie"), lang}));
 
@@ -87,9 +87,8 @@ TEST_F(SchulFachFensterTest, UebernehmenLoeschenUndBeendenSchreibtDieListe) {
   fenster_.BeendenKnopf().click();
   EXPECT_EQ(fenster_.result(), QDialog::Accepted);
   EXPECT_FALSE(fenster_.isVisible());
-  EXPECT_EQ(LiesDatei(kSchulFaecherDatei),
-            AlsBytes("Sport\r\n" + std::string(50, 'L') + "\r\nsport\r\n" + T("Ökonomie") + "\r\n" +
-                     std::string(55, 'x') + "\r\n"));
+  EXPECT_EQ(LiesDatei(kSchulFaecherDatei), AlsBytes("Sport\r\n" + std::string(50, 'L') + "\r\nsport\r\n" +
+                                                    T("Ökonomie") + "\r\n" + std::string(55, 'x') + "\r\n"));
   EXPECT_TRUE(meldungen_.protokoll.empty());
 }
 
@@ -185,7 +184,7 @@ TEST_F(KlasFachFensterTest, SpeichernUnterAufDenAktuellenNamenFragtUndNeinSchrei
   meldungen_.antworten = {Antwort::Nein};
   fenster_->SpeichernUnterKnopf().click();
   EXPECT_EQ(meldungen_.Texte(), (std::vector<std::string>{T("Soll die Datei: ZWEI.KFV wirklich überschrieben werden?"),
-                                                         T("Datei wurde noch NICHT gespeichert!")}));
+                                                          T("Datei wurde noch NICHT gespeichert!")}));
   EXPECT_EQ(meldungen_.protokoll[0].knoepfe, Knoepfe::JaNein);
   EXPECT_EQ(meldungen_.protokoll[1].art, MeldungsArt::Information);
   EXPECT_TRUE(GleicheBytes(LiesDatei("ZWEI.KFV"), vorher));
@@ -272,8 +271,8 @@ TEST_F(VorlagenAuswahlTest, OhneKfvDateiDieFehlermeldungUndKeineAenderung) {
   zustand_.AktuelleVorlage = "WEG.KFV";
   Oeffne();
   EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{T("Fehler!\r\rErzeugen Sie zuerst eine Fächerliste für die "
-                                                          "Schule und dann eine für die Klasse!\r(Menüpunkt "
-                                                          "\"Konfiguration\")")});
+                                                           "Schule und dann eine für die Klasse!\r(Menüpunkt "
+                                                           "\"Konfiguration\")")});
   EXPECT_EQ(fenster_.Liste().count(), 0);
   fenster_.UebernehmenKnopf().click();
   EXPECT_EQ(zustand_.AktuelleVorlage, "WEG.KFV");

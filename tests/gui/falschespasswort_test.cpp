@@ -88,8 +88,8 @@ TEST_F(FalschesPasswort, ErneutEingebenUndBeendenSichertDieDateiSoWieSieGelesenW
   meldungen_.antworten = {Antwort::Ok, Antwort::Ja, Antwort::Ok, Antwort::Nein};
   Oeffne({QStringLiteral("wxyz"), QStringLiteral("abc")});
   EXPECT_EQ(abfragen_, 2);
-  EXPECT_EQ(meldungen_.Texte(), (std::vector<std::string>{kWarnung, "Passwort erneut eingeben?", kWarnung,
-                                               "Passwort erneut eingeben?"}));
+  EXPECT_EQ(meldungen_.Texte(),
+            (std::vector<std::string>{kWarnung, "Passwort erneut eingeben?", kWarnung, "Passwort erneut eingeben?"}));
   EXPECT_EQ(meldungen_.protokoll[1].art, MeldungsArt::Bestaetigung);
   EXPECT_EQ(meldungen_.protokoll[1].knoepfe, Knoepfe::JaNein);
   EXPECT_NE(fenster_->Liste().item(0)->text(), QStringLiteral("Kowalski, Jan")) << "garbage, as warned";

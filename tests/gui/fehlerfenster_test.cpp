@@ -7,9 +7,9 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
+#include "basis/fenster/textwandlung.h"
 #include "check/fenster/fehlerfenster.h"
 #include "common/beispiele.h"
-#include "basis/fenster/textwandlung.h"
 
 namespace velmora {
 namespace {

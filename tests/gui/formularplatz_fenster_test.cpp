@@ -17,10 +17,10 @@
 #include "app/fenster/MAIN.h"
 #include "app/fenster/editorseiten.h"
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
-#include "basis/fenster/textwandlung.h"
 #include "reports/fenster/zeugnisseklasse.h"
 
 namespace velmora::test {

@@ -22,11 +22,11 @@
 #include "app/fenster/editorseiten.h"
 #include "app/fenster/fortschritt.h"
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/beispiele.h"
 #include "common/datensatzbytes.h"
 #include "common/fakes.h"
-#include "basis/fenster/textwandlung.h"
 
 namespace velmora::test {
 namespace {
@@ -103,34 +103,57 @@ TEST_F(HauptfensterTest, MenueHatAlleEintraegeMitIhrenBeschriftungen) {
     std::vector<std::pair<const char*, const char*>> eintraege;
   };
   const std::vector<Menue> erwartet = {
-      {"MenueDatei", "&Datei",
-       {{"Neu1", "&Neu..."}, {"Oeffnen1", "Ö&ffnen..."}, {"Speichern1", "&Speichern"},
-        {"SpeichernUnter1", "Speichern &unter..."}, {"DruckerEinrichten1", "Drucker &einrichten..."},
+      {"MenueDatei",
+       "&Datei",
+       {{"Neu1", "&Neu..."},
+        {"Oeffnen1", "Ö&ffnen..."},
+        {"Speichern1", "&Speichern"},
+        {"SpeichernUnter1", "Speichern &unter..."},
+        {"DruckerEinrichten1", "Drucker &einrichten..."},
         {"Beenden1", "&Beenden"}}},
-      {"MenueDateiDrucken", "D&rucken",
+      {"MenueDateiDrucken",
+       "D&rucken",
        {{"Zeugnis2", "Zeugnisse"}, {"Datenblatt2", "Datenblätter"}, {"Empfangsbekenntnis2", "Empfangsbekenntnisse"}}},
-      {"MenueBearbeiten", "&Bearbeiten",
-       {{"Rueckgaengig1", "&Rückgängig"}, {"Ausschneiden1", "Schüler-Datensatz &Ausschneiden"},
-        {"Kopieren1", "Schüler-Datensatz &Kopieren"}, {"Einfuegen1", "Schüler-Datensatz &Einfügen"},
+      {"MenueBearbeiten",
+       "&Bearbeiten",
+       {{"Rueckgaengig1", "&Rückgängig"},
+        {"Ausschneiden1", "Schüler-Datensatz &Ausschneiden"},
+        {"Kopieren1", "Schüler-Datensatz &Kopieren"},
+        {"Einfuegen1", "Schüler-Datensatz &Einfügen"},
         {"NeueFaecherliste1", "Neue Fächerliste zuordnen und Bew. löschen"}}},
       {"MenuePruefen", "&Prüfen", {{"DatenfrsZeugnis1", "&Daten für`s Zeugnis"}}},
-      {"MenueDrucken", "D&rucken",
-       {{"Datenblatt1", "Schüler-&Datenblatt"}, {"Namensliste1", "Klassen-&Namensliste"},
+      {"MenueDrucken",
+       "D&rucken",
+       {{"Datenblatt1", "Schüler-&Datenblatt"},
+        {"Namensliste1", "Klassen-&Namensliste"},
         {"Sammelformular1", "Sammelformular Klassen-Zeugnistexte"},
         {"KlassenZeugnistexte1", "Klassen-Zeugnistexte (Hinweise ...)"},
         {"AusgefuellteZeugnistexte1", "ausgefüllte Klassen-Zeugnistexte (Hinw. ...)"},
-        {"Zensurenuebersicht1", "Klassen-&Zensurenübersicht"}, {"Testblatt1", "&Testblatt"}, {"Zeugnis1", "&Zeugnis"},
+        {"Zensurenuebersicht1", "Klassen-&Zensurenübersicht"},
+        {"Testblatt1", "&Testblatt"},
+        {"Zeugnis1", "&Zeugnis"},
         {"Empfangsbekenntnis1", "&Empfangsbekenntnis"}}},
-      {"MenueTools", "&Tools",
-       {{"SortierenNamen1", "Sortieren nach Namen"}, {"SortierenNummern1", "Sortieren nach Nummern"},
-        {"PersonenImport1", "&Import der Personendaten"}, {"BewertungsImport1", "Import von Bewertungen"},
-        {"PersonenExport1", "&Export der Personendaten"}, {"Druckerdaten1", "&Druckerdaten anzeigen"}}},
-      {"MenueEinstellungen", "&Einstellungen",
-       {{"Programmeinstellungen1", "&Programmeinstellungen"}, {"Druckeinstellungen1", "&Druckeinstellungen"},
-        {"FaecherlisteKlasse1", "Fächerliste der &Klasse"}, {"FaecherlisteSchule1", "Fächerliste der &Schule"}}},
-      {"MenueHilfe", "&Hilfe",
-       {{"Kurzbeschreibung1", "Kurzbeschreibung"}, {"Inhalt1", "&Inhalt"},
-        {"ThemenHilfe1", "&Themenbezogene Hilfe..."}, {"HilfeVerwenden1", "&Hilfe verwenden"}, {"Info1", "I&nfo..."}}},
+      {"MenueTools",
+       "&Tools",
+       {{"SortierenNamen1", "Sortieren nach Namen"},
+        {"SortierenNummern1", "Sortieren nach Nummern"},
+        {"PersonenImport1", "&Import der Personendaten"},
+        {"BewertungsImport1", "Import von Bewertungen"},
+        {"PersonenExport1", "&Export der Personendaten"},
+        {"Druckerdaten1", "&Druckerdaten anzeigen"}}},
+      {"MenueEinstellungen",
+       "&Einstellungen",
+       {{"Programmeinstellungen1", "&Programmeinstellungen"},
+        {"Druckeinstellungen1", "&Druckeinstellungen"},
+        {"FaecherlisteKlasse1", "Fächerliste der &Klasse"},
+        {"FaecherlisteSchule1", "Fächerliste der &Schule"}}},
+      {"MenueHilfe",
+       "&Hilfe",
+       {{"Kurzbeschreibung1", "Kurzbeschreibung"},
+        {"Inhalt1", "&Inhalt"},
+        {"ThemenHilfe1", "&Themenbezogene Hilfe..."},
+        {"HilfeVerwenden1", "&Hilfe verwenden"},
+        {"Info1", "I&nfo..."}}},
   };
   for (const Menue& m : erwartet) {
     QMenu* menue = fenster_->findChild<QMenu*>(QString::fromLatin1(m.name));

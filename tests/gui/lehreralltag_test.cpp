@@ -18,10 +18,10 @@
 #include "app/fenster/editorseiten.h"
 #include "app/fenster/hilfe.h"
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
-#include "basis/fenster/textwandlung.h"
 #include "subjects/fenster/schufali.h"
 
 namespace velmora::test {
@@ -106,8 +106,8 @@ TEST_F(Lehreralltag, JedeKarteikartePasstOhneWaagerechteRollleiste) {
       ASSERT_NE(rolle, nullptr) << i;
       EXPECT_EQ(rolle->horizontalScrollBar()->maximum(), 0)
           << b.breite << "x" << b.hoehe << " at " << b.skalierung << ": tab \""
-          << fenster_->Editor().tabText(i).toStdString() << "\" needs "
-          << rolle->widget()->minimumSizeHint().width() << " px, has " << rolle->viewport()->width();
+          << fenster_->Editor().tabText(i).toStdString() << "\" needs " << rolle->widget()->minimumSizeHint().width()
+          << " px, has " << rolle->viewport()->width();
     }
   }
   EXPECT_GT(geprueft, 0) << "no screen for the scale factor " << skalierung;

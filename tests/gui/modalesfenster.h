@@ -63,8 +63,7 @@ void BeiModalemFenster(std::function<void(W*)> tun, Aktiv aktiv = Aktiv::egal) {
 // Runs `befehl`, which must open a modal window of type W, runs `pruefe` with that window
 // and closes it (reject) if `pruefe` left it open. Fails when no such window came up.
 template <class W = QWidget>
-void ModalesFensterPruefen(const std::function<void()>& befehl,
-                           std::type_identity_t<std::function<void(W*)>> pruefe) {
+void ModalesFensterPruefen(const std::function<void()>& befehl, std::type_identity_t<std::function<void(W*)>> pruefe) {
   bool gesehen = false;
   QPointer<QTimer> uhr = modal_detail::Warte<W>(
       [&gesehen, pruefe](W* w) {

@@ -7,13 +7,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/fenster/passwortdialoge.h"
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "classdata/fenster/datpwaend.h"
 #include "classdata/fenster/datpwdlg.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
-#include "app/fenster/passwortdialoge.h"
-#include "basis/fenster/textwandlung.h"
 #include "settings/fenster/passwort.h"
 #include "settings/fenster/pwaend.h"
 
@@ -69,7 +69,9 @@ TEST_F(PasswortFensterTest, ZeichenAusserhalbVon1252WerdenZuFragezeichenUndLange
   Zeige(dlg);
   dlg.Feld().setText(U("€ał"));
   dlg.OkKnopf().click();
-  EXPECT_EQ(schutz_.DatenPasswort(), "\x80" "a?");
+  EXPECT_EQ(schutz_.DatenPasswort(),
+            "\x80"
+            "a?");
 
   dlg.Feld().setText(QStringLiteral("abcdefghijklmnopqrst"));
   dlg.OkKnopf().click();
@@ -94,7 +96,8 @@ TEST_F(PasswortFensterTest, FestlegungOhneSchliessfeldZuKurzAbgelehntLangGekuerz
   EXPECT_EQ(dlg.result(), QDialog::Rejected);
   ASSERT_EQ(meldungen_.protokoll.size(), 1u);
   EXPECT_EQ(meldungen_.protokoll[0].art, MeldungsArt::Fehler);
-  EXPECT_EQ(meldungen_.protokoll[0].text, T("Die eingegebenen Passwörter sind unterschiedlich\roder zu kurz (<4 Zeichen)!"));
+  EXPECT_EQ(meldungen_.protokoll[0].text,
+            T("Die eingegebenen Passwörter sind unterschiedlich\roder zu kurz (<4 Zeichen)!"));
   EXPECT_EQ(schutz_.DatenPasswort(), "");
 
   Zeige(dlg);
@@ -126,8 +129,7 @@ TEST_F(PasswortFensterTest, KonfigurationsabfrageGewaehrtUndEntziehtDenZugang) {
 
   for (auto schliessen : {+[](TPasswordDlg& d) { d.Feld().setText(QStringLiteral("ABCD")), d.OkKnopf().click(); },
                           +[](TPasswordDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-                          +[](TPasswordDlg& d) { d.close(); },
-                          +[](TPasswordDlg& d) { d.AbbrechenKnopf().click(); }}) {
+                          +[](TPasswordDlg& d) { d.close(); }, +[](TPasswordDlg& d) { d.AbbrechenKnopf().click(); }}) {
     ASSERT_TRUE(einstellungen_.PasswortDlgOk("abcd"));
     Zeige(dlg);
     schliessen(dlg);

@@ -11,8 +11,8 @@
 #include "common/beispiele.h"
 #include "common/fakes.h"
 #include "gui/pdflesen.h"
-#include "printcommands/blaetter.h"
 #include "print/schriften.h"
+#include "printcommands/blaetter.h"
 #include "qtadapter/qtdruckflaeche.h"
 
 namespace velmora::test {
@@ -200,7 +200,8 @@ TEST_F(PdfDruck, WeissesHalbjahreszeugnisAufDemPapier) {
   // On the paper: inside the margins (0.1 mm for the rounding of the PDF's numbers), no two
   // words overlapping.
   std::vector<Kasten> kaesten;
-  for (const Wort& w : woerter) kaesten.push_back({w.seite, w.xMin * 10, w.yMin * 10, w.xMax * 10, w.yMax * 10, w.text, false});
+  for (const Wort& w : woerter)
+    kaesten.push_back({w.seite, w.xMin * 10, w.yMin * 10, w.xMax * 10, w.yMax * 10, w.text, false});
   EXPECT_TRUE(AlleImRand(kaesten, 150, 1.0));
   EXPECT_TRUE(KeineUeberlappung(kaesten, 0.5));
 
@@ -221,7 +222,8 @@ TEST_F(PdfDruck, WeissesHalbjahreszeugnisAufDemPapier) {
       const double links = rand.Links + t.X - (t.Zentriert ? TextBreite(schrift, t.Text) / 2 : 0.0);
       const double unten = (rand.Oben + t.Y) / 10.0;
       std::size_t e = 0;
-      for (std::size_t a = t.Text.find_first_not_of(' '); a != std::string::npos; a = t.Text.find_first_not_of(' ', e)) {
+      for (std::size_t a = t.Text.find_first_not_of(' '); a != std::string::npos;
+           a = t.Text.find_first_not_of(' ', e)) {
         e = std::min(t.Text.find(' ', a), t.Text.size());
         const std::string wort = Cp1252NachUtf8(t.Text.substr(a, e - a));
         const double von = (links + TextBreite(schrift, t.Text.substr(0, a))) / 10.0;
@@ -232,7 +234,8 @@ TEST_F(PdfDruck, WeissesHalbjahreszeugnisAufDemPapier) {
         for (std::size_t i = 0; i < woerter.size() && !da; ++i) {
           const Wort& w = woerter[i];
           if (gefunden[i] || w.seite != static_cast<int>(p + 1) || w.text != wort) continue;
-          if (std::abs(w.xMin - von) <= toleranz && std::abs(w.xMax - bis) <= toleranz && std::abs(w.yMax - unten) <= 0.3) {
+          if (std::abs(w.xMin - von) <= toleranz && std::abs(w.xMax - bis) <= toleranz &&
+              std::abs(w.yMax - unten) <= 0.3) {
             da = gefunden[i] = true;
             EXPECT_NEAR(w.yMax - w.yMin, schrift.Hoehe / 10.0, 0.3) << wort;
           }

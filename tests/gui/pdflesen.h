@@ -10,7 +10,7 @@ namespace velmora::test {
 struct PdfWort {
   std::string text;  // with pdftotext's HTML entities decoded
   double xMin, yMin, xMax, yMax;
-  int seite = 1;     // the page it stands on, from 1
+  int seite = 1;  // the page it stands on, from 1
 };
 
 struct PdfSeite {

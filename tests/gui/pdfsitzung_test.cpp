@@ -9,6 +9,7 @@
 #include <regex>
 
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
@@ -16,7 +17,6 @@
 #include "printcommands/druckbefehle.h"
 #include "qtadapter/qtdruckflaeche.h"
 #include "qtadapter/qtdruckvorschau.h"
-#include "basis/fenster/textwandlung.h"
 #include "reports/klassenzeugnisse.h"
 #include "reports/zeugnisbefehl.h"
 #include "reports/zeugnistexte.h"
@@ -122,8 +122,9 @@ TEST_F(PdfSitzung, KlasseIstEineDateiFormularseiteFuerFormularseite) {
   }
   ASSERT_EQ(meldungen.protokoll.size(), 1u);
   EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Information);
-  EXPECT_EQ(meldungen.protokoll[0].text, "Es wurden 3 Zeugnisse gedruckt.\r\rDer Ausdruck wurde gespeichert in der Datei\r" +
-                                             fs::absolute(datei).string());
+  EXPECT_EQ(meldungen.protokoll[0].text,
+            "Es wurden 3 Zeugnisse gedruckt.\r\rDer Ausdruck wurde gespeichert in der Datei\r" +
+                fs::absolute(datei).string());
   EXPECT_EQ(meldungen.protokoll[0].knoepfe, Knoepfe::OkOrdnerOeffnen);
 }
 

@@ -9,9 +9,9 @@
 #include <QRadioButton>
 
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
-#include "basis/fenster/textwandlung.h"
 #include "settings/fenster/einstell.h"
 
 namespace velmora::test {
@@ -160,8 +160,9 @@ TEST_F(EinstellformTest, MitSchutzFragenNurDieSicherheitsoptionenNachDemPasswort
   dialoge_.konfigPasswort = {std::string("abce")};
   Uebernehmen();
   EXPECT_EQ(dialoge_.konfigAbfragen, 1);
-  EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{T("Sie sind nicht berechtigt im sicher-\rheitsrelevanten Teil der "
-                                                "Konfiguration\rÄnderungen vorzunehmen!")});
+  EXPECT_EQ(meldungen_.Texte(),
+            std::vector<std::string>{T("Sie sind nicht berechtigt im sicher-\rheitsrelevanten Teil der "
+                                       "Konfiguration\rÄnderungen vorzunehmen!")});
   EXPECT_FALSE(einstellungen_.ZugangFrei());
   Bytes datei = LiesDatei(kEinstellDatei);
   EXPECT_EQ(Int16(datei, 0), 1);
@@ -202,7 +203,7 @@ TEST_F(EinstellformTest, PasswortAendernMitFalschemPasswortZeigtDieSperre) {
   fenster_->PasswortKnopf().click();
   EXPECT_EQ(dialoge_.konfigAenderungen, 0);
   EXPECT_EQ(meldungen_.Texte(), std::vector<std::string>{T("Sie sind nicht berechtigt den\rsicherheitsrelevanten Teil\r"
-                                                "der Konfiguration zu betreten!")});
+                                                           "der Konfiguration zu betreten!")});
   EXPECT_TRUE(fenster_->isVisible());
 }
 

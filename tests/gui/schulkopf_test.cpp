@@ -16,13 +16,13 @@
 
 #include "app/fenster/MAIN.h"
 #include "basis/cp1252.h"
+#include "basis/fenster/textwandlung.h"
 #include "common/arbeitsverzeichnis.h"
 #include "common/beispiele.h"
 #include "common/fakes.h"
+#include "gui/modalesfenster.h"
 #include "gui/pdflesen.h"
 #include "gui/pdfseitenbild.h"
-#include "gui/modalesfenster.h"
-#include "basis/fenster/textwandlung.h"
 #include "reports/fenster/ausrichten.h"
 #include "reports/fenster/seitenansicht.h"
 #include "reports/weisseszeugnis.h"
@@ -212,7 +212,8 @@ TEST_F(Schulkopf, FormularAusrichtenZeigtKopfUndLogoAufDenTabellenDesWeissenPapi
     w->Wahl().setCurrentText(U("Abgangszeugnis auf weißem Papier, Werte, Seite 1 (WP_ABG.FST)"));
     EXPECT_EQ(Warnungen(), 1u);
     const auto& eintraege = w->Ausrichtung().Bild().eintraege;
-    EXPECT_TRUE(std::none_of(eintraege.begin(), eintraege.end(), [](const EintragsBild& e) { return !e.bilder.empty(); }));
+    EXPECT_TRUE(
+        std::none_of(eintraege.begin(), eintraege.end(), [](const EintragsBild& e) { return !e.bilder.empty(); }));
     w->reject();
   });
   fenster_->Aktion(QStringLiteral("FormularAusrichten1"))->trigger();

@@ -22,8 +22,8 @@ class Arbeitsordner : public ArbeitsverzeichnisTest {};
 TEST_F(Arbeitsordner, WirdAngelegtBekommtDieHilfeUndWirdArbeitsverzeichnis) {
   struct Fall {
     const char* name;
-    bool ordnerDa;          // the folder exists already
-    const char* hilfeDa;    // content of a help file already in it, or nullptr
+    bool ordnerDa;             // the folder exists already
+    const char* hilfeDa;       // content of a help file already in it, or nullptr
     std::vector<int> quellen;  // which of the two help sources exist (0 = program folder, 1 = share/)
     const char* hilfeDanach;   // content of the help file afterwards, or nullptr for none
   };

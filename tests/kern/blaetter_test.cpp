@@ -35,7 +35,8 @@ TEST(Testblatt, ZeilenNennenIhreSchrift) {
   EXPECT_EQ(TestblattZeile(1), "1 - Courier New, h=4,0mm, normal    12345678901234567890");
   EXPECT_EQ(TestblattZeile(10), "10 - Courier New, h=7,0mm, fett    1234567890");
   EXPECT_EQ(TestblattZeile(29), "29 - Arial, h=3,0mm, normal    1234567890123456789012345678901234567890");
-  EXPECT_EQ(TestblattZeile(38), "38 - Courier New, h=3,0mm, unterstrichen+fett+kursiv    123456789012345678901234567890");
+  EXPECT_EQ(TestblattZeile(38),
+            "38 - Courier New, h=3,0mm, unterstrichen+fett+kursiv    123456789012345678901234567890");
   EXPECT_EQ(TestblattZeile(40), "40 - Courier New, h=5,5mm, fett    12345678901234567890");
   EXPECT_EQ(TestblattZeile(19), "19 - Times New Roman, h=7,0mm, normal    1234567890");
 }
@@ -149,9 +150,7 @@ TEST(DatenblattWoerter, StatusUndZeugnisart) {
 // The commands through the main-window logic: confirmation and created table files.
 class Blattbefehle : public test::SteuerungsTest {
  protected:
-  void SetUp() override {
-    SteuerungsTest::SetUp();
-  }
+  void SetUp() override { SteuerungsTest::SetUp(); }
   AufzeichnendeFlaeche flaeche;
   test::FesteUhr uhr;
   TZeilenpuffer puffer;

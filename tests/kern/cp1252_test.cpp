@@ -22,7 +22,9 @@ TEST(Cp1252, ObererBereichSindEchteZeichen) {
     EXPECT_EQ(Cp1252NachUtf8(byte), f.utf8) << std::hex << int(f.byte);
     EXPECT_EQ(Utf8NachCp1252(f.utf8), byte) << std::hex << int(f.byte);
   }
-  EXPECT_EQ(T("„Prüfung“ – 5 €…"), "\x84Pr\xFC" "fung\x93 \x96 5 \x80\x85");
+  EXPECT_EQ(T("„Prüfung“ – 5 €…"),
+            "\x84Pr\xFC"
+            "fung\x93 \x96 5 \x80\x85");
 }
 
 TEST(Cp1252, AlleBytesUeberstehenDenHinUndRueckweg) {
@@ -40,7 +42,9 @@ TEST(Cp1252, FremdeZeichenUndKaputtesUtf8WerdenFragezeichen) {
   // Broken sequences: a lone continuation byte, bytes that never start UTF-8, a lead
   // byte followed by a plain character (which survives).
   EXPECT_EQ(Utf8NachCp1252("\x80"), "?");
-  EXPECT_EQ(Utf8NachCp1252("a\xFF" "b"), "a?b");
+  EXPECT_EQ(Utf8NachCp1252("a\xFF"
+                           "b"),
+            "a?b");
   EXPECT_EQ(Utf8NachCp1252("\xC3("), "?(");
   // A sequence cut off at the end leaves only question marks behind the intact text.
   std::string abgeschnitten = Utf8NachCp1252("ok\xE2\x82");

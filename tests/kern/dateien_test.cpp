@@ -23,7 +23,6 @@ using test::SchreibeDatei;
 
 class Dateien : public test::ArbeitsverzeichnisTest {};
 
-
 TEST(EAFehler, TexteDerFehlernummern) {
   EXPECT_EQ(EAFehlerText(2), T("Datei nicht gefunden"));
   EXPECT_EQ(EAFehlerText(3), T("Ungültiger Dateiname"));
@@ -135,7 +134,8 @@ TEST_F(Dateien, TextzeilenLesen) {
 TEST_F(Dateien, TextzeilenSchreibenMitCrLf) {
   SchreibeDatei("t.txt", Bytes(50, 'X'));
   SchreibeTextZeilen("t.txt", {"a", "", T("Fächer")});
-  EXPECT_EQ(LiesDatei("t.txt"), AlsBytes("a\r\n\r\nF\xE4" "cher\r\n"));
+  EXPECT_EQ(LiesDatei("t.txt"), AlsBytes("a\r\n\r\nF\xE4"
+                                         "cher\r\n"));
   SchreibeTextZeilen("t.txt", {});
   EXPECT_TRUE(LiesDatei("t.txt").empty());
 }

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "classdata/schuelerdatensatz.h"
-#include "common/datensatzbytes.h"
 #include "common/arbeitsverzeichnis.h"
+#include "common/datensatzbytes.h"
 
 namespace velmora {
 namespace {
@@ -20,12 +20,23 @@ const struct {
   StringFeld feld;
   std::size_t offset, max;
 } kStringFelder[] = {
-    {S::Name, 8, 25},           {S::Vornamen, 34, 25},          {S::Geburtsdatum, 60, 10},
-    {S::Geburtsort, 71, 40},    {S::Wohnort, 112, 60},          {S::VersaeumteStunden, 4002, 4},
-    {S::Entschuldigt, 4007, 4}, {S::Fachrichtung, 4414, 60},    {S::Schwerpunkt, 4475, 60},
-    {S::Berufsbezeichnung, 4536, 60}, {S::Einschulungsdatum, 4600, 10},
-    {S::Ausschulungsdatum, 4611, 10}, {S::Durchschnittsnote, 4622, 3}, {S::Klasse, 4626, 15},
-    {S::SchuljahrVon, 4642, 4}, {S::SchuljahrBis, 4647, 4},     {S::Zeugnisort, 4652, 25},
+    {S::Name, 8, 25},
+    {S::Vornamen, 34, 25},
+    {S::Geburtsdatum, 60, 10},
+    {S::Geburtsort, 71, 40},
+    {S::Wohnort, 112, 60},
+    {S::VersaeumteStunden, 4002, 4},
+    {S::Entschuldigt, 4007, 4},
+    {S::Fachrichtung, 4414, 60},
+    {S::Schwerpunkt, 4475, 60},
+    {S::Berufsbezeichnung, 4536, 60},
+    {S::Einschulungsdatum, 4600, 10},
+    {S::Ausschulungsdatum, 4611, 10},
+    {S::Durchschnittsnote, 4622, 3},
+    {S::Klasse, 4626, 15},
+    {S::SchuljahrVon, 4642, 4},
+    {S::SchuljahrBis, 4647, 4},
+    {S::Zeugnisort, 4652, 25},
     {S::Zeugnisdatum, 4678, 10},
 };
 

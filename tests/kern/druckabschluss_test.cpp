@@ -24,8 +24,12 @@ TEST(Druckabschluss, TextDateiUndOrdnerknopfNurNachVollstaendigerSitzung) {
   };
   const Fall faelle[] = {
       {"paper, no text", {true, ""}, "", Antwort::Ok, {}, 0},
-      {"paper, the class count", {true, ""}, "Es wurden 2 Zeugnisse gedruckt.", Antwort::Ok,
-       {{Knoepfe::Ok, "Es wurden 2 Zeugnisse gedruckt."}}, 0},
+      {"paper, the class count",
+       {true, ""},
+       "Es wurden 2 Zeugnisse gedruckt.",
+       Antwort::Ok,
+       {{Knoepfe::Ok, "Es wurden 2 Zeugnisse gedruckt."}},
+       0},
       {"file, OK", {true, datei}, "", Antwort::Ok, {{Knoepfe::OkOrdnerOeffnen, dateiZeilen}}, 0},
       {"file not written", {false, ""}, "Es wurden 2 Zeugnisse gedruckt.", Antwort::Ok, {}, 0},
   };

@@ -114,10 +114,23 @@ TEST_F(Druckeinstellungen, kurzeDateiIstFehler100UndNichtsWirdHalbGelesen) {
 
 TEST(DruckRandZahl, zahlenWerdenZurNullHinAbgeschnitten) {
   const std::pair<const char*, std::int32_t> faelle[] = {
-      {"", 0},           {"  -25", -25},    {"7.9", 7},       {"-7.9", -7},        {"1e3", 1000},
-      {"+12", 12},       {"0.29e2", 29},    {"12.50E1", 125}, {"5.", 5},           {".5", 0},
-      {"-0.4", 0},       {"2.5e-1", 0},     {"0e999", 0},     {"1e-9999999999", 0}, {"000000000000042", 42},
-      {"2147483647", 2147483647},            {"-2147483648", -2147483647 - 1},
+      {"", 0},
+      {"  -25", -25},
+      {"7.9", 7},
+      {"-7.9", -7},
+      {"1e3", 1000},
+      {"+12", 12},
+      {"0.29e2", 29},
+      {"12.50E1", 125},
+      {"5.", 5},
+      {".5", 0},
+      {"-0.4", 0},
+      {"2.5e-1", 0},
+      {"0e999", 0},
+      {"1e-9999999999", 0},
+      {"000000000000042", 42},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
       {"2147483647.99", 2147483647},
   };
   for (auto [text, wert] : faelle) {
@@ -128,8 +141,9 @@ TEST(DruckRandZahl, zahlenWerdenZurNullHinAbgeschnitten) {
 }
 
 TEST(DruckRandZahl, andereTexteUndZuGrosseWerteWerdenAbgelehnt) {
-  for (const char* text : {"12 cm", "1,5", "+", "-", ".", "12 ", " ", "1e", "1e+", "1.2.3", "e5", "0x10", "--1",
-                           "\t5", "99999999999", "2147483648", "-2147483649", "1e10", "3e9", "1e99999999999"}) {
+  for (const char* text :
+       {"12 cm", "1,5",  "+",   "-",   ".",           "12 ",        " ",           "1e",   "1e+", "1.2.3",
+        "e5",    "0x10", "--1", "\t5", "99999999999", "2147483648", "-2147483649", "1e10", "3e9", "1e99999999999"}) {
     RandZahl z = LiesRandZahl(text);
     EXPECT_TRUE(z.Abgelehnt) << '"' << text << '"';
     EXPECT_EQ(z.Wert, 0) << '"' << text << '"';

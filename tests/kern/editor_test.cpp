@@ -35,13 +35,29 @@ TEST(LiesGanzzahl, GueltigUndUngueltigMitDemWertDesLesbarenAnfangs) {
     bool gueltig;
     std::int32_t wert;
   } faelle[] = {
-      {"42", true, 42},     {"   7", true, 7},       {"-15", true, -15},   {"+3", true, 3},
-      {"007", true, 7},     {"$1F", true, 31},      {"$ff", true, 255},   {"0x1f", true, 31},
-      {"0X10", true, 16},   {"-$10", true, -16},    {"2147483647", true, INT_MAX},
-      {"-2147483648", true, INT_MIN},               {"$7FFFFFFF", true, INT_MAX},
-      {"12a", false, 12},   {"", false, 0},         {"12 ", false, 12},   {"abc", false, 0},
-      {"-", false, 0},      {"   ", false, 0},      {"1 2", false, 1},    {"$", false, 0},
-      {"$G", false, 0},     {"1,5", false, 1},
+      {"42", true, 42},
+      {"   7", true, 7},
+      {"-15", true, -15},
+      {"+3", true, 3},
+      {"007", true, 7},
+      {"$1F", true, 31},
+      {"$ff", true, 255},
+      {"0x1f", true, 31},
+      {"0X10", true, 16},
+      {"-$10", true, -16},
+      {"2147483647", true, INT_MAX},
+      {"-2147483648", true, INT_MIN},
+      {"$7FFFFFFF", true, INT_MAX},
+      {"12a", false, 12},
+      {"", false, 0},
+      {"12 ", false, 12},
+      {"abc", false, 0},
+      {"-", false, 0},
+      {"   ", false, 0},
+      {"1 2", false, 1},
+      {"$", false, 0},
+      {"$G", false, 0},
+      {"1,5", false, 1},
   };
   for (const auto& f : faelle) {
     GanzzahlErgebnis e = LiesGanzzahl(f.text);
@@ -120,15 +136,27 @@ TEST(Editor, JedesGetippteFeldZaehltAlsAenderung) {
   const S s = Beispiel();
   using E = EditorInhalt;
   const std::pair<const char*, EditorText E::*> felder[] = {
-      {"Nummer", &E::Nummer}, {"Name", &E::Name}, {"Vornamen", &E::Vornamen},
-      {"Geburtsdatum", &E::Geburtsdatum}, {"Geburtsort", &E::Geburtsort}, {"Wohnort", &E::Wohnort},
-      {"Hinweise", &E::Hinweise}, {"VersaeumteStunden", &E::VersaeumteStunden},
-      {"Entschuldigt", &E::Entschuldigt}, {"Bemerkungen", &E::Bemerkungen},
-      {"Fachrichtung", &E::Fachrichtung}, {"Schwerpunkt", &E::Schwerpunkt},
-      {"Berufsbezeichnung", &E::Berufsbezeichnung}, {"Einschulungsdatum", &E::Einschulungsdatum},
-      {"Ausschulungsdatum", &E::Ausschulungsdatum}, {"Durchschnittsnote", &E::Durchschnittsnote},
-      {"Klasse", &E::Klasse}, {"SchuljahrVon", &E::SchuljahrVon}, {"SchuljahrBis", &E::SchuljahrBis},
-      {"Zeugnisort", &E::Zeugnisort}, {"Zeugnisdatum", &E::Zeugnisdatum},
+      {"Nummer", &E::Nummer},
+      {"Name", &E::Name},
+      {"Vornamen", &E::Vornamen},
+      {"Geburtsdatum", &E::Geburtsdatum},
+      {"Geburtsort", &E::Geburtsort},
+      {"Wohnort", &E::Wohnort},
+      {"Hinweise", &E::Hinweise},
+      {"VersaeumteStunden", &E::VersaeumteStunden},
+      {"Entschuldigt", &E::Entschuldigt},
+      {"Bemerkungen", &E::Bemerkungen},
+      {"Fachrichtung", &E::Fachrichtung},
+      {"Schwerpunkt", &E::Schwerpunkt},
+      {"Berufsbezeichnung", &E::Berufsbezeichnung},
+      {"Einschulungsdatum", &E::Einschulungsdatum},
+      {"Ausschulungsdatum", &E::Ausschulungsdatum},
+      {"Durchschnittsnote", &E::Durchschnittsnote},
+      {"Klasse", &E::Klasse},
+      {"SchuljahrVon", &E::SchuljahrVon},
+      {"SchuljahrBis", &E::SchuljahrBis},
+      {"Zeugnisort", &E::Zeugnisort},
+      {"Zeugnisdatum", &E::Zeugnisdatum},
       {"InterneBemerkungen", &E::InterneBemerkungen},
   };
   for (const auto& [name, feld] : felder) {
@@ -194,7 +222,12 @@ TEST(Editor, RadiogruppenFachUndZeugnisartZaehlenNurWennSieAbweichen) {
   // No button selected keeps the stored Zeugnisart without counting a change.
   EXPECT_FALSE(Uebernimm([](EditorInhalt& e) { e.Zeugnisart = 0; }, z));
   EXPECT_EQ(z.Zeugnisart(), 3);
-  EXPECT_FALSE(Uebernimm([](EditorInhalt& e) { e.Anrede = 2; e.Zeugnisart = 3; }, z));
+  EXPECT_FALSE(Uebernimm(
+      [](EditorInhalt& e) {
+        e.Anrede = 2;
+        e.Zeugnisart = 3;
+      },
+      z));
   EXPECT_TRUE(z == s);
 
   // Stored values outside a radio group show no button and survive the store.

@@ -35,8 +35,7 @@ TEST(Fehlertest, EinVollstaendigerSatzBestehtMitDiesemProtokoll) {
 }
 
 TEST(Fehlertest, ZeugnisartNurEinsBisVier) {
-  for (int art : {1, 2, 3, 4})
-    EXPECT_TRUE(TestBestanden(1, Satz("M", "A", static_cast<std::int16_t>(art)), 1)) << art;
+  for (int art : {1, 2, 3, 4}) EXPECT_TRUE(TestBestanden(1, Satz("M", "A", static_cast<std::int16_t>(art)), 1)) << art;
   // The final report (5) fails, as do none chosen and values read unsigned.
   for (int art : {0, 5, 6, -1})
     EXPECT_FALSE(TestBestanden(1, Satz("M", "A", static_cast<std::int16_t>(art)), 1)) << art;

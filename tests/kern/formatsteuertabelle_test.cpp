@@ -7,8 +7,8 @@
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
-#include "common/aufzeichnende_flaeche.h"
 #include "common/arbeitsverzeichnis.h"
+#include "common/aufzeichnende_flaeche.h"
 #include "common/fakes.h"
 #include "common/vorlagenbeschreibung.h"
 #include "print/formatsteuertabelle.h"
@@ -153,13 +153,13 @@ TEST_F(Steuertabelle, SchreiberNimmtJedeTabelleUndJedenTitel) {
 TEST_F(Steuertabelle, BemerkungenUndLeerzeilenImHandbearbeitetenFile) {
   Werte w = TestblattWerte();
   std::vector<std::string> z = DateiZeilen("Titel mit  Blanks ", w);
-  z[1] = "irgendwas";        // the line under the title is consumed whatever it holds
-  z[3] = "500 ; Mitte";      // X of entry 0: a remark after a blank
-  z[4] = "  \t0\tnach Tab";  // Y: blanks and a tab before, a remark after a tab
-  z[8] = "Trenner egal";     // entry 0's separator, whatever it holds
-  z[9] = "1 2 3";            // the rest of a number line is ignored
+  z[1] = "irgendwas";                         // the line under the title is consumed whatever it holds
+  z[3] = "500 ; Mitte";                       // X of entry 0: a remark after a blank
+  z[4] = "  \t0\tnach Tab";                   // Y: blanks and a tab before, a remark after a tab
+  z[8] = "Trenner egal";                      // entry 0's separator, whatever it holds
+  z[9] = "1 2 3";                             // the rest of a number line is ignored
   z.insert(z.begin() + 14, {"", "   ", ""});  // empty lines between Seite and Drucken of entry 1
-  z.insert(z.begin() + 9, "");               // and before the number of entry 1
+  z.insert(z.begin() + 9, "");                // and before the number of entry 1
   ASSERT_EQ(LadeText(Verbinde(z)), 0);
   EXPECT_EQ(titel, "Titel mit  Blanks ");
   EXPECT_EQ(tabelle, AlsTabelle(w));
@@ -171,8 +171,8 @@ TEST_F(Steuertabelle, WerteModulo65536UndUeberlangeZeilen) {
   z[3] = "70000";
   z[4] = "-10";
   z[5] = "+7";
-  z[6] = "123456789012345678901234567890";  // 2770 modulo 65536
-  z[7] = std::string(1 << 20, '0') + "42";  // a megabyte of digits
+  z[6] = "123456789012345678901234567890";      // 2770 modulo 65536
+  z[7] = std::string(1 << 20, '0') + "42";      // a megabyte of digits
   z[10] += " " + std::string(1 << 20, '\xFF');  // a megabyte remark
   z.push_back("100");                           // a 101st block is ignored
   z.push_back("Unsinn");
@@ -185,7 +185,9 @@ TEST_F(Steuertabelle, WerteModulo65536UndUeberlangeZeilen) {
 
 TEST_F(Steuertabelle, KeineGanzeZahlIstEinEAFehler) {
   const std::vector<std::string> z = DateiZeilen("T", TestblattWerte());
-  for (const char* falsch : {"500;", ";500", "abc", "-", "+", "5-3", "$1F", "0x10", "1.5", "5e3", "\xFC" "5"}) {
+  for (const char* falsch : {"500;", ";500", "abc", "-", "+", "5-3", "$1F", "0x10", "1.5", "5e3",
+                             "\xFC"
+                             "5"}) {
     SCOPED_TRACE(falsch);
     std::vector<std::string> kaputt = z;
     kaputt[10] = falsch;  // X of entry 1
@@ -233,9 +235,9 @@ TEST_F(Steuertabelle, FalscheOderFehlendeBloeckeZeigenDieFehlerbox) {
     t.fill({0, 0, 0, 0, 0});
     return t;
   }();
-  for (const std::string& inhalt : {std::string("Nur Titel\r\n=============\r\n"), std::string(),
-                                    std::string("\x1A") + Verbinde(DateiZeilen("T", w)),
-                                    std::string("\0\x01\x02\x1F\r\n\0\0\n", 9)}) {
+  for (const std::string& inhalt :
+       {std::string("Nur Titel\r\n=============\r\n"), std::string(),
+        std::string("\x1A") + Verbinde(DateiZeilen("T", w)), std::string("\0\x01\x02\x1F\r\n\0\0\n", 9)}) {
     SCOPED_TRACE(inhalt.size());
     meldungen.protokoll.clear();
     ASSERT_EQ(LadeText(inhalt), 0);
@@ -246,7 +248,9 @@ TEST_F(Steuertabelle, FalscheOderFehlendeBloeckeZeigenDieFehlerbox) {
     SCOPED_TRACE("Ctrl-Z inside entry 50");
     meldungen.protokoll.clear();
     std::vector<std::string> z = DateiZeilen("T", w);
-    z[2 + 7 * 50 + 2] = "0\x1A" "0 Rest";
+    z[2 + 7 * 50 + 2] =
+        "0\x1A"
+        "0 Rest";
     ASSERT_EQ(LadeText(Verbinde(z)), 0);
     EXPECT_TRUE(Fehlerbox());
     TFormatSteuerTabelle soll = AlsTabelle(w);

@@ -25,29 +25,63 @@ TEST(Zeichenersatz, BuchstabenOhneIhreZeichenOderIhrNaechsterBuchstabe) {
   };
   const std::vector<Fall> faelle = {
       // Turkish
-      {U'ş', "s"}, {U'Ş', "S"}, {U'ğ', "g"}, {U'İ', "I"}, {U'ı', "i"},
+      {U'ş', "s"},
+      {U'Ş', "S"},
+      {U'ğ', "g"},
+      {U'İ', "I"},
+      {U'ı', "i"},
       // Polish
-      {U'ą', "a"}, {U'ę', "e"}, {U'ć', "c"}, {U'ń', "n"}, {U'ś', "s"}, {U'ź', "z"}, {U'ż', "z"}, {U'ł', "l"},
+      {U'ą', "a"},
+      {U'ę', "e"},
+      {U'ć', "c"},
+      {U'ń', "n"},
+      {U'ś', "s"},
+      {U'ź', "z"},
+      {U'ż', "z"},
+      {U'ł', "l"},
       {U'Ł', "L"},
       // Croatian, Czech, Romanian, Hungarian
-      {U'č', "c"}, {U'Ć', "C"}, {U'đ', "d"}, {U'Đ', "D"}, {U'ř', "r"}, {U'ș', "s"}, {U'ț', "t"}, {U'Ţ', "T"},
-      {U'ă', "a"}, {U'ő', "o"},
+      {U'č', "c"},
+      {U'Ć', "C"},
+      {U'đ', "d"},
+      {U'Đ', "D"},
+      {U'ř', "r"},
+      {U'ș', "s"},
+      {U'ț', "t"},
+      {U'Ţ', "T"},
+      {U'ă', "a"},
+      {U'ő', "o"},
       // Some marks kept where code page 1252 has the letter with them
-      {U'ǟ', "\xE4"}, {U'Ố', "\xD4"}, {U'ǅ', "D\x9E"},
+      {U'ǟ', "\xE4"},
+      {U'Ố', "\xD4"},
+      {U'ǅ', "D\x9E"},
       // Ligatures and compatibility forms
-      {U'ĳ', "ij"}, {U'Ａ', "A"}, {U'ẞ', "SS"}, {U'‐', "-"},
+      {U'ĳ', "ij"},
+      {U'Ａ', "A"},
+      {U'ẞ', "SS"},
+      {U'‐', "-"},
       // Nothing to write instead: left out
-      {U'ж', ""}, {U'Ω', ""}, {U'中', ""}, {0x1F600, ""},
+      {U'ж', ""},
+      {U'Ω', ""},
+      {U'中', ""},
+      {0x1F600, ""},
       // A Greek question mark decomposes into ";", a field separator of the imports
       {0x037E, ""},
       // What code page 1252 holds is itself
-      {U'ä', "\xE4"}, {U'ß', "\xDF"}, {U'ø', "\xF8"}, {U'€', "\x80"}, {U'ž', "\x9E"}, {U'Š', "\x8A"}, {U'A', "A"},
+      {U'ä', "\xE4"},
+      {U'ß', "\xDF"},
+      {U'ø', "\xF8"},
+      {U'€', "\x80"},
+      {U'ž', "\x9E"},
+      {U'Š', "\x8A"},
+      {U'A', "A"},
   };
   for (const Fall& f : faelle) {
     EXPECT_EQ(Cp1252Ersatz(f.zeichen), f.ersatz) << "U+" << std::hex << static_cast<unsigned>(f.zeichen);
   }
   // The edit's message names a replacement beyond ASCII in UTF-8, as it names the character.
-  EXPECT_EQ(NichtSpeicherbarTextUtf8(U'ǟ'), "„ǟ“ kann in der Klassendatei nicht gespeichert werden. Schreiben Sie „ä“.");
+  EXPECT_EQ(NichtSpeicherbarTextUtf8(U'ǟ'),
+            "„ǟ“ kann in der Klassendatei nicht gespeichert werden. Schreiben Sie „ä“.");
 }
 
 TEST(Zeichenersatz, TabelleIstGeordnetUndSchreibtNurHarmloseZeichen) {
@@ -96,7 +130,9 @@ TEST(Feldeingabe, WasEinFeldVomGetipptenOderEingefuegtenNimmt) {
       {U"Maximilian Johannes Frıedrich", 25, false, U"", U'ı', false},
       // One-line fields: line breaks go, a TAB becomes a blank, control characters go.
       {U"Müller\r\n", 25, false, U"Müller", 0, false},
-      {U"a\tb\x01" U"c", 25, false, U"a bc", 0, false},
+      {U"a\tb\x01"
+       U"c",
+       25, false, U"a bc", 0, false},
       // Multi-line fields: a line break counts two bytes, in any of its forms.
       {U"ab\r\ncd", 6, true, U"ab\ncd", 0, false},
       {U"ab\ncd", 5, true, U"ab\nc", 0, true},
@@ -166,7 +202,8 @@ TEST_F(UtfImport, Utf8OderCodepage1252NachDemInhaltDerDatei) {
 TEST_F(UtfImport, ErsetzungenNurNachDerWarnungUndAbbrechenAendertNichts) {
   const std::string datei =
       "Meier;Anna\r\n"
-      "Y\xC4\xB1lmaz;Ay\xC5\x9F" "e;01.02.2005;\xC4\xB0zmir\r\n"
+      "Y\xC4\xB1lmaz;Ay\xC5\x9F"
+      "e;01.02.2005;\xC4\xB0zmir\r\n"
       "\"W\xC3\xB3jcik\";\xC5\x81ukasz\r\n"
       "\xD0\x9F\xD0\xB5\xD1\x82\xD1\x80\xD0\xBE\xD0\xB2;Olga\r\n";
   const std::string warnung =
@@ -209,14 +246,18 @@ TEST_F(UtfImport, ErsetzungenNurNachDerWarnungUndAbbrechenAendertNichts) {
   // The grade import finds the names the person import stored, after the same question.
   for (auto& s : z.Klasse->Schueler) s.SetzeFach(0, TFachZeile::Fach, "Deutsch");
   z.DatenGeaendert = false;
-  Datei("Y\xC4\xB1lmaz;Ay\xC5\x9F" "e;2\r\nMeier;Anna;3\r\n");
+  Datei(
+      "Y\xC4\xB1lmaz;Ay\xC5\x9F"
+      "e;2\r\nMeier;Anna;3\r\n");
   m.protokoll.clear();
   m.antworten = {Antwort::Nein};
   EXPECT_EQ(BewertungenImportieren(z, d, m, ""), ImportAusgang::Abgebrochen);
   ASSERT_EQ(m.protokoll.size(), 1u);  // no "Import beendet!" after the cancel
   EXPECT_EQ(k[1].LiesFach(0, TFachZeile::Bewertung), "-");
   EXPECT_FALSE(z.DatenGeaendert);
-  Datei("Y\xC4\xB1lmaz;Ay\xC5\x9F" "e;2\r\nMeier;Anna;3\r\n");
+  Datei(
+      "Y\xC4\xB1lmaz;Ay\xC5\x9F"
+      "e;2\r\nMeier;Anna;3\r\n");
   m.protokoll.clear();
   m.antworten = {Antwort::Ja};
   EXPECT_EQ(BewertungenImportieren(z, d, m, ""), ImportAusgang::Importiert);

@@ -46,7 +46,6 @@ class Haupt : public test::SteuerungsTest {
     EXPECT_EQ(meldungen.protokoll[i].knoepfe, knoepfe);
     EXPECT_EQ(meldungen.protokoll[i].text, T(utf8));
   }
-
 };
 
 TEST_F(Haupt, StartZeigtPlatzNullEinerKlasseAusLeerKfv) {

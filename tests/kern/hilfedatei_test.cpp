@@ -12,23 +12,46 @@ namespace velmora {
 namespace {
 
 // A small help file in code page 1252 ("\xDC" Ü, "\xFC" ü, "\xF6" ö, "\xD6" Ö).
-const std::vector<std::string> kDatei = {
-    "Vorspann ohne Seite", "@seite inhalt Inhalt der Hilfe", "@stichworte \xDC" "bersicht, Inhalt",
-    "", "Alle Seiten:  ", "- [[daten]]", "- [[oeffnen|Dateien laden]]", "  und sichern",
-    "; eine Anmerkung", "", "", "@seite", "verwaister Text", "@seite daten Daten speichern",
-    "@stichworte Speichern ;; Sicherung.DAT", "@stichworte  Datei", "@unbekannt x",
-    "Erst <sichern> & dann [[fehlt]] lesen", "zweite Zeile", "", "Zur\xFC" "ck: [[INHALT]]",
-    "@seite oeffnen", "@stichworte \xD6" "ffnen, BAK, OEFFNEN"};
+const std::vector<std::string> kDatei = {"Vorspann ohne Seite",
+                                         "@seite inhalt Inhalt der Hilfe",
+                                         "@stichworte \xDC"
+                                         "bersicht, Inhalt",
+                                         "",
+                                         "Alle Seiten:  ",
+                                         "- [[daten]]",
+                                         "- [[oeffnen|Dateien laden]]",
+                                         "  und sichern",
+                                         "; eine Anmerkung",
+                                         "",
+                                         "",
+                                         "@seite",
+                                         "verwaister Text",
+                                         "@seite daten Daten speichern",
+                                         "@stichworte Speichern ;; Sicherung.DAT",
+                                         "@stichworte  Datei",
+                                         "@unbekannt x",
+                                         "Erst <sichern> & dann [[fehlt]] lesen",
+                                         "zweite Zeile",
+                                         "",
+                                         "Zur\xFC"
+                                         "ck: [[INHALT]]",
+                                         "@seite oeffnen",
+                                         "@stichworte \xD6"
+                                         "ffnen, BAK, OEFFNEN"};
 
 TEST(HilfeDatei, LiestSeitenStichworteUndText) {
   const auto seiten = LeseHilfeDatei(kDatei);
   ASSERT_EQ(seiten.size(), 3u);  // the page without an id is dropped with its text
   EXPECT_EQ(seiten[0].id, "inhalt");
   EXPECT_EQ(seiten[0].titel, "Inhalt der Hilfe");
-  EXPECT_EQ(seiten[0].stichworte, (std::vector<std::string>{"\xDC" "bersicht", "Inhalt"}));
+  EXPECT_EQ(seiten[0].stichworte, (std::vector<std::string>{"\xDC"
+                                                            "bersicht",
+                                                            "Inhalt"}));
   EXPECT_EQ(seiten[0].text, "Alle Seiten:\n- [[daten]]\n- [[oeffnen|Dateien laden]]\n  und sichern");
   EXPECT_EQ(seiten[1].stichworte, (std::vector<std::string>{"Speichern", "Sicherung.DAT", "Datei"}));
-  EXPECT_EQ(seiten[1].text, "Erst <sichern> & dann [[fehlt]] lesen\nzweite Zeile\n\nZur\xFC" "ck: [[INHALT]]");
+  EXPECT_EQ(seiten[1].text,
+            "Erst <sichern> & dann [[fehlt]] lesen\nzweite Zeile\n\nZur\xFC"
+            "ck: [[INHALT]]");
   EXPECT_EQ(seiten[2].titel, "oeffnen");  // without a title the id stands in
   EXPECT_EQ(seiten[2].text, "");
   EXPECT_EQ(FindeHilfeSeite(seiten, "Daten"), 1u);
@@ -55,16 +78,23 @@ TEST(HilfeDatei, StichwortsucheNachWortanfaengenOhneGrossKlein) {
     return ergebnis;
   };
   // Umlauts fold too; a word inside a title or keyword counts, the middle of a word does not.
-  EXPECT_EQ(woerter("\xFC" "BER"), (std::vector<std::string>{"\xDC" "bersicht"}));
+  EXPECT_EQ(woerter("\xFC"
+                    "BER"),
+            (std::vector<std::string>{"\xDC"
+                                      "bersicht"}));
   EXPECT_EQ(woerter("  speich "), (std::vector<std::string>{"Daten speichern", "Speichern"}));
   EXPECT_EQ(woerter("dat"), (std::vector<std::string>{"Datei", "Daten speichern", "Sicherung.DAT"}));
   EXPECT_TRUE(woerter("peich").empty());
   EXPECT_EQ(SucheStichwort(seiten, "speich"), (std::vector<std::size_t>{1}));
   // The whole index: the title "oeffnen" repeats the keyword "OEFFNEN" and stands once;
   // Ö and Ü sort as O and U.
-  EXPECT_EQ(woerter(""), (std::vector<std::string>{
-                             "BAK", "Datei", "Daten speichern", "Inhalt", "Inhalt der Hilfe",
-                             "OEFFNEN", "\xD6" "ffnen", "Sicherung.DAT", "Speichern", "\xDC" "bersicht"}));
+  EXPECT_EQ(woerter(""),
+            (std::vector<std::string>{"BAK", "Datei", "Daten speichern", "Inhalt", "Inhalt der Hilfe", "OEFFNEN",
+                                      "\xD6"
+                                      "ffnen",
+                                      "Sicherung.DAT", "Speichern",
+                                      "\xDC"
+                                      "bersicht"}));
   EXPECT_EQ(SucheStichwort(seiten, ""), (std::vector<std::size_t>{2, 1, 0}));
 }
 
@@ -76,7 +106,8 @@ TEST(HilfeDatei, SeiteAlsHtmlMitVerweisenListenUndMaskierung) {
             "<li><a href=\"seite:2\">Dateien laden</a> und sichern</li></ul>\n");
   EXPECT_EQ(HilfeSeiteAlsHtml(seiten, 1),
             "<h2>Daten speichern</h2>\n<p>Erst &lt;sichern&gt; &amp; dann fehlt lesen zweite Zeile</p>\n"
-            "<p>Zur\xFC" "ck: <a href=\"seite:0\">Inhalt der Hilfe</a></p>\n");
+            "<p>Zur\xFC"
+            "ck: <a href=\"seite:0\">Inhalt der Hilfe</a></p>\n");
   EXPECT_EQ(HilfeSeiteAlsHtml(seiten, 3), "");
   EXPECT_EQ(SeiteAusVerweis(seiten, "seite:2"), 2u);
   for (const char* falsch : {"seite:", "seite:3", "seite:1x", "seite:-1", "http://x/1"}) {

@@ -6,8 +6,8 @@
 
 #include "app/import.h"
 #include "basis/cp1252.h"
-#include "common/datensatzbytes.h"
 #include "common/arbeitsverzeichnis.h"
+#include "common/datensatzbytes.h"
 #include "common/fakes.h"
 
 namespace velmora {
@@ -231,8 +231,12 @@ TEST_F(Import, LangeNamenFindenDenPlatzDerPersonendaten) {
 TEST_F(Import, UnsinnigeDateienFuehrenZuKeinemAbsturz) {
   std::string binaer;
   for (int i = 0; i < 4096; ++i) binaer.push_back(static_cast<char>(i * 37));
-  const Zeilen zeilen = {std::string(1 << 20, 'x'), std::string(1 << 20, ';'), std::string(100000, '"'),
-                         binaer, "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t", "\r\r\r"};
+  const Zeilen zeilen = {std::string(1 << 20, 'x'),
+                         std::string(1 << 20, ';'),
+                         std::string(100000, '"'),
+                         binaer,
+                         "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t",
+                         "\r\r\r"};
   ImportPersonendaten(zeilen, klasse);
   EXPECT_EQ(Platz(0).Lies(S::Name), std::string(25, 'x'));
   EXPECT_EQ(Platz(1).Lies(S::Name), "");
@@ -287,7 +291,8 @@ TEST_F(ImportBefehl, EineUnlesbareDateiZeigtDenFehlerUndLaesstDieKlasse) {
 }
 
 TEST_F(ImportBefehl, DateienMitCrLfLfUndCtrlZ) {
-  test::SchreibeDatei("P.TXT", test::AlsBytes("Meier;Anna\r\nSchulz;Bernd\nKurz;Karl\x1A" "Danach;X\r\n"));
+  test::SchreibeDatei("P.TXT", test::AlsBytes("Meier;Anna\r\nSchulz;Bernd\nKurz;Karl\x1A"
+                                              "Danach;X\r\n"));
   test::SchreibeDatei("N.TXT", test::AlsBytes("Schulz;Bernd;4\r\nNiemand;X;1\r\n\r\nKurz;Karl;2"));
   d.oeffnenAntworten = {"P.TXT", "N.TXT"};
   EXPECT_EQ(PersonendatenImportieren(z, d, m, ""), ImportAusgang::Importiert);

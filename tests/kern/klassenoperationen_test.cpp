@@ -7,8 +7,8 @@
 #include "app/klassenoperationen.h"
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
-#include "common/datensatzbytes.h"
 #include "common/arbeitsverzeichnis.h"
+#include "common/datensatzbytes.h"
 #include "common/fakes.h"
 
 namespace velmora {
@@ -61,8 +61,7 @@ TEST_F(Klassenoperationen, BewertungenLoeschenFragtMitDemGespeichertenNamenUndSe
   ASSERT_EQ(m.protokoll.size(), 1u);
   EXPECT_EQ(m.protokoll[0].art, MeldungsArt::Bestaetigung);
   EXPECT_EQ(m.protokoll[0].knoepfe, Knoepfe::JaNein);
-  EXPECT_EQ(m.protokoll[0].text,
-            T("Sollen die Bewertungen für: \r\rAnna Lena Meier\r\r wirklich GELÖSCHT werden?"));
+  EXPECT_EQ(m.protokoll[0].text, T("Sollen die Bewertungen für: \r\rAnna Lena Meier\r\r wirklich GELÖSCHT werden?"));
   S soll = vorher;
   for (std::size_t r = 0; r < 18; ++r) {
     const std::size_t bewertung = layout::Zeile(r) + layout::kBewertung;
@@ -120,13 +119,12 @@ TEST_F(Klassenoperationen, AllenZuweisenKopiertGenauDieFelderSeinerGruppeInAlle3
       {ZuweisGruppe::Berufsbezeichnung, {S::Fachrichtung, S::Schwerpunkt, S::Berufsbezeichnung}},
       {ZuweisGruppe::Zeugnisart, {}, false, true},
       {ZuweisGruppe::Ausschulungsdatum, {S::Einschulungsdatum, S::Ausschulungsdatum, S::Durchschnittsnote}},
-      {ZuweisGruppe::Zeugnisort,
-       {S::Klasse, S::SchuljahrVon, S::SchuljahrBis, S::Zeugnisort, S::Zeugnisdatum}},
+      {ZuweisGruppe::Zeugnisort, {S::Klasse, S::SchuljahrVon, S::SchuljahrBis, S::Zeugnisort, S::Zeugnisdatum}},
   };
-  const std::vector<StringFeld> alle = {S::Fachrichtung, S::Schwerpunkt, S::Berufsbezeichnung,
-                                        S::Einschulungsdatum, S::Ausschulungsdatum, S::Durchschnittsnote,
-                                        S::Klasse, S::SchuljahrVon, S::SchuljahrBis, S::Zeugnisort,
-                                        S::Zeugnisdatum};
+  const std::vector<StringFeld> alle = {
+      S::Fachrichtung,      S::Schwerpunkt, S::Berufsbezeichnung, S::Einschulungsdatum, S::Ausschulungsdatum,
+      S::Durchschnittsnote, S::Klasse,      S::SchuljahrVon,      S::SchuljahrBis,      S::Zeugnisort,
+      S::Zeugnisdatum};
   for (const Gruppe& g : gruppen) {
     NeueKlasse();
     z.Klasse->Schueler[0].Setze(S::Name, "Schulz");
@@ -147,9 +145,8 @@ TEST_F(Klassenoperationen, AllenZuweisenKopiertGenauDieFelderSeinerGruppeInAlle3
       EXPECT_EQ(s.Schulart(), g.schulart ? 2 : alt.Schulart());
       EXPECT_EQ(s.Zeugnisart(), g.zeugnisart ? 0 : alt.Zeugnisart());
       for (StringFeld f : alle) {
-        const bool kopiert = std::find_if(g.felder.begin(), g.felder.end(), [&](StringFeld x) {
-                               return x.offset == f.offset;
-                             }) != g.felder.end();
+        const bool kopiert = std::find_if(g.felder.begin(), g.felder.end(),
+                                          [&](StringFeld x) { return x.offset == f.offset; }) != g.felder.end();
         EXPECT_EQ(s.Lies(f), kopiert ? quelle.Lies(f) : alt.Lies(f)) << f.offset;
       }
       EXPECT_EQ(s.Lies(S::Name), alt.Lies(S::Name));

@@ -91,8 +91,8 @@ TEST_F(PdfDatei, UnvollstaendigeDateiVerschwindetUndLaesstDieAlteStehen) {
   int nummer = 0;
   const std::string meldung = MeldungVon([&] { PdfDateiAbschliessen(datei); }, &nummer);
   EXPECT_EQ(nummer, 101);
-  EXPECT_EQ(meldung, T("Der Ausdruck konnte nicht gespeichert werden:\rZu wenig Speicherplatz\r\rDatei: ") +
-                         Absolut(datei));
+  EXPECT_EQ(meldung,
+            T("Der Ausdruck konnte nicht gespeichert werden:\rZu wenig Speicherplatz\r\rDatei: ") + Absolut(datei));
   EXPECT_FALSE(fs::exists(teil));
   EXPECT_EQ(LiesDatei(datei), AlsBytes(KleinesPdf()));
 

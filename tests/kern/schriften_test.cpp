@@ -21,10 +21,10 @@ struct Reihe {
   int stil;
 };
 constexpr Reihe kReihen[] = {
-    {1, 8, "Courier New", 40, 0},      {9, 9, "Courier New", 70, 0},   {10, 10, "Courier New", 70, 1},
+    {1, 8, "Courier New", 40, 0},       {9, 9, "Courier New", 70, 0},       {10, 10, "Courier New", 70, 1},
     {11, 18, "Times New Roman", 40, 0}, {19, 19, "Times New Roman", 70, 0}, {20, 20, "Times New Roman", 70, 1},
-    {21, 28, "Arial", 40, 0},           {29, 29, "Arial", 30, 0},       {30, 30, "Arial", 30, 1},
-    {31, 38, "Courier New", 30, 0},     {39, 39, "Courier New", 55, 0}, {40, 40, "Courier New", 55, 1},
+    {21, 28, "Arial", 40, 0},           {29, 29, "Arial", 30, 0},           {30, 30, "Arial", 30, 1},
+    {31, 38, "Courier New", 30, 0},     {39, 39, "Courier New", 55, 0},     {40, 40, "Courier New", 55, 1},
 };
 
 Schrift GesetzteSchrift(std::uint16_t nummer) {
@@ -53,10 +53,14 @@ TEST(Schriften, AlleAnderenNummernGebenDieStandardschrift) {
 }
 
 TEST(Schriften, StilWoerterDesTestblatts) {
-  const char* soll[] = {"normal",        "fett",
-                        "kursiv",        "fett+kursiv",
-                        "unterstrichen", "unterstrichen+fett",
-                        "unterstrichen+kursiv", "unterstrichen+fett+kursiv"};
+  const char* soll[] = {"normal",
+                        "fett",
+                        "kursiv",
+                        "fett+kursiv",
+                        "unterstrichen",
+                        "unterstrichen+fett",
+                        "unterstrichen+kursiv",
+                        "unterstrichen+fett+kursiv"};
   for (std::uint16_t stil = 0; stil < 8; ++stil) EXPECT_EQ(StilWort(stil), soll[stil]);
   EXPECT_EQ(StilWort(9), "fett");  // only the three style bits count
 }

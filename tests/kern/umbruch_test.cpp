@@ -58,7 +58,10 @@ TEST(Umbruch, ZeilenumbruecheUndSteuerzeichen) {
   EXPECT_EQ(Umbruch("ab\rcd\ref", 2, 10), Erwartet({"ab", "cd"}));
   // A tab, or any other control character, ends the text there.
   EXPECT_EQ(Umbruch("ab\tcd", 2, 10), Erwartet({"ab", ""}));
-  EXPECT_EQ(Umbruch("ab\x01" "cd", 2, 10), Erwartet({"ab", ""}));
+  EXPECT_EQ(Umbruch("ab\x01"
+                    "cd",
+                    2, 10),
+            Erwartet({"ab", ""}));
   // Characters of code 128 and above are ordinary characters.
   EXPECT_EQ(Umbruch("€ „Äß“ …", 1, 20), Erwartet({"€ „Äß“ …"}));
 }

@@ -34,8 +34,8 @@ TEST(Verschluesseln, EinZeichenUndSchluesselAbSeinemSiebtenZeichen) {
   Bytes quelle = Muster(), ziel;
   Verschluesseln(quelle, ziel, true, "A");
   ASSERT_EQ(ziel.size(), layout::kKlasse);
-  for (std::size_t p : {std::size_t{0}, std::size_t{1}, std::size_t{8}, std::size_t{9}, std::size_t{15},
-                        layout::kSatz, layout::kAlleSaetze - 1}) {
+  for (std::size_t p : {std::size_t{0}, std::size_t{1}, std::size_t{8}, std::size_t{9}, std::size_t{15}, layout::kSatz,
+                        layout::kAlleSaetze - 1}) {
     // The key runs 7, 8, ..., 15, 1, 2, ... (1-based), so byte p meets key index (6 + p) mod 15.
     std::uint8_t k = static_cast<std::uint8_t>(kSchluessel[(6 + p) % 15]);
     EXPECT_EQ(ziel[p], static_cast<std::uint8_t>('A' ^ quelle[p] ^ k)) << "byte " << p;
@@ -101,7 +101,6 @@ class Passwort : public test::SteuerungsTest {
     }
     return false;
   }
-
 };
 
 TEST_F(Passwort, GespeicherteDateiTraegtKennungUndVerschluesselteSaetze) {
@@ -111,8 +110,8 @@ TEST_F(Passwort, GespeicherteDateiTraegtKennungUndVerschluesselteSaetze) {
   // Check string: length 4, "abcd" XOR K, then the rest of K.
   EXPECT_EQ(datei[layout::kKennung], 4);
   for (std::size_t j = 0; j < 15; ++j) {
-    std::uint8_t erwartet = j < 4 ? static_cast<std::uint8_t>("abcd"[j] ^ kSchluessel[j])
-                                  : static_cast<std::uint8_t>(kSchluessel[j]);
+    std::uint8_t erwartet =
+        j < 4 ? static_cast<std::uint8_t>("abcd"[j] ^ kSchluessel[j]) : static_cast<std::uint8_t>(kSchluessel[j]);
     EXPECT_EQ(datei[layout::kKennung + 1 + j], erwartet) << j;
   }
   // The class bytes are enciphered with C = P XOR K: deciphering them gives the class.
@@ -168,8 +167,7 @@ TEST_F(Passwort, FalschEntschluesselteKlasseUeberschreibtDieDateiNurNachRueckfra
   ASSERT_EQ(meldungen.protokoll.size(), 1u);
   EXPECT_EQ(meldungen.protokoll[0].art, MeldungsArt::Warnung);
   EXPECT_EQ(meldungen.protokoll[0].knoepfe, Knoepfe::JaNeinVorgabeNein) << "Return must answer No";
-  EXPECT_NE(meldungen.protokoll[0].text.find(T("Die Datei KLASSE.VLM wird dabei überschrieben.")),
-            std::string::npos);
+  EXPECT_NE(meldungen.protokoll[0].text.find(T("Die Datei KLASSE.VLM wird dabei überschrieben.")), std::string::npos);
   dialoge.speichernAntworten.push_back("KLASSE.VLM");
   meldungen.antworten = {Antwort::Nein};
   EXPECT_TRUE(steuerung.SpeichernUnter());

@@ -5,8 +5,8 @@
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
-#include "common/datensatzbytes.h"
 #include "common/arbeitsverzeichnis.h"
+#include "common/datensatzbytes.h"
 #include "common/fakes.h"
 #include "subjects/klassenfachvorlage.h"
 #include "subjects/schulfaecher.h"
@@ -107,7 +107,7 @@ TEST_F(Vorlage, VorhandeneLeerKfvGibtJedemDatensatzIhreZeilen) {
   VorlagenStart(zustand, klasse, meldungen);
   EXPECT_TRUE(meldungen.protokoll.empty());
   EXPECT_TRUE(test::GleicheBytes(LiesDatei("LEER.KFV"), datei));  // loaded, not rewritten
-  EXPECT_EQ(klasse.PasswortKennung[0], 3);  // building a class keeps the check string
+  EXPECT_EQ(klasse.PasswortKennung[0], 3);                        // building a class keeps the check string
   for (const S& s : klasse.Schueler) {
     EXPECT_EQ(s.LiesFach(2, TFachZeile::Fach), "Deutsch");
     EXPECT_EQ(s.LiesFach(2, TFachZeile::FachZusatz), T("Lernfeld 3: Gespräche führen"));
@@ -195,8 +195,9 @@ class SchulFaecher : public test::ArbeitsverzeichnisTest {};
 
 TEST_F(SchulFaecher, FehlendeDateiWirdMitDenNeunVorgabenAngelegt) {
   TSchulFaecherListe liste = LadeSchulFaecherListe();
-  TSchulFaecherListe erwartet = {"   - - -",   "## wird nicht gedruckt", "Sport",       "Sozialkunde", "Deutsch",
-                                 "Mathematik", "Englisch",               "Philosophie", "Religion"};
+  TSchulFaecherListe erwartet = {
+      "   - - -", "## wird nicht gedruckt", "Sport", "Sozialkunde", "Deutsch", "Mathematik", "Englisch", "Philosophie",
+      "Religion"};
   EXPECT_EQ(liste, erwartet);
   std::string datei;
   for (const auto& z : erwartet) datei += z + "\r\n";

@@ -543,7 +543,7 @@ TEST_F(WeissesPapier, KopfLogoUndVermerkeImRandOhneUeberlappungUmbrochenNichtGek
     ASSERT_EQ(vermerk != nullptr, f.art >= 4);
     if (!vermerk) continue;
     EXPECT_TRUE(Gedruckt(k, f.art == 5 ? aussage + T("im Ausbildungsberuf Elektronikerin für Energie- und "
-                                                       "Gebäudetechnik (IHK/HWK) besucht und erfolgreich abgeschlossen.")
+                                                     "Gebäudetechnik (IHK/HWK) besucht und erfolgreich abgeschlossen.")
                                        : aussage + "am 15.07.2026 verlassen."));
     const Kasten* bemerkungen = TextAb(k, "Bemerkungen:");
     const Kasten* ort = TextAb(k, "Villingen-Schwenningen, 31.01.2027");
@@ -557,8 +557,8 @@ TEST_F(WeissesPapier, LangeVermerkeLaufenWeiterUndWarnungenKommenEinmalVorDemDru
   std::string lang;
   for (int i = 1; i <= 40; ++i) lang += "Satz " + std::to_string(i) + " des zweiten Absatzes, der weiterläuft. ";
   lang.pop_back();
-  SchreibeTextZeilen("ZEUGNISVERMERKE.TXT", {"[Abschlusszeugnis]", "<Anrede> <Name> bei <Klassenlehrer>.", "",
-                                             T(lang), "[Abgangszeugnis]", "<Name> <Schulleitung> <Klassenlehrer>."});
+  SchreibeTextZeilen("ZEUGNISVERMERKE.TXT", {"[Abschlusszeugnis]", "<Anrede> <Name> bei <Klassenlehrer>.", "", T(lang),
+                                             "[Abgangszeugnis]", "<Name> <Schulleitung> <Klassenlehrer>."});
   for (std::size_t i = 0; i < 4; ++i) Satz(i) = test::VollstaendigerSchueler(i < 3 ? 5 : 4);
   // One print command for four students: the files read once, one warning before the job.
   bool vorDemDruck = true;
@@ -611,9 +611,10 @@ TEST_F(WeissesPapier, AeltereTabelleOhneVermerkEintragDrucktDieVermerke) {
   TFormatSteuerTabelle alt = WeissVorlage(Zeugnistyp::Abschluss).Werte.Tabelle;
   alt[wp::Vermerk] = {0, 0, 0, 0, 0};
   SchreibeFormatSteuerTabelle("WP_ABS.FST", alt, "alt");
-  const std::string aussage = T("Frau Anna-Katharina Josefine Müller-Lüdenscheidt hat die Berufsschule im "
-                                 "Ausbildungsberuf Elektronikerin für Energie- und Gebäudetechnik (IHK/HWK) besucht und "
-                                 "erfolgreich abgeschlossen.");
+  const std::string aussage =
+      T("Frau Anna-Katharina Josefine Müller-Lüdenscheidt hat die Berufsschule im "
+        "Ausbildungsberuf Elektronikerin für Energie- und Gebäudetechnik (IHK/HWK) besucht und "
+        "erfolgreich abgeschlossen.");
   EXPECT_TRUE(Gedruckt(Drucke(), aussage));
   alt[wp::Vermerk] = WeissVorlage(Zeugnistyp::Abschluss).Werte.Tabelle[wp::Vermerk];
   alt[wp::Vermerk].Drucken = 0;

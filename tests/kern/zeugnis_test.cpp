@@ -8,9 +8,9 @@
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
 #include "common/aufzeichnende_flaeche.h"
+#include "common/kaesten.h"
 #include "common/steuerungstest.h"
 #include "reports/zeugnisbefehl.h"
-#include "common/kaesten.h"
 
 namespace velmora {
 namespace {

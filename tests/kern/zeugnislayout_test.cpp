@@ -8,8 +8,8 @@
 
 #include "basis/cp1252.h"
 #include "basis/eafehler.h"
-#include "common/aufzeichnende_flaeche.h"
 #include "common/arbeitsverzeichnis.h"
+#include "common/aufzeichnende_flaeche.h"
 #include "common/fakes.h"
 #include "common/vorlagenbeschreibung.h"
 #include "print/schriften.h"
@@ -38,12 +38,9 @@ TEST(BewertungInWorten, DreiTabellenInWortenUndZiffern) {
     std::array<std::pair<int, int>, 3> worte;
   };
   const std::vector<Reihe> reihen = {
-      {"1", "sehr gut", {{{6, 3}, {9, 4}, {11, 8}}}},
-      {"2", "gut", {{{8, 6}, {11, 7}, {13, 11}}}},
-      {"3", "befriedigend", {{{4, 1}, {7, 2}, {9, 6}}}},
-      {"4", "ausreichend", {{{4, 2}, {7, 3}, {9, 7}}}},
-      {"5", "mangelhaft", {{{5, 2}, {8, 3}, {10, 7}}}},
-      {"6", T("ungenügend"), {{{5, 2}, {8, 3}, {10, 7}}}},
+      {"1", "sehr gut", {{{6, 3}, {9, 4}, {11, 8}}}},    {"2", "gut", {{{8, 6}, {11, 7}, {13, 11}}}},
+      {"3", "befriedigend", {{{4, 1}, {7, 2}, {9, 6}}}}, {"4", "ausreichend", {{{4, 2}, {7, 3}, {9, 7}}}},
+      {"5", "mangelhaft", {{{5, 2}, {8, 3}, {10, 7}}}},  {"6", T("ungenügend"), {{{5, 2}, {8, 3}, {10, 7}}}},
   };
   const std::array<std::int16_t, 3> verlage = {0, 2, 3};
   const std::array<std::pair<int, int>, 3> ziffer = {{{9, 7}, {12, 8}, {14, 12}}};
@@ -271,15 +268,15 @@ TEST_F(Zeugnislayout, HalbjahrVerlag0SeiteEinsUndZweiAnIhrenPlaetzen) {
   }));
   // Page 2: names, digits (AlleInWorten 0), the "##" row, the learning field of its own.
   ErwarteBei(1, "Erika Muster", l2, o2, 300, 165, 1);
-  ErwarteBei(1, P(9, "2", 7), l2, o2, 950, 410, 1);             // Deutsch, row 0
+  ErwarteBei(1, P(9, "2", 7), l2, o2, 950, 410, 1);                   // Deutsch, row 0
   ErwarteBei(1, "kann nicht beurteilt werden", l2, o2, 950, 500, 1);  // Englisch, row 1
-  ErwarteBei(1, "Philosophie", l2, o2, 290, 585, 1);             // third subject, row 2
-  ErwarteBei(1, P(6, "befreit", 4), l2, o2, 950, 665, 1);        // Sport, row 3
-  ErwarteBei(1, T("LF 1 Geschäftsprozesse"), l2, o2, 150, 840, 23);  // "##" row 4
+  ErwarteBei(1, "Philosophie", l2, o2, 290, 585, 1);                  // third subject, row 2
+  ErwarteBei(1, P(6, "befreit", 4), l2, o2, 950, 665, 1);             // Sport, row 3
+  ErwarteBei(1, T("LF 1 Geschäftsprozesse"), l2, o2, 150, 840, 23);   // "##" row 4
   ErwarteBei(1, "ab", l2, o2, 1500, 840, 3);
-  ErwarteBei(1, "Wirtschaft", l2, o2, 50, 925, 21);             // row 5
+  ErwarteBei(1, "Wirtschaft", l2, o2, 50, 925, 21);  // row 5
   ErwarteBei(1, P(9, "4", 7), l2, o2, 950, 925, 1);
-  ErwarteBei(1, "LF 2 Beschaffung", l2, o2, 150, 1010, 23);     // its learning field, row 6
+  ErwarteBei(1, "LF 2 Beschaffung", l2, o2, 150, 1010, 23);  // its learning field, row 6
   // Row 7 stays empty for "##leer"; Mathematik comes in row 8 with the dash.
   ErwarteBei(1, "Mathematik", l2, o2, 50, 1180, 21);
   ErwarteBei(1, "Keine.", l2, o2, 50, 1600, 1);
@@ -311,10 +308,10 @@ TEST_F(Zeugnislayout, Verlag1StreichtDasDritteFachUndLegtSeineTabelleAn) {
   ErwarteBei(1, std::string(5, 'X') + B(7), Links(0, 2), Oben(0, 2), 290, 585, 1);
   EXPECT_EQ(Finde(Auftrag(1), "Philosophie"), nullptr);
   ASSERT_EQ(abfrage.texte.size(), 2u);
-  EXPECT_EQ(abfrage.texte[0], FormularSeitenText("Halbjahreszeugnis der Berufsschule bsn-Nr.510 89 (11/98)",
-                                                  "Erika Muster", "1", "2"));
-  EXPECT_EQ(abfrage.texte[1], FormularSeitenText("Halbjahreszeugnis der Berufsschule bsn-Nr.510 89 (11/98)",
-                                                  "Erika Muster", "2", "2"));
+  EXPECT_EQ(abfrage.texte[0],
+            FormularSeitenText("Halbjahreszeugnis der Berufsschule bsn-Nr.510 89 (11/98)", "Erika Muster", "1", "2"));
+  EXPECT_EQ(abfrage.texte[1],
+            FormularSeitenText("Halbjahreszeugnis der Berufsschule bsn-Nr.510 89 (11/98)", "Erika Muster", "2", "2"));
   // Any other third subject is struck the other way.
   Fach(2, "Religion", "", "1", "");
   flaeche.aufrufe.clear();
@@ -524,8 +521,8 @@ std::string DateiText(const std::string& titel, const TFormatSteuerTabelle& t) {
   std::string s = titel + "\r\n=============\r\n";
   for (std::size_t k = 0; k < 100; ++k) {
     const TFormatEintrag& e = t[k];
-    for (unsigned v : {unsigned(k), unsigned(e.X), unsigned(e.Y), unsigned(e.Schrift), unsigned(e.Seite),
-                       unsigned(e.Drucken)}) {
+    for (unsigned v :
+         {unsigned(k), unsigned(e.X), unsigned(e.Y), unsigned(e.Schrift), unsigned(e.Seite), unsigned(e.Drucken)}) {
       s += std::to_string(v) + "\r\n";
     }
     s += "- - - - -\r\n";
@@ -584,8 +581,8 @@ TEST(ZeugnisVorlagen, DateinamenUndTitelJeVerlag) {
 
 TEST_F(Zeugnislayout, VorhandeneTabelleGibtIhrenTitelUndIhreEintraege) {
   TFormatSteuerTabelle t = ZeugnisVorlage(Zeugnistyp::Halbjahr, 0).Tabelle;
-  t[59] = {150, 1500, 23, 2, 1};  // learning field of the row after the last one
-  t[5] = {60000, 60000, 1, 1, 1}; // far off the paper
+  t[59] = {150, 1500, 23, 2, 1};   // learning field of the row after the last one
+  t[5] = {60000, 60000, 1, 1, 1};  // far off the paper
   SchreibeFormatSteuerTabelle("BS_HJ.FST", t, "Eigenes Formular");
   Fach(10, "Fach 10", "LF 9 Nachlauf", "2", "");
   DruckeHalbjahreszeugnis(Umgebung(), klasse, 3);
@@ -613,7 +610,8 @@ TEST_F(Zeugnislayout, BeliebigeBytesImDatensatzUndRiesigeRaender) {
   for (int fuellung : {0x00, 0xFF, 0x23, 0x30}) {
     SCOPED_TRACE(fuellung);
     klasse.Schueler[3].bytes.fill(static_cast<std::uint8_t>(fuellung));
-    druck.Raender.fill(fuellung == 0xFF ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int32_t>::min());
+    druck.Raender.fill(fuellung == 0xFF ? std::numeric_limits<std::int32_t>::max()
+                                        : std::numeric_limits<std::int32_t>::min());
     druck.MitEinstellecke = 1;
     druck.AlleInWorten = static_cast<std::int16_t>(fuellung);
     for (Zeugnistyp typ : {Zeugnistyp::Halbjahr, Zeugnistyp::Jahr, Zeugnistyp::Abgang, Zeugnistyp::Abschluss}) {

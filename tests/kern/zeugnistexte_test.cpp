@@ -216,9 +216,9 @@ TEST_F(Zeugnistexte, FilterUeberspringtSchuelerOhneText) {
   k->Schueler[1].Setze(S::Hinweise, "   - - -");
   k->Schueler[2].Setze(S::Hinweise, "");
   k->Schueler[3].Setze(S::Hinweise, "\r\nbeginnt mit einem Umbruch");  // CR sorts below the blank
-  k->Schueler[4].Setze(S::Hinweise, "   - - -!");                     // longer than the placeholder
-  k->Schueler[5].Setze(S::Hinweise, T("Überaus fleißig"));            // 0xDC: compared unsigned
-  k->Schueler[6].Setze(S::Hinweise, "   !");                          // "!" sorts below "-": skipped
+  k->Schueler[4].Setze(S::Hinweise, "   - - -!");                      // longer than the placeholder
+  k->Schueler[5].Setze(S::Hinweise, T("Überaus fleißig"));             // 0xDC: compared unsigned
+  k->Schueler[6].Setze(S::Hinweise, "   !");                           // "!" sorts below "-": skipped
   EXPECT_TRUE(HatZeugnistext(k->Schueler[0]));
   EXPECT_FALSE(HatZeugnistext(k->Schueler[1]));
   EXPECT_FALSE(HatZeugnistext(k->Schueler[2]));
@@ -358,8 +358,8 @@ TEST_F(Zeugnistextbefehl, AbbrechenDrucktNichts) {
 TEST_F(Zeugnistextbefehl, BeginnenBeimAktuellenSchueler) {
   steuerung.Zustand().AktuellerSchueler = 1;
   befehle.KlassenZeugnistexte1Click();
-  EXPECT_EQ(Namen(), (std::vector<std::string>{"Vorname1 Name1, BS 11a", "Vorname2 Name2, BS 11a",
-                                               "Vorname3 Name3, BS 11a"}));
+  EXPECT_EQ(Namen(),
+            (std::vector<std::string>{"Vorname1 Name1, BS 11a", "Vorname2 Name2, BS 11a", "Vorname3 Name3, BS 11a"}));
   EXPECT_EQ(flaeche.Texte()[0].text, ZeugnistextUeberschrift(true));
 
   flaeche = {};

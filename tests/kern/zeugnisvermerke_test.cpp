@@ -48,12 +48,12 @@ TEST(Zeugnisvermerke, FelderAusDemDatensatzLeereFelderNehmenEinLeerzeichenMit) {
       {"Fräulein", [](S& s) { s.SetzeAnrede(3); }, "<Anrede> <Name>", T("Fräulein Müller-Lüdenscheidt")},
       {"no Anrede: the sentence begins with the first names", [](S& s) { s.SetzeAnrede(0); }, abgang,
        T("Anna-Katharina Josefine Müller-Lüdenscheidt hat die Berufsschule am 15.07.2026 verlassen.")},
-      {"Anrede outside 0..3 is none", [](S& s) { s.SetzeAnrede(7); }, "<Anrede> <Vornamen>.", "Anna-Katharina Josefine."},
+      {"Anrede outside 0..3 is none", [](S& s) { s.SetzeAnrede(7); }, "<Anrede> <Vornamen>.",
+       "Anna-Katharina Josefine."},
       {"an empty field before a full stop takes the blank before it",
        [](S& s) { s.Setze(S::Ausschulungsdatum, "  .  .    "); }, abgang,
        T("Frau Anna-Katharina Josefine Müller-Lüdenscheidt hat die Berufsschule am verlassen.")},
-      {"fields in any case, blanks around values dropped, every field",
-       [](S& s) { s.Setze(S::Klasse, "  BS 11  "); },
+      {"fields in any case, blanks around values dropped, every field", [](S& s) { s.Setze(S::Klasse, "  BS 11  "); },
        "<klasse>|<SCHULJAHR>|<Geburtsdatum>|<Geburtsort>|<Wohnort>|<Fachrichtung>|<Schwerpunkt>|<Einschulungsdatum>|"
        "<Durchschnittsnote>|<Zeugnisort>|<Zeugnisdatum>",
        T("BS 11|2026/2027|29.02.2008|Bad Münstereifel-Schönau an der Brend|Villingen-Schwenningen|Elektrotechnik / "
@@ -68,7 +68,8 @@ TEST(Zeugnisvermerke, FelderAusDemDatensatzLeereFelderNehmenEinLeerzeichenMit) {
        },
        "im Beruf <Beruf> mit <Durchschnittsnote> Punkten", "im Beruf mit Punkten"},
       {"unknown fields and angle brackets that are no field stay as they are", [](S&) {},
-       "<Name> <Klassenlehrer> <1a> a < b > c <> <Name", T("Müller-Lüdenscheidt <Klassenlehrer> <1a> a < b > c <> <Name")},
+       "<Name> <Klassenlehrer> <1a> a < b > c <> <Name",
+       T("Müller-Lüdenscheidt <Klassenlehrer> <1a> a < b > c <> <Name")},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.was);
@@ -113,29 +114,48 @@ TEST_F(ZeugnisvermerkDateien, VorgabenEigeneAbschnitteUndWasNichtGelesenWerdenKa
   };
   const std::vector<Fall> faelle = {
       {"missing: written with the defaults", [] { return true; }, vorgaben.Abschluss, vorgaben.Abgang, {}},
-      {"the program's own file reads as the defaults", datei(ZeugnisvermerkDateizeilen()), vorgaben.Abschluss,
-       vorgaben.Abgang, {}},
+      {"the program's own file reads as the defaults",
+       datei(ZeugnisvermerkDateizeilen()),
+       vorgaben.Abschluss,
+       vorgaben.Abgang,
+       {}},
       {"paragraphs, joined lines, remarks, any case of the headers",
-       datei({"; Anmerkung", "[abschlusszeugnis]", "  Erster Satz,", "\tzweite Zeile.  ", "; mitten drin", "",
-              "", "Gleichwertig: Hauptschulabschluss.", "[ABGANGSZEUGNIS]", "Abgang <Name>."}),
-       {"Erster Satz, zweite Zeile.", "Gleichwertig: Hauptschulabschluss."}, {"Abgang <Name>."}, {}},
+       datei({"; Anmerkung", "[abschlusszeugnis]", "  Erster Satz,", "\tzweite Zeile.  ", "; mitten drin", "", "",
+              "Gleichwertig: Hauptschulabschluss.", "[ABGANGSZEUGNIS]", "Abgang <Name>."}),
+       {"Erster Satz, zweite Zeile.", "Gleichwertig: Hauptschulabschluss."},
+       {"Abgang <Name>."},
+       {}},
       {"an empty section prints nothing, a missing one keeps the default",
-       datei({"[Abgangszeugnis]", "", "; nichts"}), vorgaben.Abschluss, {}, {}},
+       datei({"[Abgangszeugnis]", "", "; nichts"}),
+       vorgaben.Abschluss,
+       {},
+       {}},
       {"unknown section and text before the first section are named",
        datei({"Zeugnisvermerke", "[Abschlusszeugnis]", "A.", "[Halbjahreszeugnis]", "H.", "[Abschlusszeugnis]", "B."}),
-       {"A.", "B."}, vorgaben.Abgang, {"Zeile 1 in ZEUGNISVERMERKE.TXT", T("„[Halbjahreszeugnis]“")}},
+       {"A.", "B."},
+       vorgaben.Abgang,
+       {"Zeile 1 in ZEUGNISVERMERKE.TXT", T("„[Halbjahreszeugnis]“")}},
       {"UTF-8 with byte order mark, characters outside code page 1252 replaced",
        [] {
          test::SchreibeDatei(kVermerkeDatei, test::AlsBytes("\xEF\xBB\xBF[Abschlusszeugnis]\r\n"
-                                                            "Gr\xC3\xBC\xC3\x9F" "e an Ay\xC5\x9F" "e.\r\n"));
+                                                            "Gr\xC3\xBC\xC3\x9F"
+                                                            "e an Ay\xC5\x9F"
+                                                            "e.\r\n"));
          return true;
        },
-       {T("Grüße an Ayse.")}, vorgaben.Abgang, {T("Zeichen, die Velmora nicht drucken kann")}},
+       {T("Grüße an Ayse.")},
+       vorgaben.Abgang,
+       {T("Zeichen, die Velmora nicht drucken kann")}},
       {"missing and cannot be written: defaults and a warning",
-       [] { return fs::create_directory(kVermerkeDatei); }, vorgaben.Abschluss, vorgaben.Abgang,
+       [] { return fs::create_directory(kVermerkeDatei); },
+       vorgaben.Abschluss,
+       vorgaben.Abgang,
        {"ZEUGNISVERMERKE.TXT fehlt und kann nicht angelegt werden", "mit den Vorgaben"}},
-      {"cannot be read: defaults and a warning naming the file", [] { return MacheUnlesbar(kVermerkeDatei); },
-       vorgaben.Abschluss, vorgaben.Abgang, {"ZEUGNISVERMERKE.TXT kann nicht gelesen werden", "mit den Vorgaben"}},
+      {"cannot be read: defaults and a warning naming the file",
+       [] { return MacheUnlesbar(kVermerkeDatei); },
+       vorgaben.Abschluss,
+       vorgaben.Abgang,
+       {"ZEUGNISVERMERKE.TXT kann nicht gelesen werden", "mit den Vorgaben"}},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.was);
@@ -182,8 +202,8 @@ TEST_F(ZeugnisvermerkDateien, SchulkopfUndLogo) {
   EXPECT_TRUE(warnungen.empty());
   EXPECT_TRUE(test::LiesDatei(kSchulkopfDatei).empty());
   // Lines without the blanks around them; empty lines and remarks do not count; three at most.
-  const std::vector<std::string> zeilen = {"", "; Kopf", "  Berufsschule am See ", "\tSeestr. 1, 12345 Seestadt",
-                                           "", "Schulnummer 4711", "Vierte Zeile"};
+  const std::vector<std::string> zeilen = {
+      "", "; Kopf", "  Berufsschule am See ", "\tSeestr. 1, 12345 Seestadt", "", "Schulnummer 4711", "Vierte Zeile"};
   EXPECT_EQ(LiesSchulkopfZeilen(zeilen, warnungen),
             (std::vector<std::string>{"Berufsschule am See", "Seestr. 1, 12345 Seestadt", "Schulnummer 4711"}));
   EXPECT_TRUE(WarntMit(warnungen, {"SCHULKOPF.TXT hat mehr als drei Zeilen"}));
@@ -201,10 +221,15 @@ TEST_F(ZeugnisvermerkDateien, SchulkopfUndLogo) {
       {"a PNG in lower case", {{"schullogo.png", test::PngBild(30, 12)}}, TSchullogo{"schullogo.png", 30, 12}, ""},
       {"PNG before JPEG",
        {{"SCHULLOGO.JPG", test::JpegGeruest(40, 40)}, {"SCHULLOGO.PNG", test::PngBild(8, 16)}},
-       TSchullogo{"SCHULLOGO.PNG", 8, 16}, ""},
-      {"a JPEG under .JPEG", {{"Schullogo.jpeg", test::JpegGeruest(640, 480)}}, TSchullogo{"Schullogo.jpeg", 640, 480},
+       TSchullogo{"SCHULLOGO.PNG", 8, 16},
        ""},
-      {"not an image", {{"SCHULLOGO.PNG", test::AlsBytes("Logo")}}, std::nullopt,
+      {"a JPEG under .JPEG",
+       {{"Schullogo.jpeg", test::JpegGeruest(640, 480)}},
+       TSchullogo{"Schullogo.jpeg", 640, 480},
+       ""},
+      {"not an image",
+       {{"SCHULLOGO.PNG", test::AlsBytes("Logo")}},
+       std::nullopt,
        "Das Schullogo SCHULLOGO.PNG kann nicht gedruckt werden: es ist kein PNG- oder JPEG-Bild"},
   };
   for (const Fall& f : faelle) {

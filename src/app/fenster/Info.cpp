@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "basis/version.h"
 #include "basis/fenster/feldbausteine.h"
 #include "basis/fenster/textwandlung.h"
+#include "basis/version.h"
 
 namespace velmora {
 

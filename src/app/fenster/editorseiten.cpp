@@ -15,9 +15,9 @@
 
 #include "basis/feldeingabe.h"
 #include "basis/fenster/eingabewaechter.h"
-#include "classdata/bewertungscode.h"
 #include "basis/fenster/feldbausteine.h"
 #include "basis/fenster/textwandlung.h"
+#include "classdata/bewertungscode.h"
 
 namespace velmora {
 
@@ -35,7 +35,9 @@ void Fuelle(QLineEdit* feld, const EditorText& e) {
   feld->setModified(false);
 }
 
-EditorText LiesText(const BegrenzterText* feld) { return EditorText{KMehrzeilig(feld->toPlainText()), feld->Geaendert()}; }
+EditorText LiesText(const BegrenzterText* feld) {
+  return EditorText{KMehrzeilig(feld->toPlainText()), feld->Geaendert()};
+}
 
 void WaehleRadio(QButtonGroup* gruppe, int id) {
   if (QAbstractButton* knopf = gruppe->button(id)) {
@@ -206,8 +208,8 @@ QWidget* TEditorSeiten::BaueSeiteBewertungen() {
   // the next row's grade, for typing a column of grades.
   QWidget* vorher = nullptr;
   for (std::size_t r = 0; r < 18; ++r) {
-    for (QWidget* w : {static_cast<QWidget*>(fach_[r]), static_cast<QWidget*>(bewertung_[r]),
-                       static_cast<QWidget*>(zusatz_[r])}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(fach_[r]), static_cast<QWidget*>(bewertung_[r]), static_cast<QWidget*>(zusatz_[r])}) {
       if (vorher) setTabOrder(vorher, w);
       vorher = w;
     }
@@ -282,8 +284,8 @@ QWidget* TEditorSeiten::BaueSeiteZeugnisdaten() {
   gitter->addWidget(zuweisen(1), z++, 4);
 
   gitter->addWidget(RadioGruppe(U("Zeugnisart"),
-                                {U("Halbjahreszeugnis"), U("Jahreszeugnis"), U("Übergangszeugnis"),
-                                 U("Abgangszeugnis"), U("Abschlusszeugnis")},
+                                {U("Halbjahreszeugnis"), U("Jahreszeugnis"), U("Übergangszeugnis"), U("Abgangszeugnis"),
+                                 U("Abschlusszeugnis")},
                                 1, zeugnisart_, seite, 2),
                     z, 0, 1, 4);
   gitter->addWidget(zuweisen(2), z++, 4, Qt::AlignBottom);

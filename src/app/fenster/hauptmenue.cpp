@@ -155,10 +155,11 @@ void TMainForm::BaueMenueDrucken(QMenuBar* leiste) {
              U("Zeugnisse der Klasse|Die Zeugnisse aller angekreuzten Schüler der Klasse drucken, Formularseite für "
                "Formularseite"),
              &TMainForm::ZeugnisseKlasse1Click);
-  NeueAktion(drucken, QStringLiteral("Zeugnisliste1"), U("Liste der &ausgegebenen Zeugnisse..."),
-             U("Liste der ausgegebenen Zeugnisse|Die Liste der ausgegebenen Zeugnisse der Klasse aus dem Archiv drucken "
-               "oder in der Vorschau ansehen"),
-             &TMainForm::Zeugnisliste1Click);
+  NeueAktion(
+      drucken, QStringLiteral("Zeugnisliste1"), U("Liste der &ausgegebenen Zeugnisse..."),
+      U("Liste der ausgegebenen Zeugnisse|Die Liste der ausgegebenen Zeugnisse der Klasse aus dem Archiv drucken "
+        "oder in der Vorschau ansehen"),
+      &TMainForm::Zeugnisliste1Click);
   NeueAktion(drucken, QStringLiteral("ZeugnisVorschau1"), U("Zeugnis-&Vorschau..."),
              U("Zeugnis-Vorschau|Alle Formularseiten des Zeugnisses des Schülers vor dem Drucken ansehen"),
              &TMainForm::ZeugnisVorschau1Click);

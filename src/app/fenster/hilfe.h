@@ -56,7 +56,7 @@ class THilfeFenster : public QDialog {
 
   std::string dateiname_;
   std::vector<HilfeSeite> seiten_;
-  std::string aktuelleSeite_;          // id of the page shown, empty when none
+  std::string aktuelleSeite_;         // id of the page shown, empty when none
   std::vector<std::string> verlauf_;  // ids of the pages shown before, last one on top
 
   QSplitter* teiler_{};

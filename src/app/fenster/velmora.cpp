@@ -11,10 +11,10 @@
 
 #include "app/arbeitsordner.h"
 #include "app/fenster/MAIN.h"
-#include "qtadapter/qtdateidialoge.h"
-#include "qtadapter/qtmeldungen.h"
 #include "app/fenster/sprache.h"
 #include "basis/fenster/textwandlung.h"
+#include "qtadapter/qtdateidialoge.h"
+#include "qtadapter/qtmeldungen.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "basis/feldeingabe.h"
 #include "basis/fenster/eingabewaechter.h"
-#include "basis/zeichenersatz.h"
 #include "basis/fenster/textwandlung.h"
+#include "basis/zeichenersatz.h"
 
 namespace velmora {
 namespace {
@@ -69,9 +69,9 @@ void BegrenzterText::keyPressEvent(QKeyEvent* e) {
   const QString text = e->text();
   const Qt::KeyboardModifiers tasten = e->modifiers() & ~Qt::KeypadModifier;
   const bool kuerzel = tasten == Qt::ControlModifier || tasten == (Qt::ControlModifier | Qt::ShiftModifier);
-  const bool schreibt = !text.isEmpty() && !kuerzel && e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab &&
-                        ((text.front() >= QLatin1Char(' ') && text.front() != QChar(0x7F)) ||
-                         text == QLatin1String("\r"));
+  const bool schreibt =
+      !text.isEmpty() && !kuerzel && e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab &&
+      ((text.front() >= QLatin1Char(' ') && text.front() != QChar(0x7F)) || text == QLatin1String("\r"));
   if (schreibt && !Passend(text, true)) {
     e->accept();
     return;

@@ -13,8 +13,8 @@
 #include <algorithm>
 
 #include "basis/feldeingabe.h"
-#include "basis/zeichenersatz.h"
 #include "basis/fenster/textwandlung.h"
+#include "basis/zeichenersatz.h"
 
 namespace velmora {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // Small widget builders shared by the dialogs: bold labels, password fields, button rows.
+#include <QBoxLayout>
 #include <QFont>
 #include <QLabel>
-#include <QBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <initializer_list>

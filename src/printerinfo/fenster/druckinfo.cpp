@@ -29,8 +29,8 @@ Tinfodrucker::Tinfodrucker(DruckFlaeche& flaeche, QWidget* eltern) : QDialog(elt
 }
 
 void Tinfodrucker::Fuellen() {
-  std::vector<InfoZeile> zeilen = DruckerInfoZeilen(flaeche_.Druckername(), flaeche_.Faehigkeiten(),
-                                                    flaeche_.Schriftenliste());
+  std::vector<InfoZeile> zeilen =
+      DruckerInfoZeilen(flaeche_.Druckername(), flaeche_.Faehigkeiten(), flaeche_.Schriftenliste());
   if (zeilen == gezeigt_) return;  // nothing new: leave the grid, so painting does not loop
   gezeigt_ = zeilen;
   tabelle_->clearContents();

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "print/fenster/drucktext.h"
 #include "basis/fenster/textwandlung.h"
+#include "print/fenster/drucktext.h"
 
 namespace velmora {
 

@@ -156,8 +156,9 @@ void TZeugnisseKlasseForm::AktualisiereHinweise() {
 void TZeugnisseKlasseForm::PapierGewaehlt() {
   if (weiss_->isChecked()) {
     befehl_.SetzePapier(weissesPapier_);
-    hinweis_->setText(U("Die angekreuzten Zeugnisse werden vollständig auf weißes Papier gedruckt, ohne Nachfrage "
-                        "vor den Seiten."));
+    hinweis_->setText(
+        U("Die angekreuzten Zeugnisse werden vollständig auf weißes Papier gedruckt, ohne Nachfrage "
+          "vor den Seiten."));
   } else {
     befehl_.SetzeFormularpapier();
     hinweis_->setText(U("Die angekreuzten Zeugnisse werden auf die Formulare der Programmeinstellungen gedruckt."));

@@ -5,9 +5,9 @@
 #include <QVBoxLayout>
 
 #include "basis/fenster/eingabewaechter.h"
-#include "classdata/verschluesselung.h"
 #include "basis/fenster/feldbausteine.h"
 #include "basis/fenster/textwandlung.h"
+#include "classdata/verschluesselung.h"
 
 namespace velmora {
 
