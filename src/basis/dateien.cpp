@@ -204,11 +204,12 @@ std::vector<std::string> TeileTextZeilen(const Bytes& inhalt) {
   return zeilen;
 }
 
-std::vector<std::string> LiesTextZeilen(const std::string& name) {
-  DateiZeiger f = OeffneOderWirf(Pfad(name), "rb");
-  Bytes alles = LiesRest(f.get());
-  return TeileTextZeilen(alles);
+Bytes LiesGanzeDatei(const std::filesystem::path& pfad) {
+  DateiZeiger f = OeffneOderWirf(pfad, "rb");
+  return LiesRest(f.get());
 }
+
+std::vector<std::string> LiesTextZeilen(const std::string& name) { return TeileTextZeilen(LiesGanzeDatei(Pfad(name))); }
 
 void SchreibeTextZeilen(const std::string& name, const std::vector<std::string>& zeilen) {
   Bytes inhalt;

@@ -24,6 +24,9 @@ bool DateiExistiert(const std::string& name);
 // write-protected file fails with error 5.
 Bytes LiesDatensatz(const std::string& name, std::size_t groesse, bool schreibbar = false);
 
+// Reads a whole file; an error (also a directory of that name) throws EAFehler.
+Bytes LiesGanzeDatei(const std::filesystem::path& pfad);
+
 enum class Schreibart {
   Ersetzen,       // the file holds exactly the new bytes afterwards
   Ueberschreiben  // the new bytes replace the file's start; a longer file keeps its tail

@@ -1,5 +1,6 @@
 #include "print/schriftmasse.h"
 
+#include "print/dateiname.h"
 #include "print/zeilenpuffer.h"
 
 namespace velmora {
@@ -25,12 +26,6 @@ std::string Sichtbar(std::string_view text) {
     if (!Leer(z)) s.push_back(z);
   }
   return s;
-}
-
-std::string OhneRandblanks(std::string zeile) {
-  while (!zeile.empty() && zeile.back() == ' ') zeile.pop_back();
-  zeile.erase(0, zeile.find_first_not_of(' ') == std::string::npos ? zeile.size() : zeile.find_first_not_of(' '));
-  return zeile;
 }
 
 void OhneLeereEndzeilen(std::vector<std::string>& zeilen) {

@@ -1,13 +1,11 @@
 #include "reports/formularplatz.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 #include "basis/cp1252.h"
 #include "basis/dateien.h"
 #include "basis/eafehler.h"
-#include "basis/plattform.h"
+#include "print/dateiname.h"
 #include "print/schriften.h"
 #include "print/schriftmasse.h"
 #include "print/zeilenpuffer.h"
@@ -32,12 +30,6 @@ bool Ueberlappen(double a0, double a1, double b0, double b1) { return a0 < b1 &&
 
 bool WirdGedruckt(const TFormatSteuerTabelle& tabelle, std::size_t k, std::uint16_t seite) {
   return k < tabelle.size() && tabelle[k].Drucken == 1 && tabelle[k].Seite == seite;
-}
-
-std::string OhneRandblanks(const std::string& text) {
-  const auto anfang = text.find_first_not_of(' ');
-  if (anfang == std::string::npos) return {};
-  return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
 }
 
 // The widest of `breite` characters on one line of the block's font: the width the block
@@ -272,17 +264,11 @@ namespace {
 
 // A small file's bytes; nothing when it cannot be read.
 std::optional<Bytes> Inhalt(const std::string& datei) {
-  struct Schliesser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-  const std::unique_ptr<std::FILE, Schliesser> f(plattform::Oeffne(Pfad(datei), "rb"));
-  if (!f) return std::nullopt;
-  Bytes inhalt;
-  std::uint8_t puffer[4096];
-  std::size_t n;
-  while ((n = std::fread(puffer, 1, sizeof puffer, f.get())) > 0) inhalt.insert(inhalt.end(), puffer, puffer + n);
-  if (std::ferror(f.get())) return std::nullopt;
-  return inhalt;
+  try {
+    return LiesGanzeDatei(Pfad(datei));
+  } catch (const EAFehler&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace

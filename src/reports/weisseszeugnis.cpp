@@ -677,7 +677,7 @@ std::vector<TWeissSeite> PlaneWeissesZeugnis(const TWeissTabellen& tabellen, Zeu
 int DruckeWeissesZeugnis(const WeissKontext& kontext, const TKlassenDatei& klasse, std::size_t schueler) {
   if (schueler >= klasse.Schueler.size()) return 0;
   const TSchuelerDatensatz& satz = klasse.Schueler[schueler];
-  const std::optional<Zeugnistyp> typ = WeissTypVon(satz.Zeugnisart());
+  const std::optional<Zeugnistyp> typ = ZeugnistypVon(satz.Zeugnisart());
   if (!typ) return 0;
   const TSeitenRaender raender = ZeugnisRaender(*typ, kontext.druck);
   const TWeissTabellen& tabellen = kontext.tabellen.Fuer(*typ);
@@ -698,7 +698,7 @@ void ZeichneWeisseSeiten(DruckFlaeche& flaeche, const std::vector<TWeissSeite>& 
 bool DruckeWeissesZeugnisAuftrag(const WeissKontext& kontext, const TKlassenDatei& klasse, std::size_t schueler) {
   if (schueler >= klasse.Schueler.size()) return false;
   const TSchuelerDatensatz& satz = klasse.Schueler[schueler];
-  const std::optional<Zeugnistyp> typ = WeissTypVon(satz.Zeugnisart());
+  const std::optional<Zeugnistyp> typ = ZeugnistypVon(satz.Zeugnisart());
   if (!typ) return false;
   kontext.tabellen.Fuer(*typ);  // a table file that cannot be written ends the command here
   kontext.tabellen.MeldeWarnungen();

@@ -140,8 +140,6 @@ TWeissVorlage WeissVorlage(Zeugnistyp typ);
 
 // "Halbjahreszeugnis", "Jahreszeugnis", "Abgangszeugnis", "Abschlusszeugnis".
 std::string WeissTitel(Zeugnistyp typ);
-// The report type of a record's Zeugnisart (1, 2, 4, 5); none for every other value.
-std::optional<Zeugnistyp> WeissTypVon(std::int16_t zeugnisart);
 
 // Entries the layout gained after schools' table files were written (the closing statements
 // 87) stand all zero in such a file, as the built-in layouts start from all-zero entries:

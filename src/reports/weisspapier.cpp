@@ -14,7 +14,7 @@ class WeissDruck : public KlassenDruckauftrag {
   // ends the command before anything is printed.
   void LadeTabellen() {
     for (std::size_t i : schueler_) {
-      if (const auto typ = WeissTypVon(kontext_.Klasse().Schueler[i].Zeugnisart())) tabellen_.Fuer(*typ);
+      if (const auto typ = ZeugnistypVon(kontext_.Klasse().Schueler[i].Zeugnisart())) tabellen_.Fuer(*typ);
     }
     tabellen_.MeldeWarnungen();  // once for the whole class, before the print
   }

@@ -156,21 +156,6 @@ std::string WeissTitel(Zeugnistyp typ) {
   return {};
 }
 
-std::optional<Zeugnistyp> WeissTypVon(std::int16_t zeugnisart) {
-  switch (zeugnisart) {
-    case 1:
-      return Zeugnistyp::Halbjahr;
-    case 2:
-      return Zeugnistyp::Jahr;
-    case 4:
-      return Zeugnistyp::Abgang;
-    case 5:
-      return Zeugnistyp::Abschluss;
-    default:
-      return std::nullopt;
-  }
-}
-
 TWeissVorlage WeissVorlage(Zeugnistyp typ) {
   const std::string art = WeissTitel(typ);
   TWeissVorlage v;

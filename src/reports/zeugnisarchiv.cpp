@@ -150,7 +150,7 @@ ArchivErgebnis Zeugnisarchiv::Schreibe(const std::vector<std::size_t>& schueler,
   for (std::size_t i : schueler) {
     if (i >= klasse.Schueler.size()) continue;
     const TSchuelerDatensatz& satz = klasse.Schueler[i];
-    const std::optional<Zeugnistyp> typ = WeissTypVon(satz.Zeugnisart());
+    const std::optional<Zeugnistyp> typ = ZeugnistypVon(satz.Zeugnisart());
     if (!typ) continue;
     const ArchivOrt ort = ArchivOrtFuer(kontext_.klasse, i, *typ);
     const fs::path ordner = archiv / Pfad(ort.schuljahr) / Pfad(ort.klasse);

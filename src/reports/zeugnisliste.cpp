@@ -82,18 +82,6 @@ std::optional<std::vector<std::string>> CsvFelder(std::string_view zeile) {
   }
 }
 
-Bytes LiesGanz(const fs::path& pfad) {
-  errno = 0;
-  DateiZeiger f(plattform::Oeffne(pfad, "rb"));
-  if (!f) WirfEAFehlerAusErrno();
-  Bytes inhalt;
-  std::uint8_t puffer[65536];
-  std::size_t n;
-  while ((n = std::fread(puffer, 1, sizeof puffer, f.get())) > 0) inhalt.insert(inhalt.end(), puffer, puffer + n);
-  if (std::ferror(f.get())) WirfEAFehlerAusErrno();
-  return inhalt;
-}
-
 // The last byte of the list (a line end, where every line is whole), or none for an empty file.
 std::optional<char> LetztesZeichen(const fs::path& liste) {
   errno = 0;
@@ -195,7 +183,7 @@ std::vector<ZeugnislistenEintrag> LiesZeugnisliste(const fs::path& archivordner)
   // An archive folder that cannot be reached (a share offline, no access) is no empty list.
   if (ec) throw EAFehler(EAFehlerAusErrno(ec.default_error_condition().value()));
   if (!da) return {};
-  const Bytes inhalt = LiesGanz(liste);
+  const Bytes inhalt = LiesGanzeDatei(liste);
   const std::string_view text(reinterpret_cast<const char*>(inhalt.data()), inhalt.size());
   std::vector<ZeugnislistenEintrag> eintraege;
   std::size_t anfang = 0;

@@ -17,6 +17,7 @@
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
+#include "gui/pdfhauptfenster.h"
 #include "gui/pdflesen.h"
 #include "gui/pdfpruefen.h"
 #include "print/pdfdatei.h"
@@ -35,15 +36,12 @@ namespace {
 namespace fs = std::filesystem;
 using S = TSchuelerDatensatz;
 
-class Archiv : public ArbeitsverzeichnisTest {
+class Archiv : public PdfHauptfensterTest {
  protected:
   void SetUp() override {
     if (!PdfLesbar()) GTEST_SKIP() << "pdftotext (Debian package poppler-utils) is missing";
     ArbeitsverzeichnisTest::SetUp();
-    fenster_ = std::make_unique<TMainForm>(meldungen_, dialoge_);
-    fenster_->Druckflaeche().NurPdf();
-    fenster_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster_.get()));
+    ASSERT_NO_FATAL_FAILURE(ZeigeHauptfenster());
     for (std::size_t i = 0; i < 2; ++i) {
       S& s = fenster_->Steuerung().Zustand().Klasse->Schueler[i];
       s.Setze(S::Name, i == 0 ? T("Adam-Müller") : "Brandt");
@@ -63,15 +61,6 @@ class Archiv : public ArbeitsverzeichnisTest {
     fenster_->Steuerung().SchuldatenUebernommen();
     meldungen_.protokoll.clear();
   }
-  void TearDown() override {
-    fenster_.reset();
-    ArbeitsverzeichnisTest::TearDown();
-  }
-  void Ausloesen(const char* name) {
-    QAction* a = fenster_->Aktion(QString::fromLatin1(name));
-    ASSERT_NE(a, nullptr) << name;
-    a->trigger();
-  }
   // Opens "Einstellungen > Archiv..." and runs `tun` in the window.
   void ImArchivfenster(std::function<void(TArchivForm*)> tun) {
     bool gesehen = false;
@@ -89,10 +78,6 @@ class Archiv : public ArbeitsverzeichnisTest {
     std::sort(namen.begin(), namen.end());
     return namen;
   }
-
-  FakeMeldungen meldungen_;
-  FakeDateiDialoge dialoge_;
-  std::unique_ptr<TMainForm> fenster_;
 };
 
 TEST_F(Archiv, FensterAusDemMenueSchreibtNurBeimUebernehmen) {

@@ -22,6 +22,7 @@
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
+#include "gui/pdfhauptfenster.h"
 #include "gui/pdflesen.h"
 #include "qtadapter/qtmeldungen.h"
 
@@ -35,20 +36,18 @@ namespace {
 namespace fs = std::filesystem;
 using S = TSchuelerDatensatz;
 
-class Ausdrucke : public ArbeitsverzeichnisTest {
+class Ausdrucke : public PdfHauptfensterTest {
  protected:
   void SetUp() override {
     if (!PdfLesbar()) GTEST_SKIP() << "pdftotext (Debian package poppler-utils) is missing";
     ArbeitsverzeichnisTest::SetUp();
-    fenster_ = std::make_unique<TMainForm>(meldungen_, dialoge_);
-    fenster_->Druckflaeche().NurPdf();
     // No file manager starts in a test: the folder to show is noted.
-    fenster_->Druckflaeche().oeffneUrl = [this](const QUrl& url) {
-      gezeigteOrdner_.push_back(url.toLocalFile());
-      return ordnerZeigbar_;
-    };
-    fenster_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster_.get()));
+    ASSERT_NO_FATAL_FAILURE(ZeigeHauptfenster([this] {
+      fenster_->Druckflaeche().oeffneUrl = [this](const QUrl& url) {
+        gezeigteOrdner_.push_back(url.toLocalFile());
+        return ordnerZeigbar_;
+      };
+    }));
     for (std::size_t i = 0; i < 2; ++i) {
       S& s = fenster_->Steuerung().Zustand().Klasse->Schueler[i];
       s.Setze(S::Name, i == 0 ? "Adam" : "Brandt");
@@ -58,16 +57,6 @@ class Ausdrucke : public ArbeitsverzeichnisTest {
       s.SetzeZeugnisart(1);
     }
     meldungen_.protokoll.clear();
-  }
-  void TearDown() override {
-    fenster_.reset();
-    ArbeitsverzeichnisTest::TearDown();
-  }
-
-  void Ausloesen(const char* aktion) {
-    QAction* a = fenster_->Aktion(QString::fromLatin1(aktion));
-    ASSERT_NE(a, nullptr) << aktion;
-    a->trigger();
   }
   static std::string Absolut(const fs::path& p) {
     return K(QDir::toNativeSeparators(QFileInfo(QString::fromStdString(p.string())).absoluteFilePath()));
@@ -88,9 +77,6 @@ class Ausdrucke : public ArbeitsverzeichnisTest {
     return fehler;
   }
 
-  FakeMeldungen meldungen_;  // every box answers with its default button
-  FakeDateiDialoge dialoge_;
-  std::unique_ptr<TMainForm> fenster_;
   std::vector<QString> gezeigteOrdner_;
   bool ordnerZeigbar_ = true;
 };

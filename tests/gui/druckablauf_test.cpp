@@ -26,6 +26,7 @@
 #include "common/fakes.h"
 #include "gui/kuerzel.h"
 #include "gui/modalesfenster.h"
+#include "gui/pdfhauptfenster.h"
 #include "gui/pdflesen.h"
 #include "reports/fenster/zeugnisseklasse.h"
 
@@ -55,20 +56,13 @@ Gezeigt Vorschau(const std::function<void()>& oeffnen) {
   return g;
 }
 
-class Druckablauf : public ArbeitsverzeichnisTest {
+class Druckablauf : public PdfHauptfensterTest {
  protected:
   void SetUp() override {
     if (!PdfLesbar()) GTEST_SKIP() << "pdftotext (Debian package poppler-utils) is missing";
     ArbeitsverzeichnisTest::SetUp();
-    fenster_ = std::make_unique<TMainForm>(meldungen_, dialoge_);
-    fenster_->Druckflaeche().NurPdf();
-    fenster_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster_.get()));
+    ASSERT_NO_FATAL_FAILURE(ZeigeHauptfenster());
     meldungen_.protokoll.clear();
-  }
-  void TearDown() override {
-    fenster_.reset();
-    ArbeitsverzeichnisTest::TearDown();
   }
 
   S& Schueler(std::size_t i, const std::string& vornamen, const std::string& name, std::int16_t zeugnisart) {
@@ -80,11 +74,6 @@ class Druckablauf : public ArbeitsverzeichnisTest {
     s.SetzeSchulart(0);
     s.SetzeZeugnisart(zeugnisart);
     return s;
-  }
-  void Ausloesen(const char* aktion) {
-    QAction* a = fenster_->Aktion(QString::fromLatin1(aktion));
-    ASSERT_NE(a, nullptr) << aktion;
-    a->trigger();
   }
   // The pages of the one PDF file the last command added.
   std::size_t SeitenDerNeuenDatei(std::size_t& bekannt) {
@@ -99,10 +88,6 @@ class Druckablauf : public ArbeitsverzeichnisTest {
     const QString datei = QFileInfo(fenster_->Druckflaeche().LetzteDatei()).absoluteFilePath();
     return T("\r\rDer Ausdruck wurde gespeichert in der Datei\r") + K(QDir::toNativeSeparators(datei));
   }
-
-  FakeMeldungen meldungen_;  // every box answers with its default button: OK
-  FakeDateiDialoge dialoge_;
-  std::unique_ptr<TMainForm> fenster_;
 };
 
 TEST_F(Druckablauf, ZeugnisVorschauHatDieSeitenDesDrucks) {

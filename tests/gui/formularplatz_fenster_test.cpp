@@ -21,6 +21,7 @@
 #include "common/arbeitsverzeichnis.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
+#include "gui/pdfhauptfenster.h"
 #include "reports/fenster/zeugnisseklasse.h"
 
 namespace velmora::test {
@@ -39,19 +40,12 @@ void Warte() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-class FormularplatzFenster : public ArbeitsverzeichnisTest {
+class FormularplatzFenster : public PdfHauptfensterTest {
  protected:
   void SetUp() override {
     ArbeitsverzeichnisTest::SetUp();
-    fenster_ = std::make_unique<TMainForm>(meldungen_, dialoge_);
-    fenster_->Druckflaeche().NurPdf();
-    fenster_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster_.get()));
+    ASSERT_NO_FATAL_FAILURE(ZeigeHauptfenster());
     meldungen_.protokoll.clear();
-  }
-  void TearDown() override {
-    fenster_.reset();
-    ArbeitsverzeichnisTest::TearDown();
   }
 
   // A half-year report at a vocational school (publisher 1 by default).
@@ -63,11 +57,6 @@ class FormularplatzFenster : public ArbeitsverzeichnisTest {
     s.SetzeZeugnisart(1);
     return s;
   }
-  void Ausloesen(const char* aktion) { fenster_->Aktion(QString::fromLatin1(aktion))->trigger(); }
-
-  FakeMeldungen meldungen_;
-  FakeDateiDialoge dialoge_;
-  std::unique_ptr<TMainForm> fenster_;
 };
 
 TEST_F(FormularplatzFenster, ZeilenImEditorSpalteHinweisUndWarnungVorDemDruck) {

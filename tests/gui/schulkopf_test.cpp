@@ -21,6 +21,7 @@
 #include "common/beispiele.h"
 #include "common/fakes.h"
 #include "gui/modalesfenster.h"
+#include "gui/pdfhauptfenster.h"
 #include "gui/pdflesen.h"
 #include "gui/pdfseitenbild.h"
 #include "reports/fenster/ausrichten.h"
@@ -47,7 +48,7 @@ std::vector<std::string> Woerter(const std::string& text) {
 
 bool Rot(QRgb p) { return qRed(p) > 160 && qGreen(p) < 90 && qBlue(p) < 90; }
 
-class Schulkopf : public ArbeitsverzeichnisTest {
+class Schulkopf : public PdfHauptfensterTest {
  protected:
   void SetUp() override {
     if (!PdfLesbar()) GTEST_SKIP() << "pdftotext (Debian package poppler-utils) is missing";
@@ -61,17 +62,10 @@ class Schulkopf : public ArbeitsverzeichnisTest {
     p.fillRect(180, 0, 60, 120, Qt::transparent);
     p.end();
     ASSERT_TRUE(logo.save(QStringLiteral("SCHULLOGO.PNG")));
-    fenster_ = std::make_unique<TMainForm>(meldungen_, dialoge_);
-    fenster_->Druckflaeche().NurPdf();
-    fenster_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster_.get()));
+    ASSERT_NO_FATAL_FAILURE(ZeigeHauptfenster());
     ASSERT_TRUE(QTest::qWaitForWindowActive(fenster_.get()));
     fenster_->Steuerung().Zustand().Klasse->Schueler[0] = VollstaendigerSchueler(5);
     meldungen_.protokoll.clear();
-  }
-  void TearDown() override {
-    fenster_.reset();
-    ArbeitsverzeichnisTest::TearDown();
   }
   std::size_t Warnungen() const {
     return static_cast<std::size_t>(std::count_if(meldungen_.protokoll.begin(), meldungen_.protokoll.end(),
@@ -85,10 +79,6 @@ class Schulkopf : public ArbeitsverzeichnisTest {
     return PlaneWeissesZeugnis(vorrat.Fuer(Zeugnistyp::Abschluss), Zeugnistyp::Abschluss, raender,
                                fenster_->Steuerung().Zustand().Klasse->Schueler[0], "", vorrat.Ausstattung());
   }
-
-  FakeMeldungen meldungen_;
-  FakeDateiDialoge dialoge_;
-  std::unique_ptr<TMainForm> fenster_;
 };
 
 TEST_F(Schulkopf, KopfLogoUndVermerkImPdfDesZeugnissesAufWeissesPapier) {

@@ -409,7 +409,7 @@ TEST_F(WeissesPapier, EinstiegFuerEinenDruckauftragMitVielenSchuelern) {
   int seiten = 0;
   for (std::size_t i = 0; i < 5; ++i) {
     const std::size_t vorher = flaeche.aufrufe.size();
-    if (!WeissTypVon(Satz(i).Zeugnisart())) {
+    if (!ZeugnistypVon(Satz(i).Zeugnisart())) {
       EXPECT_EQ(DruckeWeissesZeugnis(kontext, *klasse, i), 0) << i;
       EXPECT_EQ(flaeche.aufrufe.size(), vorher) << "nothing drawn for slot " << i;
       continue;
@@ -510,7 +510,7 @@ TEST_F(WeissesPapier, KopfLogoUndVermerkeImRandOhneUeberlappungUmbrochenNichtGek
     const auto bilder = flaeche.Nur(Art::Bild);
     ASSERT_EQ(bilder.size(), f.logo ? 1u : 0u);
     const Kasten* schulart = TextAb(k, "Berufsschule");
-    const Kasten* titel = TextAb(k, WeissTitel(*WeissTypVon(f.art)));
+    const Kasten* titel = TextAb(k, WeissTitel(*ZeugnistypVon(f.art)));
     ASSERT_TRUE(schulart && titel);
     double logoRechts = f.linkerRand;
     if (f.logo) {
@@ -563,7 +563,7 @@ TEST_F(WeissesPapier, LangeVermerkeLaufenWeiterUndWarnungenKommenEinmalVorDemDru
   // One print command for four students: the files read once, one warning before the job.
   bool vorDemDruck = true;
   meldungen.beimZeigen = [&](const auto&) { vorDemDruck = flaeche.aufrufe.empty(); };
-  for (std::size_t i = 0; i < 4; ++i) vorrat.Fuer(*WeissTypVon(Satz(i).Zeugnisart()));
+  for (std::size_t i = 0; i < 4; ++i) vorrat.Fuer(*ZeugnistypVon(Satz(i).Zeugnisart()));
   vorrat.MeldeWarnungen();
   vorrat.MeldeWarnungen();
   ASSERT_EQ(meldungen.protokoll.size(), 1u);
